@@ -1,0 +1,88 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "appearance.h"
+#include "picture_box.h"
+
+// Plain models of a window's controls. Handlers read and write these fields;
+// the renderer shows them. Every control carries its name so the view can
+// find it again.
+
+struct Label {
+    std::string name;
+    std::string caption;
+    TwipRect rect;
+    Font font;
+    Colour foreground = colours::ButtonText;
+    Colour background = colours::ButtonFace;
+    bool transparent = false;
+    Alignment alignment = Alignment::Left;
+    bool wordWrap = false;
+    bool visible = true;
+};
+
+struct Button {
+    std::string name;
+    std::string caption;
+    TwipRect rect;
+    Font font;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct TextBox {
+    std::string name;
+    std::string text;
+    TwipRect rect;
+    Font font;
+    bool visible = true;
+};
+
+struct ListBox {
+    std::string name;
+    std::vector<std::string> items;
+    TwipRect rect;
+    Font font;
+
+    void Clear() { items.clear(); }
+    void AddItem(const std::string& item) { items.push_back(item); }
+};
+
+struct CheckBox {
+    std::string name;
+    std::string caption;
+    TwipRect rect;
+    Font font;
+    bool checked = false;
+};
+
+// A straight line drawn on the window surface, end points in twips.
+struct LineFigure {
+    std::string name;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Colour colour = colours::Black;
+    int width = 1;
+    bool visible = true;
+};
+
+enum class ShapeKind { Rectangle, RoundedRectangle, Oval };
+enum class BorderStyle { None, Solid, Dot };
+
+struct ShapeFigure {
+    std::string name;
+    ShapeKind kind = ShapeKind::Rectangle;
+    TwipRect rect;
+    BorderStyle border = BorderStyle::Solid;
+    int borderWidth = 1;
+    Colour borderColour = colours::Black;
+    bool filled = false;
+    Colour fillColour = colours::Black;
+    bool visible = true;
+};
+
+struct Timer {
+    bool enabled = false;
+    int intervalMs = 0;
+};

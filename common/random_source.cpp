@@ -1,0 +1,21 @@
+#include "random_source.h"
+
+#include <bit>
+
+float RandomSource::Rnd(float argument) {
+    if (argument == 0.0f) return last_;
+    if (argument < 0.0f) {
+        // The same negative argument always restarts the same sequence.
+        state_ = 0x9E3779B97F4A7C15ULL ^ std::bit_cast<std::uint32_t>(argument);
+    }
+    last_ = Next();
+    return last_;
+}
+
+float RandomSource::Next() {
+    // Knuth's MMIX linear congruential step; the top 24 bits make a float
+    // that is exactly representable and always below 1.
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    auto top24 = static_cast<std::uint32_t>(state_ >> 40);
+    return static_cast<float>(top24) / 16777216.0f;
+}

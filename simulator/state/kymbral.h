@@ -1,0 +1,19 @@
+#pragma once
+
+#include "clock.h"
+#include "main_form.h"
+#include "message_boxes.h"
+#include "random_source.h"
+#include "simulator_state.h"
+
+// The whole simulator: its state, its window's controls and the services the
+// handlers use. Every handler takes it by reference.
+struct Kymbral {
+    Kymbral(Clock& clock, MessageBoxes& messages) : clock(clock), messages(messages) {}
+
+    SimulatorState state;
+    MainForm form;
+    Clock& clock;
+    MessageBoxes& messages;
+    RandomSource random;
+};

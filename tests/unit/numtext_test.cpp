@@ -1,0 +1,76 @@
+#include "numtext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+TEST(ReadNumber, TakesTheLongestLeadingDecimalNumber) {
+    EXPECT_DOUBLE_EQ(ReadNumber("399.908"), 399.908);
+    EXPECT_DOUBLE_EQ(ReadNumber("-2.5e2xyz"), -250);
+    EXPECT_DOUBLE_EQ(ReadNumber("+7"), 7);
+    EXPECT_DOUBLE_EQ(ReadNumber(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(ReadNumber("5."), 5);
+    EXPECT_DOUBLE_EQ(ReadNumber("1.2.3"), 1.2);
+    EXPECT_DOUBLE_EQ(ReadNumber("3e"), 3);     // an exponent without digits is not part of it
+    EXPECT_DOUBLE_EQ(ReadNumber("3e+"), 3);
+    EXPECT_DOUBLE_EQ(ReadNumber("2E-1"), 0.2);
+}
+
+TEST(ReadNumber, DropsBlanksWhereverTheyStand) {
+    EXPECT_DOUBLE_EQ(ReadNumber(" 2.3"), 2.3);
+    EXPECT_DOUBLE_EQ(ReadNumber("1 2\t3\n"), 123);
+    EXPECT_DOUBLE_EQ(ReadNumber(" - 4 . 5 e 1"), -45);
+}
+
+TEST(ReadNumber, GivesZeroForTextThatIsNoNumber) {
+    for (const char* text : {"", " ", "abc", "-", "+", ".", "-.", "e5", "H1", "nan", "inf", "="}) {
+        EXPECT_EQ(ReadNumber(text), 0) << '"' << text << '"';
+    }
+}
+
+TEST(ReadNumber, OverflowIsInfiniteAndUnderflowZero) {
+    EXPECT_TRUE(std::isinf(ReadNumber("1e999")));
+    EXPECT_GT(ReadNumber("1e999"), 0);
+    EXPECT_LT(ReadNumber("-1e999"), 0);
+    EXPECT_TRUE(std::isinf(ReadNumber("0.001e99999999999999999999")));
+    EXPECT_EQ(ReadNumber("1e-999"), 0);
+    EXPECT_EQ(ReadNumber("123e-400"), 0);
+    EXPECT_EQ(ReadNumber("0.0e999"), 0);
+}
+
+TEST(ReadNumber, NeverReadsPastTheText) {
+    std::string text = "12345";
+    EXPECT_EQ(ReadNumber(std::string_view(text).substr(0, 2)), 12);
+    std::string longText(10000, '9');
+    EXPECT_TRUE(std::isinf(ReadNumber(longText)));
+}
+
+TEST(NumberText, PutsABlankBeforeNumbersThatAreNotNegative) {
+    EXPECT_EQ(NumberText(2.5), " 2.5");
+    EXPECT_EQ(NumberText(0.0), " 0");
+    EXPECT_EQ(NumberText(-0.0), " 0");
+    EXPECT_EQ(NumberText(-3.0), "-3");
+    EXPECT_EQ(NumberText(100.0), " 100");
+    EXPECT_EQ(NumberText(0.25), " 0.25");
+}
+
+TEST(NumberText, KeepsFifteenDigitsForDoublesAndSevenForSingles) {
+    EXPECT_EQ(NumberText(1.0 / 3), " 0.333333333333333");
+    EXPECT_EQ(NumberText(2.3f), " 2.3");
+    EXPECT_EQ(NumberText(1.0f / 3), " 0.3333333");
+    EXPECT_EQ(NumberText(123456789.0f), " 1.234568E+08");
+}
+
+TEST(DecimalText, HasNoSignBlank) {
+    EXPECT_EQ(DecimalText(53.22), "53.22");
+    EXPECT_EQ(DecimalText(7.5), "7.5");
+    EXPECT_EQ(DecimalText(0), "0");
+}
+
+TEST(IntegerText, IsPlainDigits) {
+    EXPECT_EQ(IntegerText(-3), "-3");
+    EXPECT_EQ(IntegerText(0), "0");
+    EXPECT_EQ(IntegerText(140), "140");
+    EXPECT_EQ(IntegerText(-32768), "-32768");
+}
