@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "knob_settings.h"
 #include "parameter_lines.h"
 #include "shim_basis.h"
 
@@ -35,4 +36,7 @@ void Form_Load(Kymbral& k) {
     s.FrameStep = 0.1;
     s.ScanElapsed = k.clock.Now() + 30;
     f.Info.caption = "Ready";
+
+    // The value labels show the settings from the start, not a layout's guess.
+    WriteShimLabels(k);
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "main_form.h"
+
+// Every control of the main window with its caption, place, font, colours and
+// visibility as the window opens, before start-up runs.
+MainForm MakeMainForm();
+
+// The window's client area in twips.
+inline constexpr int kFormWidth = 19155;
+inline constexpr int kFormHeight = 10185;
+inline constexpr const char* kFormCaption = "Kymbral (alpha version)";

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "eject_insert.h"
+#include "knobs.h"
+#include "started_kymbral.h"
+
+namespace {
+
+struct ConsoleTest : ::testing::Test, StartedKymbral {
+    std::vector<std::string> Labels() {
+        std::vector<std::string> captions;
+        for (const Label& label : k.form.ShimLabel) captions.push_back(label.caption);
+        return captions;
+    }
+};
+
+}  // namespace
+
+TEST_F(ConsoleTest, ValueLabelsShowTheSettingsFromTheStart) {
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"50", "0", "0", "0", "0", "20", "20", "140"}));
+}
+
+TEST_F(ConsoleTest, LeftStepsDownRightStepsUpMiddleOnlyRedraws) {
+    KeyIn_MouseUp(k, 0, kLeftButton);
+    EXPECT_EQ(k.state.Z0, 49);
+    EXPECT_EQ(Labels()[0], "49");
+
+    KeyIn_MouseUp(k, 7, kRightButton);
+    EXPECT_EQ(k.state.LockPhase, 141);
+    EXPECT_EQ(Labels()[7], "141");
+
+    k.form.ShimLabel[3].caption = "stale";
+    k.form.Timer1.enabled = true;
+    KeyIn_MouseUp(k, 3, kMiddleButton);
+    EXPECT_EQ(k.state.Z3, 0);
+    EXPECT_EQ(Labels()[3], "0");          // all eight are rewritten, whichever knob
+    EXPECT_FALSE(k.form.Timer1.enabled);  // and the views redrawn
+}
+
+TEST_F(ConsoleTest, EachKnobOwnsItsSetting) {
+    std::int16_t SimulatorState::*settings[] = {
+        &SimulatorState::Z0, &SimulatorState::Z1, &SimulatorState::Z2, &SimulatorState::Z3,
+        &SimulatorState::Z4, &SimulatorState::LockGain, &SimulatorState::LockPower,
+        &SimulatorState::LockPhase};
+    for (int i = 0; i < kKnobCount; ++i) {
+        std::int16_t before = k.state.*settings[i];
+        KeyIn_MouseUp(k, i, kRightButton);
+        EXPECT_EQ(k.state.*settings[i], before + 1) << i;
+        EXPECT_EQ(Labels()[i], std::to_string(before + 1)) << i;
+    }
+}
+
+TEST_F(ConsoleTest, SettingsGoNegativeAndPhaseDoesNotWrapAt360) {
+    k.state.LockGain = 0;
+    KeyIn_MouseUp(k, 5, kLeftButton);
+    EXPECT_EQ(Labels()[5], "-1");
+    for (int i = 0; i < 300; ++i) KeyIn_MouseUp(k, 7, kRightButton);
+    EXPECT_EQ(Labels()[7], "440");
+}
+
+TEST_F(ConsoleTest, StepsPastTheSixteenBitRangeAreRefused) {
+    k.state.Z1 = 32767;
+    KeyIn_MouseUp(k, 1, kRightButton);
+    EXPECT_EQ(k.state.Z1, 32767);
+    EXPECT_EQ(Labels()[1], "32767");
+    k.state.Z1 = -32768;
+    KeyIn_MouseUp(k, 1, kLeftButton);
+    EXPECT_EQ(k.state.Z1, -32768);
+    EXPECT_EQ(Labels()[1], "-32768");
+    KeyIn_MouseUp(k, 1, kRightButton);
+    EXPECT_EQ(k.state.Z1, -32767);
+}
+
+TEST_F(ConsoleTest, InsertAndEjectMoveTheTubeAndRedraw) {
+    EXPECT_EQ(k.form.NMRTube.rect.top, 1500);
+    Insert_Click(k);
+    EXPECT_EQ(k.form.NMRTube.rect.top, 3500);
+    EXPECT_EQ(k.form.Info.caption, "53.22");
+    Insert_Click(k);  // a second press moves nothing but redraws
+    EXPECT_EQ(k.form.NMRTube.rect.top, 3500);
+    EXPECT_EQ(k.form.Info.caption, "53.22");
+    Eject_Click(k);
+    EXPECT_EQ(k.form.NMRTube.rect.top, 1500);
+    EXPECT_EQ(k.form.Info.caption, "0");
+}
+
+TEST_F(ConsoleTest, KnobsFollowTheLockWithTheSampleIn) {
+    Insert_Click(k);
+    KeyIn_MouseUp(k, 0, kRightButton);  // 51: still bin 50
+    EXPECT_EQ(k.form.Info.caption, "53.22");
+    KeyIn_MouseUp(k, 0, kRightButton);  // 52: one bin off
+    EXPECT_EQ(k.form.Info.caption, "26.61");
+}
