@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -73,14 +72,20 @@ double OutOfRangeValue(std::string_view number) {
     return negative ? -infinity : infinity;
 }
 
-// %G drops trailing zeros and the point of whole numbers, and never uses the locale.
+// The general format drops trailing zeros and the point of whole numbers;
+// to_chars, unlike printf, never takes the decimal separator from the locale.
 std::string Unsigned(double value, int significantDigits) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
     if (value == 0) value = 0;  // no "-0"
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", significantDigits, value);
-    return buffer;
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                significantDigits);
+    std::string text(buffer, result.ptr);
+    for (char& c : text) {
+        if (c == 'e') c = 'E';
+    }
+    return text;
 }
 
 std::string WithSignBlank(double value, int significantDigits) {
@@ -111,3 +116,11 @@ std::string NumberText(float value) { return WithSignBlank(static_cast<double>(v
 std::string DecimalText(double value) { return Unsigned(value, 15); }
 
 std::string IntegerText(long long value) { return std::to_string(value); }
+
+std::string FixedText(double value, int decimals) {
+    if (!std::isfinite(value)) return Unsigned(value, 15);
+    char buffer[400];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                decimals);
+    return std::string(buffer, result.ptr);
+}

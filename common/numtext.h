@@ -22,3 +22,6 @@ std::string DecimalText(double value);
 
 // Plain decimal digits with a minus sign when negative: the knob labels' form.
 std::string IntegerText(long long value);
+
+// A fixed number of decimals, as in the patterns "0.0" and "0.00".
+std::string FixedText(double value, int decimals);

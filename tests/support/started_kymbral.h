@@ -8,7 +8,7 @@
 
 // The simulator as the window opens it: laid out, loaded and activated once.
 struct StartedKymbral {
-    FakeClock clock{36000.0f};
+    FakeClock clock{100.0f};  // early in the day, where a float clock is fine-grained
     RecordingMessages messages;
     Kymbral k{clock, messages};
 

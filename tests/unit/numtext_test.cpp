@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -73,4 +74,20 @@ TEST(IntegerText, IsPlainDigits) {
     EXPECT_EQ(IntegerText(0), "0");
     EXPECT_EQ(IntegerText(140), "140");
     EXPECT_EQ(IntegerText(-32768), "-32768");
+}
+
+TEST(FixedText, KeepsTheGivenDecimals) {
+    EXPECT_EQ(FixedText(12.3, 1), "12.3");
+    EXPECT_EQ(FixedText(0, 1), "0.0");
+    EXPECT_EQ(FixedText(1, 2), "1.00");
+    EXPECT_EQ(FixedText(-0.456, 2), "-0.46");
+    EXPECT_EQ(FixedText(1e300, 1).size(), 303u);
+}
+
+TEST(NumberFormats, IgnoreTheProcessLocale) {
+    std::setlocale(LC_ALL, "de_DE.UTF-8");  // where installed, printf would write commas
+    EXPECT_EQ(NumberText(2.5), " 2.5");
+    EXPECT_EQ(FixedText(2.5, 2), "2.50");
+    EXPECT_DOUBLE_EQ(ReadNumber("2.5"), 2.5);
+    std::setlocale(LC_ALL, "C");
 }

@@ -1,0 +1,18 @@
+#include "acquisition_buttons.h"
+
+void Restart_Click(Kymbral& k) {
+    MainForm& f = k.form;
+    bool start = f.Restart.caption == "GA";
+    f.Restart.caption = start ? "Abort" : "GA";
+    f.LockFID.caption = "FID";
+    // A scan start of 0 makes the scan in progress look over, so a fresh one begins.
+    if (start) k.state.ScanStart = 0;
+    f.Timer1.enabled = start;
+}
+
+void Simulator_Click(Kymbral& k) {
+    Button& frame = k.form.Simulator;
+    bool toLaboratory = frame.caption == "Rotating";
+    frame.caption = toLaboratory ? "Non-Rotating" : "Rotating";
+    k.state.FrameStep = toLaboratory ? 0.1 : 0;
+}

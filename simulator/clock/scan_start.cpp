@@ -1,0 +1,90 @@
+#include "scan_start.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "numtext.h"
+
+namespace {
+
+struct Sample {
+    double T1, T2, PW90;
+};
+
+Sample ReadSample(const MainForm& f) {
+    return {ReadNumber(f.T1Value.text), ReadNumber(f.T2Value.text), ReadNumber(f.PW90Value.text)};
+}
+
+// What is wrong with the values a scan needs, if anything.
+std::optional<std::string> Unusable(const Sample& sample, const SimulatorState& s) {
+    auto positive = [](double v) { return std::isfinite(v) && v > 0; };
+    if (!std::isfinite(sample.PW90) || sample.PW90 == 0) return "PW90 must be a number other than 0.";
+    if (!positive(sample.T1)) return "T1 must be a number greater than 0.";
+    if (!positive(sample.T2)) return "T2 must be a number greater than 0.";
+    if (!positive(s.at)) return "at must be a number greater than 0.";
+    if (!std::isfinite(s.pw)) return "pw must be a finite number.";
+    if (!std::isfinite(s.pw / sample.PW90)) return "PW90 is too small for this pw.";
+    return std::nullopt;
+}
+
+void StopWithMessage(Kymbral& k, const std::string& message) {
+    k.form.Timer1.enabled = false;
+    k.form.Restart.caption = "GA";
+    k.messages.Show("Kymbral", message);
+}
+
+void ShowNuclei(MainForm& f, bool second) {
+    for (LineFigure* line : {&f.Nucleus1, &f.Nucleus1xy, &f.Nucleus1N, &f.Nucleus1Nxy}) {
+        line->visible = true;
+    }
+    for (LineFigure* line : {&f.Nucleus2, &f.Nucleus2xy, &f.Nucleus2N, &f.Nucleus2Nxy}) {
+        line->visible = second;
+    }
+}
+
+// The spectrum as the pulse excites it; segments between two negative bins are left out.
+void DrawExcitedSpectrum(Kymbral& k) {
+    const SimulatorState& s = k.state;
+    PictureBox& view = k.form.PlotPeakShape;
+    view.Clear();
+    for (int j = 1; j <= 100; ++j) {
+        if (s.PanelBins[j] < 0 && s.PanelBins[j - 1] < 0) continue;
+        view.Line((j - 1) / 10.0 - 5, 2 * s.PulseMxy * s.SpectrumBins[j - 1] - 3, j / 10.0 - 5,
+                  2 * s.PulseMxy * s.SpectrumBins[j] - 3, colours::White);
+    }
+}
+
+}  // namespace
+
+bool ScanIsOver(const SimulatorState& s) {
+    // Before any scan the sample record is empty; an endless acquisition time would
+    // never end the scan: either way only a scan start can check the values.
+    return s.ScanElapsed > s.at || !std::isfinite(s.at) || s.T2 <= 0;
+}
+
+bool StartScan(Kymbral& k) {
+    SimulatorState& s = k.state;
+    MainForm& f = k.form;
+    Sample sample = ReadSample(f);
+    if (auto problem = Unusable(sample, s)) {
+        StopWithMessage(k, *problem);
+        return false;
+    }
+    s.T1 = sample.T1;
+    s.T2 = sample.T2;
+    ShowNuclei(f, s.T2 < 1000);
+    f.PlotFID.scale.width = s.at;
+    f.PlotFID.Clear();
+    s.PW90 = sample.PW90;
+
+    double theta = (s.Pi / 2) * s.pw / s.PW90;
+    double m0 = std::cos(theta);
+    s.PulseMxy = std::sin(theta);
+    DrawExcitedSpectrum(k);
+    s.T1Offset = m0 < 1 ? -s.T1 * std::log((1 - m0) / 2) : 1000;
+    s.T2Offset = std::abs(s.PulseMxy) > 0 ? -s.T2 * std::log(std::abs(s.PulseMxy)) : 1000;
+    s.PrecessionPhase = s.PulseMxy > 0 ? 0 : s.Pi;
+    s.ScanStart = k.clock.Now();
+    return true;
+}
