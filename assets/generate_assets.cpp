@@ -1,11 +1,13 @@
 // Draws the programs' pictures at build time: the simulator's console
 // background and the slide show's screenshots.
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <cstdio>
 
 #include "console_background.h"
+#include "screenshots.h"
 
 namespace {
 
@@ -15,13 +17,26 @@ bool Save(const QImage& image, const QString& path) {
     return false;
 }
 
+bool SaveScreenshots(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+        return false;
+    }
+    for (int slide = 0; slide < kScreenshotCount; ++slide) {
+        const QString name = QString("ScreenShot-%1.jpg").arg(slide);
+        if (!Save(DrawScreenshot(slide), QDir(folder).filePath(name))) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc == 3 && QString(argv[1]) == "background") {
-        return Save(DrawConsoleBackground(), QString::fromLocal8Bit(argv[2])) ? 0 : 1;
-    }
-    std::fprintf(stderr, "usage: %s background FILE\n", argv[0]);
+    const QString command = argc == 3 ? QString(argv[1]) : QString();
+    const QString target = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (command == "background") return Save(DrawConsoleBackground(), target) ? 0 : 1;
+    if (command == "screenshots") return SaveScreenshots(target) ? 0 : 1;
+    std::fprintf(stderr, "usage: %s background FILE | screenshots FOLDER\n", argv[0]);
     return 2;
 }

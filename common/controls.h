@@ -21,6 +21,8 @@ struct Label {
     Alignment alignment = Alignment::Left;
     bool wordWrap = false;
     bool visible = true;
+
+    bool operator==(const Label&) const = default;
 };
 
 struct Button {
@@ -30,6 +32,8 @@ struct Button {
     Font font;
     bool visible = true;
     bool enabled = true;
+
+    bool operator==(const Button&) const = default;
 };
 
 struct TextBox {
@@ -38,6 +42,8 @@ struct TextBox {
     TwipRect rect;
     Font font;
     bool visible = true;
+
+    bool operator==(const TextBox&) const = default;
 };
 
 struct ListBox {
@@ -48,6 +54,8 @@ struct ListBox {
 
     void Clear() { items.clear(); }
     void AddItem(const std::string& item) { items.push_back(item); }
+
+    bool operator==(const ListBox&) const = default;
 };
 
 struct CheckBox {
@@ -56,6 +64,8 @@ struct CheckBox {
     TwipRect rect;
     Font font;
     bool checked = false;
+
+    bool operator==(const CheckBox&) const = default;
 };
 
 // A straight line drawn on the window surface, end points in twips.
@@ -65,6 +75,8 @@ struct LineFigure {
     Colour colour = colours::Black;
     int width = 1;
     bool visible = true;
+
+    bool operator==(const LineFigure&) const = default;
 };
 
 enum class ShapeKind { Rectangle, RoundedRectangle, Oval };
@@ -80,9 +92,13 @@ struct ShapeFigure {
     bool filled = false;
     Colour fillColour = colours::Black;
     bool visible = true;
+
+    bool operator==(const ShapeFigure&) const = default;
 };
 
 struct Timer {
     bool enabled = false;
     int intervalMs = 0;
+
+    bool operator==(const Timer&) const = default;
 };

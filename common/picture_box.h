@@ -37,6 +37,9 @@ struct PictureBox {
     UserScale scale;
     std::vector<Stroke> strokes;
     std::uint64_t clears = 0;
+    // The image shown unscaled at the drawing area's top-left corner, under the
+    // strokes: a key (a file path) that the view resolves; empty for none.
+    std::string picture;
 
     void Clear() {
         strokes.clear();

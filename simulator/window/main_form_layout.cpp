@@ -16,8 +16,7 @@ const Font kPapyrusBold{"Papyrus", 8.25, true};
 
 Label Plain(const char* name, const char* caption, TwipRect rect, Font font,
             Alignment alignment = Alignment::Left) {
-    return {.name = name, .caption = caption, .rect = rect, .font = font,
-            .alignment = alignment, .wordWrap = true};
+    return {.name = name, .caption = caption, .rect = rect, .font = font, .alignment = alignment};
 }
 
 // A label on the white part of the picture.
@@ -163,6 +162,7 @@ void LayOutConsole(MainForm& f) {
     f.SpinOn = Push("SpinOn", "Spin on", {5160, 8520, 855, 255}, kDefault);
     f.SpinOff = Push("SpinOff", "Spin off", {5160, 8840, 855, 255}, kDefault);
     f.SpinLabel = Plain("SpinLabel", "Regulated  20 Hz", {6480, 8520, 855, 495}, kDefault);
+    f.SpinLabel.wordWrap = true;
     f.Walkup = Push("Walkup", "Read Default Shims", {7440, 8400, 5535, 615}, kArial1575);
     f.Label18 = Plain("Label18", "AutoGain", {9720, 9050, 975, 280}, kDefault);
     f.AutoGainCheck = {.name = "AutoGainCheck", .caption = "Check1",

@@ -1,0 +1,21 @@
+#include "screenshots.h"
+
+#include <QPainter>
+
+#include "orvane_layout.h"
+#include "orvane_parts.h"
+#include "screenshot_slides.h"
+
+static_assert(kScreenshotCount == orvane::kSlideCount);
+
+QImage DrawScreenshot(int slide) {
+    const orvane::Slide& row = orvane::SlideAt(slide);
+    QImage image(orvane::layout::kImage, QImage::Format_RGB32);
+    image.fill(kit::colour::kPage);
+    QPainter p(&image);
+    orvane::DrawChrome(p, row);
+    orvane::DrawLeftColumn(p, row);
+    orvane::DrawCanvas(p, row);
+    orvane::DrawParameterPanel(p, row);
+    return image;
+}

@@ -1,0 +1,79 @@
+// The real window under the offscreen platform: a knob release until the window
+// is repainted, and one clock tick with its repaint near the start and the end of a scan.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+#include "fake_clock.h"
+#include "kymbral_window.h"
+#include "recording_messages.h"
+#include "timer_tick.h"
+
+namespace {
+
+void Repaint() { QApplication::processEvents(); }
+
+void Release(QWidget* widget, Qt::MouseButton button) {
+    QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), button, button,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+}  // namespace
+
+static void BM_KnobReleaseToPaint(benchmark::State& bench) {
+    FakeClock clock(100);
+    RecordingMessages messages;
+    KymbralWindow window(clock, &messages);
+    window.Open();
+    Repaint();
+    auto* knob = window.view.findChild<QPushButton*>("KeyIn0");
+    bool up = true;
+    for (auto _ : bench) {
+        Release(knob, up ? Qt::RightButton : Qt::LeftButton);
+        up = !up;
+        Repaint();
+    }
+}
+BENCHMARK(BM_KnobReleaseToPaint)->Unit(benchmark::kMicrosecond);
+
+static void BM_TickWithRepaint(benchmark::State& bench) {
+    FakeClock clock(100);
+    RecordingMessages messages;
+    KymbralWindow window(clock, &messages);
+    window.Open();
+    Repaint();
+    Kymbral& k = window.model();
+    k.form.Restart.caption = "GA";
+    window.view.Dispatch([&] { k.form.Timer1.enabled = false; });
+    auto tick = [&] { window.view.Dispatch([&] { Timer1_Timer(k); }); };
+    k.state.ScanElapsed = 1000;  // the next tick starts a scan
+    tick();
+    const float scanStart = clock.Now();
+    const int ticksBefore = static_cast<int>(bench.range(0)) / 10;
+    for (int i = 1; i <= ticksBefore; ++i) {
+        clock.Set(scanStart + i * 0.01f);
+        tick();
+    }
+    Repaint();
+    for (auto _ : bench) {
+        tick();
+        Repaint();
+    }
+    bench.counters["fid_points"] = static_cast<double>(k.form.PlotFID.strokes.size());
+}
+BENCHMARK(BM_TickWithRepaint)->Arg(100)->Arg(29900)->ArgName("ms_into_scan")->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,170 @@
+#include "form_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <stdexcept>
+
+#include "button_widget.h"
+#include "check_box_widget.h"
+#include "list_box_widget.h"
+#include "picture_widget.h"
+#include "qt_appearance.h"
+#include "text_box_widget.h"
+#include "timer_driver.h"
+
+FormView::FormView(QWidget* parent)
+    : QWidget(parent),
+      imageLoader_([](const std::string& key) { return QImage(QString::fromStdString(key)); }) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+FormView::~FormView() = default;
+
+void FormView::SetBackground(QImage image) {
+    background_ = std::move(image);
+    update();
+}
+
+void FormView::SetImageLoader(ImageLoader loader) {
+    imageLoader_ = std::move(loader);
+}
+
+void FormView::Add(Label& label) {
+    surface_.Add(label);
+    update(PixelRect(label.rect));
+}
+
+void FormView::Add(LineFigure& line) {
+    surface_.Add(line);
+    update();
+}
+
+void FormView::Add(ShapeFigure& shape) {
+    surface_.Add(shape);
+    update(PixelRect(shape.rect).adjusted(-1, -1, 1, 1));
+}
+
+void FormView::Add(Label& label, PictureBox& container) {
+    auto& picture = WidgetOf<PictureWidget>(&container);
+    picture.Items().Add(label);
+    picture.update();
+}
+
+void FormView::Add(LineFigure& line, PictureBox& container) {
+    auto& picture = WidgetOf<PictureWidget>(&container);
+    picture.Items().Add(line);
+    picture.update();
+}
+
+void FormView::Add(Button& button) {
+    AddWidget<ButtonWidget>(button);
+}
+void FormView::Add(TextBox& textBox) {
+    AddWidget<TextBoxWidget>(textBox);
+}
+void FormView::Add(ListBox& listBox) {
+    AddWidget<ListBoxWidget>(listBox);
+}
+void FormView::Add(CheckBox& checkBox) {
+    AddWidget<CheckBoxWidget>(checkBox);
+}
+
+void FormView::Add(PictureBox& pictureBox) {
+    pictures_.push_back(&AddWidget<PictureWidget>(pictureBox, imageLoader_));
+}
+
+template <class Widget, class Model, class... Extra>
+Widget& FormView::AddWidget(Model& model, Extra&&... extra) {
+    auto* widget = new Widget(model, std::forward<Extra>(extra)..., this);
+    // Controls without a visible flag are always shown, also on a form already shown.
+    if constexpr (!requires { model.visible; }) widget->show();
+    widgets_[&model] = widget;
+    syncs_.push_back([widget] { widget->Sync(); });
+    return *widget;
+}
+
+template <class Widget>
+Widget& FormView::WidgetOf(const void* model) const {
+    auto found = widgets_.find(model);
+    if (found == widgets_.end()) throw std::invalid_argument("control not added to the form");
+    return static_cast<Widget&>(*found->second);
+}
+
+SurfaceItems& FormView::SurfaceOf(const Label& label) {
+    if (surface_.Holds(label)) return surface_;
+    for (PictureWidget* picture : pictures_) {
+        if (picture->Items().Holds(label)) return picture->Items();
+    }
+    throw std::invalid_argument("label not added to the form: " + label.name);
+}
+
+template <class... Args>
+std::function<void(Args...)> FormView::AsEvent(std::function<void(Args...)> handler) {
+    return
+        [this, handler = std::move(handler)](Args... args) { Dispatch([&] { handler(args...); }); };
+}
+
+void FormView::OnClick(Button& button, Handler handler) {
+    connect(&WidgetOf<ButtonWidget>(&button), &QPushButton::clicked, this,
+            AsEvent(std::move(handler)));
+}
+
+void FormView::OnMouseUp(Button& button, std::function<void(int)> handler) {
+    WidgetOf<ButtonWidget>(&button).SetMouseUpHandler(AsEvent(std::move(handler)));
+}
+
+void FormView::OnClick(Label& label, Handler handler) {
+    SurfaceOf(label).SetClickHandler(label, AsEvent(std::move(handler)));
+}
+
+void FormView::OnKeyUp(TextBox& textBox, std::function<void(int)> handler) {
+    WidgetOf<TextBoxWidget>(&textBox).SetKeyUpHandler(AsEvent(std::move(handler)));
+}
+
+void FormView::OnMouseUp(PictureBox& pictureBox, std::function<void(int, double, double)> handler) {
+    WidgetOf<PictureWidget>(&pictureBox).SetMouseUpHandler(AsEvent(std::move(handler)));
+}
+
+void FormView::OnMouseMove(PictureBox& pictureBox,
+                           std::function<void(int, double, double)> handler) {
+    WidgetOf<PictureWidget>(&pictureBox).SetMouseMoveHandler(AsEvent(std::move(handler)));
+}
+
+void FormView::BindTimer(Timer& timer, Handler tick) {
+    auto& driver =
+        *timers_.emplace_back(std::make_unique<TimerDriver>(timer, AsEvent(std::move(tick)), this));
+    syncs_.push_back([&driver] { driver.Sync(); });
+}
+
+void FormView::SetAfterEvent(Handler hook) {
+    afterEvent_ = std::move(hook);
+}
+
+void FormView::Dispatch(const Handler& handler) {
+    handler();
+    if (afterEvent_) afterEvent_();
+    Sync();
+}
+
+void FormView::Sync() {
+    for (const auto& sync : syncs_) sync();
+    QRegion changed = surface_.Sync();
+    if (!changed.isEmpty()) update(changed);
+}
+
+void FormView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    QRect area = event->rect();
+    painter.fillRect(area, ToQColor(colours::ButtonFace, palette()));
+    QRect source = area.intersected(background_.rect());
+    if (!source.isEmpty()) painter.drawImage(source.topLeft(), background_, source);
+    surface_.Paint(painter, event->region(), palette());
+}
+
+void FormView::mousePressEvent(QMouseEvent* event) {
+    surface_.Press(event->position());
+}
+
+void FormView::mouseReleaseEvent(QMouseEvent* event) {
+    surface_.Release(event->position(), event->button());
+}

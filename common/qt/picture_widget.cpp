@@ -1,0 +1,147 @@
+#include "picture_widget.h"
+
+#include <qdrawutil.h>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "input_codes.h"
+#include "qt_appearance.h"
+#include "stroke_geometry.h"
+
+namespace {
+
+constexpr int kBorderPixels = kPictureBorderTwips / 15;
+
+}  // namespace
+
+PictureWidget::PictureWidget(PictureBox& model, ImageLoader loader, QWidget* parent)
+    : QWidget(parent), model_(model), loader_(std::move(loader)) {
+    setObjectName(QString::fromStdString(model.name));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    Sync();
+}
+
+void PictureWidget::Sync() {
+    if (!rect_ || *rect_ != model_.rect) {
+        setGeometry(PixelRect(model_.rect));
+        rect_ = model_.rect;
+    }
+    bool newPicture = SyncPicture();
+    if (newPicture || DrawingChanged() || !BackingFits()) {
+        Redraw();
+        update();
+    } else if (model_.strokes.size() > drawn_) {
+        update(DrawStrokes().translated(Area().topLeft()));
+    }
+    QRegion moved = items_.Sync();
+    if (!moved.isEmpty()) update(moved.translated(Area().topLeft()));
+}
+
+QRect PictureWidget::Area() const {
+    int border = model_.sunkenBorder ? kBorderPixels : 0;
+    return rect().adjusted(border, border, -border, -border);
+}
+
+QPointF PictureWidget::InArea(QPointF position) const {
+    return position - Area().topLeft();
+}
+
+bool PictureWidget::BackingFits() const {
+    qreal ratio = devicePixelRatioF();
+    return backing_.size() == Area().size() * ratio && backing_.devicePixelRatio() == ratio;
+}
+
+bool PictureWidget::DrawingChanged() const {
+    return clears_ != model_.clears || !(background_ == model_.background) ||
+           sunkenBorder_ != model_.sunkenBorder || model_.strokes.size() < drawn_;
+}
+
+bool PictureWidget::SyncPicture() {
+    if (pictureKey_ == model_.picture) return false;
+    pictureKey_ = model_.picture;
+    picture_ = pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_);
+    return true;
+}
+
+void PictureWidget::Redraw() {
+    clears_ = model_.clears;
+    background_ = model_.background;
+    sunkenBorder_ = model_.sunkenBorder;
+    drawn_ = 0;
+    qreal ratio = devicePixelRatioF();
+    QSize size = Area().size();
+    if (size.isEmpty()) {
+        backing_ = QImage();
+        return;
+    }
+    backing_ = QImage(size * ratio, QImage::Format_RGB32);
+    backing_.setDevicePixelRatio(ratio);
+    backing_.fill(ToQColor(model_.background, palette()));
+    if (!picture_.isNull()) {
+        QPainter painter(&backing_);
+        painter.drawImage(QPoint(0, 0), picture_);
+    }
+    DrawStrokes();
+}
+
+QRect PictureWidget::DrawStrokes() {
+    const auto& strokes = model_.strokes;
+    std::size_t first = drawn_;
+    drawn_ = strokes.size();
+    if (backing_.isNull() || first >= strokes.size()) return {};
+    QSize size = Area().size();
+    QPainter painter(&backing_);
+    QRect dirty;
+    for (std::size_t i = first; i < strokes.size(); ++i) {
+        const Stroke& stroke = strokes[i];
+        auto segment = MapStroke(stroke, size.width(), size.height());
+        if (!segment) continue;
+        QPoint from(segment->from.x, segment->from.y);
+        QPoint to(segment->to.x, segment->to.y);
+        painter.setPen(QPen(ToQColor(stroke.colour, palette()), 1));
+        if (stroke.kind == StrokeKind::Point) {
+            painter.drawPoint(from);
+        } else {
+            painter.drawLine(from, to);
+        }
+        dirty |= QRect(from, to).normalized();
+    }
+    return dirty.adjusted(-1, -1, 1, 1);
+}
+
+void PictureWidget::paintEvent(QPaintEvent* event) {
+    if (!BackingFits()) Redraw();
+    QPainter painter(this);
+    if (model_.sunkenBorder) qDrawWinPanel(&painter, rect(), palette(), true);
+    QRect area = Area();
+    painter.drawImage(area.topLeft(), backing_);
+    painter.setClipRect(area);
+    painter.translate(area.topLeft());
+    items_.Paint(painter, event->region().translated(-area.topLeft()), palette());
+}
+
+void PictureWidget::resizeEvent(QResizeEvent*) {
+    if (!BackingFits()) Redraw();
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    items_.Press(InArea(event->position()));
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QPointF position = InArea(event->position());
+    if (items_.Release(position, event->button())) return;
+    int button = MouseButtonCode(event->button());
+    if (button != 0) Report(onMouseUp_, button, position);
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
+    QPointF position = InArea(event->position());
+    if (items_.TakesMove(position, event->buttons())) return;
+    Report(onMouseMove_, MouseButtonsCode(event->buttons()), position);
+}
+
+void PictureWidget::Report(const MouseHandler& handler, int button, QPointF position) const {
+    if (handler) handler(button, position.x() * kTwipsPerPixel, position.y() * kTwipsPerPixel);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+#include <string>
+
+#include "appearance.h"
+
+// Translation of the models' plain appearance values into Qt's.
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// Edges are rounded separately so that touching rectangles stay touching.
+QRect PixelRect(const TwipRect& rect);
+QRectF PixelRectF(const TwipRect& rect);
+QPointF PixelPoint(double xTwips, double yTwips);
+
+QColor ToQColor(const Colour& colour, const QPalette& palette);
+QFont ToQFont(const Font& font);
+
+// The models separate lines with CR, CR LF or LF; Qt wants LF.
+QString DisplayText(const std::string& text);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+
+#include "form_view.h"
+#include "kymbral.h"
+
+// The simulator's real window: the control models laid out, rendered by the
+// form view and bound to their handlers.
+class KymbralWindow {
+public:
+    // Message boxes default to the desktop's, over this window.
+    explicit KymbralWindow(Clock& clock, MessageBoxes* messages = nullptr);
+    ~KymbralWindow();
+
+    // Runs start-up, shows the window and activates it once, as soon as it shows.
+    void Open();
+
+    FormView view;
+    Kymbral& model() { return *kymbral_; }
+
+private:
+    std::unique_ptr<MessageBoxes> ownMessages_;
+    std::unique_ptr<Kymbral> kymbral_;
+};

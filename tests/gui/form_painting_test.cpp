@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+
+#include "test_form.h"
+
+namespace {
+
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// Collects the areas that a widget paints, as the event loop delivers them.
+class PaintSpy : public QObject {
+  public:
+    explicit PaintSpy(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion painted;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST(FormPainting, BackgroundIsUnscaledOverTheButtonFace) {
+    FormView view;
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    view.SetBackground(red);
+    view.resize(80, 60);
+    EXPECT_EQ(PixelOf(view, {39, 19}), QColor(Qt::red));
+    EXPECT_EQ(PixelOf(view, {40, 19}), ButtonFace());
+    EXPECT_EQ(PixelOf(view, {39, 20}), ButtonFace());
+}
+
+ShapeFigure Panel(Colour fill) {
+    auto panel = Placed<ShapeFigure>("Panel", {0, 0, 600, 600});
+    panel.border = BorderStyle::None;
+    panel.filled = true;
+    panel.fillColour = fill;
+    return panel;
+}
+
+TEST(FormPainting, LaterItemsLieAboveEarlierOnes) {
+    ShapeFigure panel = Panel(colours::Window);
+    auto title = Placed<Label>("Title", {150, 150, 300, 300});
+    title.background = Colour::Rgb(0, 0, 255);
+    LineFigure needle;
+    needle.x2 = 600;
+    needle.y1 = needle.y2 = 75;
+    needle.colour = Colour::Rgb(0, 255, 0);
+    FormView view;
+    view.Add(panel);
+    view.Add(title);
+    view.Add(needle);
+    view.resize(50, 50);
+
+    EXPECT_EQ(PixelOf(view, {2, 30}), QApplication::palette().color(QPalette::Base));
+    EXPECT_EQ(PixelOf(view, {15, 15}), QColor(0, 0, 255));
+    EXPECT_EQ(PixelOf(view, {15, 5}), QColor(0, 255, 0));
+    EXPECT_EQ(PixelOf(view, {45, 45}), ButtonFace());
+}
+
+TEST(FormPainting, TransparentLabelShowsWhatLiesBelow) {
+    ShapeFigure panel = Panel(Colour::Rgb(255, 0, 0));
+    auto score = Placed<Label>("Score", {0, 0, 600, 600});
+    score.transparent = true;
+    FormView view;
+    view.Add(panel);
+    view.Add(score);
+    view.resize(50, 50);
+    EXPECT_EQ(PixelOf(view, {20, 20}), QColor(255, 0, 0));
+}
+
+TEST(FormPainting, ShapeBorderLiesInsideItsRect) {
+    auto box = Placed<ShapeFigure>("Box", {150, 150, 300, 300});
+    box.borderWidth = 2;
+    box.borderColour = Colour::Rgb(255, 0, 0);
+    FormView view;
+    view.Add(box);
+    view.resize(50, 50);
+    EXPECT_EQ(PixelOf(view, {10, 15}), QColor(255, 0, 0));
+    EXPECT_EQ(PixelOf(view, {11, 15}), QColor(255, 0, 0));
+    EXPECT_EQ(PixelOf(view, {29, 15}), QColor(255, 0, 0));
+    EXPECT_EQ(PixelOf(view, {9, 15}), ButtonFace());
+    EXPECT_EQ(PixelOf(view, {15, 15}), ButtonFace());
+    EXPECT_EQ(PixelOf(view, {30, 15}), ButtonFace());
+}
+
+TEST(FormPainting, ChangedCaptionRepaintsOnlyItsLabel) {
+    TestForm form;
+    form.view.OnClick(form.caption, [&] { form.caption.caption = "World"; });
+    form.view.show();
+    QImage before = form.view.grab().toImage();
+    QCoreApplication::processEvents();
+    PaintSpy spy(form.view);
+
+    QTest::mouseClick(&form.view, Qt::LeftButton, {}, TestForm::Centre(form.caption.rect));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(spy.painted, QRegion(PixelRect(form.caption.rect)));
+    QImage after = form.view.grab().toImage();
+    QRect label = PixelRect(form.caption.rect);
+    EXPECT_NE(after.copy(label), before.copy(label));
+    EXPECT_EQ(after.copy(0, 40, 340, 90), before.copy(0, 40, 340, 90));
+}
+
+TEST(FormPainting, WidgetsTakeNameGeometryAndFont) {
+    TestForm form;
+    auto* knob = form.view.findChild<QWidget*>("Knob");
+    ASSERT_NE(knob, nullptr);
+    EXPECT_EQ(knob->geometry(), QRect(20, 45, 60, 20));
+    EXPECT_EQ(knob->font().pixelSize(), 11);
+    EXPECT_TRUE(knob->font().bold());
+    EXPECT_EQ(knob->font().families().value(0), "Arial");
+}
+
+TEST(Appearance, FontsFallBackToFamiliesADebianDesktopHas) {
+    QFont courier = ToQFont({"Courier", 12, true});
+    EXPECT_EQ(courier.pixelSize(), 16);
+    EXPECT_EQ(courier.families(), (QStringList{"Courier", "Liberation Mono", "DejaVu Sans Mono"}));
+    EXPECT_TRUE(ToQFont({"Papyrus", 8.25, true}).families().contains("Liberation Serif"));
+    EXPECT_EQ(ToQFont({"MS Sans Serif", 8.25, false}).families().value(1), "Liberation Sans");
+}
+
+TEST(Appearance, SystemColoursComeFromThePalette) {
+    QPalette palette;
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    EXPECT_EQ(ToQColor(colours::Window, palette), QColor(Qt::white));
+    EXPECT_EQ(ToQColor(colours::MenuText, palette), QColor(Qt::black));
+    EXPECT_EQ(ToQColor(Colour::Rgb(0, 0, 192), palette), QColor(0, 0, 192));
+}
+
+TEST(Appearance, CarriageReturnsBecomeLineBreaks) {
+    EXPECT_EQ(DisplayText("one\rtwo\r\nthree\nfour"), "one\ntwo\nthree\nfour");
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "fake_clock.h"
+#include "kymbral_window.h"
+#include "recording_messages.h"
+
+namespace {
+
+struct KymbralWindowTest : ::testing::Test {
+    FakeClock clock{100};
+    RecordingMessages messages;
+    KymbralWindow window{clock, &messages};
+    Kymbral& k = window.model();
+
+    void SetUp() override {
+        window.Open();
+        QApplication::processEvents();  // the first activation
+    }
+    template <class Widget>
+    Widget& Find(const char* name) {
+        auto* widget = window.view.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+    QTimer* ClockTimer() {
+        for (QTimer* timer : window.view.findChildren<QTimer*>()) {
+            if (timer->interval() == 10) return timer;
+        }
+        return nullptr;
+    }
+};
+
+}  // namespace
+
+TEST_F(KymbralWindowTest, OpensActivatedAndIdle) {
+    EXPECT_EQ(window.view.windowTitle(), "Kymbral (alpha version)");
+    EXPECT_EQ(k.form.Info.caption, "0");
+    EXPECT_EQ(k.form.LockFID.caption, "Lock");
+    EXPECT_FALSE(k.form.Timer1.enabled);
+    ASSERT_NE(ClockTimer(), nullptr);
+    EXPECT_FALSE(ClockTimer()->isActive());
+    EXPECT_EQ(Find<QListWidget>("ParametersListBox").count(), 12);
+}
+
+TEST_F(KymbralWindowTest, ARightReleaseOnTheZ0KnobStepsItUp) {
+    QTest::mouseClick(&Find<QPushButton>("KeyIn0"), Qt::RightButton);
+    EXPECT_EQ(k.state.Z0, 51);
+    EXPECT_EQ(k.form.ShimLabel[0].caption, "51");
+    QTest::mouseClick(&Find<QPushButton>("KeyIn0"), Qt::LeftButton);
+    EXPECT_EQ(k.state.Z0, 50);
+}
+
+TEST_F(KymbralWindowTest, InsertShowsTheLockLevelAndTheSpike) {
+    QTest::mouseClick(&Find<QPushButton>("Insert"), Qt::LeftButton);
+    EXPECT_EQ(k.form.Info.caption, "53.22");
+    QApplication::processEvents();
+
+    // Bin 50 is the centre of the spectrum; the spike reaches 0.96 on a -5..5 scale.
+    QImage spectrum = Find<QWidget>("PlotPeakShape").grab().toImage();
+    int centreX = spectrum.width() / 2;
+    double areaHeight = spectrum.height() - 4.0;
+    int spikeY = 2 + static_cast<int>((5 - 0.5) / 10 * areaHeight);  // halfway up the spike
+    int baselineY = 2 + static_cast<int>((5.0 + 3) / 10 * areaHeight);
+    auto whiteNear = [&](int x, int y) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                if (QColor(spectrum.pixel(x + dx, y + dy)) == Qt::white) return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(whiteNear(centreX, spikeY));
+    EXPECT_FALSE(whiteNear(centreX - 100, spikeY));
+    EXPECT_TRUE(whiteNear(centreX - 100, baselineY));
+}
+
+TEST_F(KymbralWindowTest, TheCommandLineEditsAParameterAndStartsAcquiring) {
+    QLineEdit& command = Find<QLineEdit>("KeyboardInput");
+    command.setFocus();
+    QTest::keyClicks(&command, "pw=3");
+    QTest::keyClick(&command, Qt::Key_Return);
+    EXPECT_EQ(Find<QListWidget>("ParametersListBox").item(4)->text(), "pw     3");
+    EXPECT_EQ(command.text(), "");
+    EXPECT_EQ(k.state.pw, 3);
+
+    QTest::keyClicks(&command, "ga");
+    QTest::keyClick(&command, Qt::Key_Return);
+    EXPECT_TRUE(ClockTimer()->isActive());
+    EXPECT_EQ(Find<QPushButton>("Restart").text(), "Abort");
+
+    QTest::mouseClick(&Find<QPushButton>("Restart"), Qt::LeftButton);
+    EXPECT_FALSE(ClockTimer()->isActive());
+}

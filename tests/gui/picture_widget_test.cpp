@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <vector>
+
+#include "test_form.h"
+
+namespace {
+
+const QColor kWhite(Qt::white);
+const QColor kBlack(Qt::black);
+
+// The plot's drawing area starts inside its 2-pixel border.
+QPoint AreaPixel(int x, int y) {
+    return {2 + x, 2 + y};
+}
+
+struct PlotTest : ::testing::Test {
+    TestForm form;
+    QWidget& plot = *form.view.findChild<QWidget*>("Plot");
+
+    void Draw(auto drawing) {
+        form.view.Dispatch([&] { drawing(form.plot); });
+    }
+    QColor At(int x, int y) { return PixelOf(plot, AreaPixel(x, y)); }
+};
+
+TEST_F(PlotTest, LineAppearsAtItsScaledPlace) {
+    Draw([](PictureBox& p) { p.Line(10, 50, 90, 50, colours::White); });
+    EXPECT_EQ(At(10, 50), kWhite);
+    EXPECT_EQ(At(50, 50), kWhite);
+    EXPECT_EQ(At(90, 50), kWhite);
+    EXPECT_EQ(At(50, 49), kBlack);
+    EXPECT_EQ(At(5, 50), kBlack);
+}
+
+TEST_F(PlotTest, StrokesAddUpAndClearWipesThem) {
+    Draw([](PictureBox& p) { p.Line(10, 50, 90, 50, colours::White); });
+    Draw([](PictureBox& p) { p.PSet(20, 20, colours::White); });
+    EXPECT_EQ(At(50, 50), kWhite);
+    EXPECT_EQ(At(20, 20), kWhite);
+    EXPECT_EQ(At(21, 20), kBlack);
+
+    Draw([](PictureBox& p) {
+        p.Clear();
+        p.PSet(70, 70, colours::White);
+    });
+    EXPECT_EQ(At(50, 50), kBlack);
+    EXPECT_EQ(At(20, 20), kBlack);
+    EXPECT_EQ(At(70, 70), kWhite);
+}
+
+TEST_F(PlotTest, EachStrokeKeepsTheScaleItWasDrawnWith) {
+    Draw([](PictureBox& p) {
+        p.scale = {0, 1000, 100, -2000};  // y runs from 1000 at the top to -1000 at the bottom
+        p.PSet(30, 500, colours::White);
+        p.scale = {0, 0, 200, 200};
+        p.PSet(120, 160, colours::White);
+    });
+    EXPECT_EQ(At(30, 25), kWhite);
+    EXPECT_EQ(At(60, 80), kWhite);
+}
+
+TEST_F(PlotTest, StrokesOffTheScaleOrNotFiniteNeverFail) {
+    double nan = std::numeric_limits<double>::quiet_NaN();
+    double infinity = std::numeric_limits<double>::infinity();
+    Draw([&](PictureBox& p) {
+        p.Line(-1e300, 40, 1e300, 40, colours::White);
+        p.Line(nan, 10, 20, 10, colours::White);
+        p.PSet(infinity, 10, colours::White);
+        p.Line(0, -1e9, 0, 1e9, Colour::Rgb(255, 0, 0));
+        p.PSet(30, 30, colours::White);
+    });
+    EXPECT_EQ(At(1, 40), kWhite);
+    EXPECT_EQ(At(99, 40), kWhite);
+    EXPECT_EQ(At(0, 99), QColor(255, 0, 0));
+    EXPECT_EQ(At(15, 10), kBlack);
+    EXPECT_EQ(At(30, 30), kWhite);
+}
+
+TEST_F(PlotTest, NewBackgroundRepaintsInFull) {
+    Draw([](PictureBox& p) { p.PSet(20, 20, colours::White); });
+    Draw([](PictureBox& p) { p.background = Colour::Rgb(0, 0, 128); });
+    EXPECT_EQ(At(50, 50), QColor(0, 0, 128));
+    EXPECT_EQ(At(20, 20), kWhite);
+}
+
+TEST_F(PlotTest, MouseEventsGiveTwipsFromTheDrawingArea) {
+    std::vector<std::tuple<int, double, double>> ups, moves;
+    form.view.OnMouseUp(form.plot, [&](int b, double x, double y) { ups.emplace_back(b, x, y); });
+    form.view.OnMouseMove(form.plot,
+                          [&](int b, double x, double y) { moves.emplace_back(b, x, y); });
+
+    QTest::mouseClick(&plot, Qt::RightButton, {}, AreaPixel(10, 20));
+    QPointF at = AreaPixel(30, 40);
+    QMouseEvent move(QEvent::MouseMove, at, plot.mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(&plot, &move);
+
+    ASSERT_EQ(ups.size(), 1u);
+    EXPECT_EQ(ups[0], std::make_tuple(2, 150.0, 300.0));
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back(), std::make_tuple(0, 450.0, 600.0));
+}
+
+TEST(PictureItems, LabelsInsideTakeTheirClicksAndLieAboveTheDrawing) {
+    auto slide = Placed<PictureBox>("Picture1", {0, 0, 1500, 1500});
+    slide.background = colours::Black;
+    slide.sunkenBorder = false;
+    auto infoBox = Placed<Label>("InfoBox", {300, 300, 600, 600});
+    infoBox.background = Colour::Rgb(0, 0, 255);
+    FormView view;
+    view.Add(slide);
+    view.Add(infoBox, slide);
+    view.resize(100, 100);
+    int pictureClicks = 0;
+    view.OnMouseUp(slide, [&](int, double, double) { ++pictureClicks; });
+    QWidget& picture = *view.findChild<QWidget*>("Picture1");
+
+    QTest::mouseClick(&picture, Qt::LeftButton, {}, {30, 30});
+    QTest::mouseClick(&picture, Qt::LeftButton, {}, {80, 80});
+
+    EXPECT_EQ(pictureClicks, 1);
+    EXPECT_EQ(PixelOf(picture, {30, 30}), QColor(0, 0, 255));
+    EXPECT_EQ(PixelOf(picture, {80, 80}), kBlack);
+}
+
+TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
+    auto slide = Placed<PictureBox>("Picture1", {0, 0, 1500, 1500});
+    slide.sunkenBorder = false;
+    FormView view;
+    view.SetImageLoader([](const std::string& key) {
+        QImage image(10, 10, QImage::Format_RGB32);
+        image.fill(key == "red" ? Qt::red : Qt::green);
+        return image;
+    });
+    view.Add(slide);
+    view.Dispatch([&] {
+        slide.picture = "red";
+        slide.scale = {0, 0, 100, 100};
+        slide.PSet(2, 2, colours::Black);
+    });
+    QWidget& picture = *view.findChild<QWidget*>("Picture1");
+    EXPECT_EQ(PixelOf(picture, {2, 2}), kBlack);
+    EXPECT_EQ(PixelOf(picture, {3, 3}), QColor(Qt::red));
+    EXPECT_EQ(PixelOf(picture, {50, 50}), QApplication::palette().color(QPalette::Base));
+
+    view.Dispatch([&] { slide.picture = "green"; });
+    EXPECT_EQ(PixelOf(picture, {2, 2}), kBlack);
+    EXPECT_EQ(PixelOf(picture, {3, 3}), QColor(Qt::green));
+}
+
+}  // namespace
