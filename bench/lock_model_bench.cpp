@@ -4,12 +4,14 @@
 #include "fake_clock.h"
 #include "form_load.h"
 #include "lock_model.h"
+#include "fake_waiter.h"
 #include "recording_messages.h"
 
 static void BM_ComputeLockModel(benchmark::State& bench) {
     FakeClock clock;
     RecordingMessages messages;
-    Kymbral k(clock, messages);
+    FakeWaiter waiter(clock);
+    Kymbral k(clock, messages, waiter);
     Form_Load(k);
     k.state.Z1Offset = 0.03f;
     for (auto _ : bench) {

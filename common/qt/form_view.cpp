@@ -100,8 +100,10 @@ SurfaceItems& FormView::SurfaceOf(const Label& label) {
 
 template <class... Args>
 std::function<void(Args...)> FormView::AsEvent(std::function<void(Args...)> handler) {
-    return
-        [this, handler = std::move(handler)](Args... args) { Dispatch([&] { handler(args...); }); };
+    // The event keeps its own copies: it may run later, after the handler in progress.
+    return [this, handler = std::move(handler)](Args... args) {
+        Dispatch([handler, args...] { handler(args...); });
+    };
 }
 
 void FormView::OnClick(Button& button, Handler handler) {
@@ -131,8 +133,11 @@ void FormView::OnMouseMove(PictureBox& pictureBox,
 }
 
 void FormView::BindTimer(Timer& timer, Handler tick) {
-    auto& driver =
-        *timers_.emplace_back(std::make_unique<TimerDriver>(timer, AsEvent(std::move(tick)), this));
+    // A tick that comes while a handler waits or shows a message is dropped, not queued.
+    auto onTimeout = [this, tick = std::move(tick)] {
+        if (!dispatching_) Dispatch(tick);
+    };
+    auto& driver = *timers_.emplace_back(std::make_unique<TimerDriver>(timer, onTimeout, this));
     syncs_.push_back([&driver] { driver.Sync(); });
 }
 
@@ -141,6 +146,26 @@ void FormView::SetAfterEvent(Handler hook) {
 }
 
 void FormView::Dispatch(const Handler& handler) {
+    // Handlers run one at a time: an event that arrives while one runs (inside
+    // its wait or its message box) is handled after it.
+    if (dispatching_) {
+        deferred_.push_back(handler);
+        return;
+    }
+    RunOne(handler);
+    while (!deferred_.empty()) {
+        Handler next = std::move(deferred_.front());
+        deferred_.erase(deferred_.begin());
+        RunOne(next);
+    }
+}
+
+void FormView::RunOne(const Handler& handler) {
+    dispatching_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{dispatching_};
     handler();
     if (afterEvent_) afterEvent_();
     Sync();

@@ -66,7 +66,8 @@ class FormView : public QWidget {
     void BindTimer(Timer& timer, Handler tick);
 
     void SetAfterEvent(Handler hook);
-    // Runs a handler as an event (with the after-event hook and a Sync).
+    // Runs a handler as an event (with the after-event hook and a Sync). One
+    // that comes while another runs is run after it.
     void Dispatch(const Handler& handler);
     // Brings every widget, the surface and the timers up to date with the models.
     void Sync();
@@ -88,7 +89,11 @@ class FormView : public QWidget {
     QImage background_;
     ImageLoader imageLoader_;
     SurfaceItems surface_;
+    void RunOne(const Handler& handler);
+
     Handler afterEvent_;
+    bool dispatching_ = false;
+    std::vector<Handler> deferred_;
     std::vector<std::function<void()>> syncs_;
     std::unordered_map<const void*, QWidget*> widgets_;
     std::vector<PictureWidget*> pictures_;

@@ -5,15 +5,18 @@
 #include "message_boxes.h"
 #include "random_source.h"
 #include "simulator_state.h"
+#include "waiter.h"
 
 // The whole simulator: its state, its window's controls and the services the
 // handlers use. Every handler takes it by reference.
 struct Kymbral {
-    Kymbral(Clock& clock, MessageBoxes& messages) : clock(clock), messages(messages) {}
+    Kymbral(Clock& clock, MessageBoxes& messages, Waiter& waiter)
+        : clock(clock), messages(messages), waiter(waiter) {}
 
     SimulatorState state;
     MainForm form;
     Clock& clock;
     MessageBoxes& messages;
+    Waiter& waiter;
     RandomSource random;
 };

@@ -4,15 +4,21 @@
 #include <QTimer>
 
 #include "acquisition_buttons.h"
+#include "answer_check.h"
 #include "command_line.h"
 #include "eject_insert.h"
 #include "form_activate.h"
 #include "form_load.h"
+#include "gradient_shim.h"
+#include "help.h"
 #include "knobs.h"
 #include "main_form_layout.h"
 #include "qt_message_boxes.h"
+#include "qt_waiter.h"
+#include "scramble_levels.h"
 #include "shim_axis.h"
 #include "timer_tick.h"
+#include "unknown_sample.h"
 
 namespace {
 
@@ -63,6 +69,13 @@ void BindEvents(FormView& view, Kymbral& k) {
     click(f.Eject, Eject_Click);
     click(f.Restart, Restart_Click);
     click(f.Simulator, Simulator_Click);
+    click(f.GradientShim, GradientShim_Click);
+    click(f.ScrambleEasy, ScrambleEasy_Click);
+    click(f.Scramble, Scramble_Click);
+    click(f.ScrambleHard, ScrambleHard_Click);
+    click(f.SampleScramble, SampleScramble_Click);
+    click(f.Walkup, Walkup_Click);
+    click(f.Help, Help_Click);
     for (int i = 0; i < kKnobCount; ++i) {
         view.OnMouseUp(f.KeyIn[i], [&k, i](int button) { KeyIn_MouseUp(k, i, button); });
     }
@@ -79,7 +92,8 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
     }
-    kymbral_ = std::make_unique<Kymbral>(clock, *messages);
+    waiter_ = std::make_unique<QtWaiter>(view);
+    kymbral_ = std::make_unique<Kymbral>(clock, *messages, *waiter_);
     kymbral_->form = MakeMainForm();
 
     view.setObjectName("Kymbral");

@@ -21,5 +21,6 @@ public:
 
 private:
     std::unique_ptr<MessageBoxes> ownMessages_;
+    std::unique_ptr<Waiter> waiter_;
     std::unique_ptr<Kymbral> kymbral_;
 };

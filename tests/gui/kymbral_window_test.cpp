@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_clock.h"
+#include "knobs.h"
 #include "kymbral_window.h"
 #include "recording_messages.h"
 
@@ -97,4 +98,32 @@ TEST_F(KymbralWindowTest, TheCommandLineEditsAParameterAndStartsAcquiring) {
 
     QTest::mouseClick(&Find<QPushButton>("Restart"), Qt::LeftButton);
     EXPECT_FALSE(ClockTimer()->isActive());
+}
+
+TEST_F(KymbralWindowTest, TheGradientShimWaitHoldsTicksAndClicksUntilItEnds) {
+    QTest::mouseClick(&Find<QPushButton>("Insert"), Qt::LeftButton);
+    QTest::mouseClick(&Find<QPushButton>("Restart"), Qt::LeftButton);  // acquiring
+    ASSERT_TRUE(ClockTimer()->isActive());
+
+    std::string captionDuring;
+    std::int16_t z0During = 0;
+    std::size_t fidPointsBefore = k.form.PlotFID.strokes.size(), fidPointsDuring = 0;
+    // Runs inside the wait: a tick comes due and the student clicks a knob.
+    QTimer::singleShot(0, [&] {
+        captionDuring = Find<QPushButton>("GradientShim").text().toStdString();
+        QMetaObject::invokeMethod(ClockTimer(), "timeout");
+        QTest::mouseClick(&Find<QPushButton>("KeyIn0"), Qt::RightButton);
+        fidPointsDuring = k.form.PlotFID.strokes.size();
+        z0During = k.state.Z0;
+        clock.Advance(5);
+    });
+    QTest::mouseClick(&Find<QPushButton>("GradientShim"), Qt::LeftButton);
+
+    EXPECT_EQ(captionDuring, "Shimming...");
+    EXPECT_EQ(fidPointsDuring, fidPointsBefore);  // the tick was not run
+    EXPECT_EQ(z0During, 50);                     // nor the click, yet
+    EXPECT_EQ(k.state.Z0, 51);                   // which came after the handler
+    EXPECT_EQ(k.form.ShimLabel[0].caption, "51");
+    EXPECT_EQ(Find<QPushButton>("GradientShim").text(), "Gradient Shim");
+    EXPECT_FALSE(ClockTimer()->isActive());      // the redraw stopped the acquisition
 }

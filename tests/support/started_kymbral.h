@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fake_clock.h"
+#include "fake_waiter.h"
 #include "form_activate.h"
 #include "form_load.h"
 #include "main_form_layout.h"
@@ -10,7 +11,8 @@
 struct StartedKymbral {
     FakeClock clock{100.0f};  // early in the day, where a float clock is fine-grained
     RecordingMessages messages;
-    Kymbral k{clock, messages};
+    FakeWaiter waiter{clock};
+    Kymbral k{clock, messages, waiter};
 
     StartedKymbral() {
         k.form = MakeMainForm();

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "fake_clock.h"
+#include "fake_waiter.h"
 #include "recording_messages.h"
 
 namespace {
@@ -12,7 +13,8 @@ namespace {
 struct FormLoadTest : ::testing::Test {
     FakeClock clock{43200.5f};
     RecordingMessages messages;
-    Kymbral k{clock, messages};
+    FakeWaiter waiter{clock};
+    Kymbral k{clock, messages, waiter};
     void SetUp() override { Form_Load(k); }
 };
 

@@ -7,6 +7,7 @@
 
 #include "form_load.h"
 #include "fake_clock.h"
+#include "fake_waiter.h"
 #include "recording_messages.h"
 
 namespace {
@@ -14,7 +15,8 @@ namespace {
 struct LockModelTest : ::testing::Test {
     FakeClock clock;
     RecordingMessages messages;
-    Kymbral k{clock, messages};
+    FakeWaiter waiter{clock};
+    Kymbral k{clock, messages, waiter};
     void SetUp() override { Form_Load(k); }
 
     LockModel Compute(bool inserted = true, std::string_view axis = kSingleViewCaption) {

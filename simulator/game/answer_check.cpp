@@ -1,0 +1,69 @@
+#include "answer_check.h"
+
+#include <cmath>
+#include <string>
+
+#include "knob_settings.h"
+#include "numtext.h"
+#include "update_views.h"
+
+namespace {
+
+constexpr const char* kTitle = "Kymbral";
+constexpr const char* kDefaultsCaption = "Read Default Shims";
+constexpr double kLockGoal = 53;
+
+std::int16_t Rounded(double value) { return static_cast<std::int16_t>(std::lround(value)); }
+
+void LoadDefaults(SimulatorState& s) {
+    s.Z0 = 51;
+    s.Z1 = s.Z2 = s.Z3 = s.Z4 = 0;
+    s.LockGain = s.LockPower = 20;
+    s.LockPhase = 140;
+    s.Z0Offset = s.Z1Offset = s.Z2Offset = s.Z3Offset = s.Z4Offset = 0;
+    s.LockPhaseOffset = 0;
+}
+
+void LoadAnswer(SimulatorState& s) {
+    s.Z0 = Rounded(51 - 100.0 * s.Z0Offset);
+    s.Z1 = Rounded(-100.0 * s.Z1Offset);
+    s.Z2 = Rounded(-100.0 * s.Z2Offset);
+    s.Z3 = Rounded(-100.0 * s.Z3Offset);
+    s.Z4 = Rounded(-100.0 * s.Z4Offset);
+    s.LockPhase = static_cast<std::int16_t>(140 - s.LockPhaseOffset);
+}
+
+// Judged on what the window shows from the last redraw.
+bool Succeeded(const MainForm& f) {
+    return ReadNumber(f.Info.caption) > kLockGoal && ReadNumber(f.ShimLabel[5].caption) == 20 &&
+           ReadNumber(f.ShimLabel[6].caption) == 20;
+}
+
+std::string Verdict(Kymbral& k) {
+    if (Succeeded(k.form)) {
+        double minutes = std::floor(10 * (k.clock.Now() - k.state.ScrambleStartTime) / 60 + 0.5) / 10;
+        return "You got it in" + NumberText(minutes) + " minutes!!!";
+    }
+    const std::string& cr = k.state.CR;
+    return "The answers will be shown when you click OK." + cr +
+           "Did you try adjusting Z0, Z1, Z2, lockpower, lockgain, lockphase?" + cr +
+           "Click this button again to load default shims.";
+}
+
+}  // namespace
+
+void Walkup_Click(Kymbral& k) {
+    SimulatorState& s = k.state;
+    MainForm& f = k.form;
+    if (!SampleInserted(f)) k.messages.Show(kTitle, "Something is wrong. Did you inject your sample?");
+    if (f.Walkup.caption == kDefaultsCaption) {
+        LoadDefaults(s);
+    } else {
+        LoadAnswer(s);
+        f.Walkup.caption = kDefaultsCaption;
+        k.messages.Show(kTitle, Verdict(k));
+        s.LockGain = s.LockPower = 20;
+    }
+    WriteShimLabels(k);
+    UpdateViews(k);
+}
