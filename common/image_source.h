@@ -4,7 +4,7 @@
 
 // Pictures on disk, as the desktop reads them.
 class ImageSource {
-public:
+  public:
     virtual ~ImageSource() = default;
     // True when the file at the path exists and decodes as a picture.
     virtual bool CanLoad(const std::string& path) = 0;

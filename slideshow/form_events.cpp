@@ -1,0 +1,20 @@
+#include "numtext.h"
+#include "slide_display.h"
+#include "slide_handlers.h"
+
+void Form_Load(SlideShow& show) {
+    show.slides = Slides();
+}
+
+void Form_Activate(SlideShow& show) {
+    // Score, clue level and the clue line keep their start-up look until the
+    // first click.
+    show.ClueLevel = 0;
+    show.SlideIndex = 0;
+    ShowSlide(show);
+}
+
+void Picture1_MouseMove(SlideShow& show, int, double x, double y) {
+    show.form.MouseXYLabel.caption =
+        NumberText(static_cast<float>(x)) + "," + NumberText(static_cast<float>(y));
+}

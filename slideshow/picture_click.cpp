@@ -1,0 +1,82 @@
+#include <string>
+
+#include "numtext.h"
+#include "slide_display.h"
+#include "slide_handlers.h"
+
+namespace {
+
+constexpr int kLastSlide = kSlideCount - 1;
+// The accepted area reaches this far left of and above the target point.
+constexpr int kAreaWidth = 1440;
+constexpr int kAreaHeight = 300;
+constexpr int kFullScore = 100;
+
+std::string Number(std::int64_t value) {
+    return NumberText(static_cast<double>(value));
+}
+
+// Strictly inside: the area's edges do not count.
+bool HitsTarget(const Slide& slide, double x, double y) {
+    bool withinX = slide.TargetX - kAreaWidth < x && x < slide.TargetX;
+    bool withinY = slide.TargetY - kAreaHeight < y && y < slide.TargetY;
+    return withinX && withinY;
+}
+
+void GoBack(SlideShow& show) {
+    show.SlideIndex =
+        static_cast<std::int16_t>(show.SlideIndex == 0 ? kLastSlide : show.SlideIndex - 1);
+}
+
+// The student cannot decline to start again.
+void GoForward(SlideShow& show) {
+    show.ClueLevel = 0;
+    if (++show.SlideIndex <= kLastSlide) return;
+    show.messages.Show(kProgramName, "You completed this exercise with a score of: " +
+                                         Number(kFullScore - show.Penalty) + "!" + ParagraphBreak +
+                                         "Do you want to try again?");
+    show.SlideIndex = 0;
+}
+
+float TenthOfTheWay(double from, double to) {
+    auto start = static_cast<float>(from);
+    return start + 0.1f * (static_cast<float>(to) - start);
+}
+
+// The first wrong click hints at the direction, later ones point at the target.
+void DrawClue(SlideShow& show) {
+    LineFigure& line = show.form.InfoLine;
+    const Slide& slide = show.slides[show.SlideIndex];
+    line.visible = show.ClueLevel > 0;
+    if (show.ClueLevel == 1) {
+        line.x2 = TenthOfTheWay(line.x1, slide.TargetX);
+        line.y2 = TenthOfTheWay(line.y1, slide.TargetY);
+    } else if (show.ClueLevel > 1) {
+        line.x2 = slide.TargetX;
+        line.y2 = slide.TargetY;
+    }
+}
+
+// Every click costs the clue level it leaves; on slide 0 the cost is shown
+// once and then forgiven.
+void Score(SlideShow& show) {
+    show.form.ClueLabel.caption = "Clue Level =" + Number(show.ClueLevel);
+    show.Penalty += show.ClueLevel;
+    show.form.ScoreLabel.caption = "Score =" + Number(kFullScore - show.Penalty);
+    if (show.SlideIndex == 0) show.Penalty = 0;
+}
+
+}  // namespace
+
+void Picture1_MouseUp(SlideShow& show, int button, double x, double y) {
+    ++show.ClueLevel;
+    if (button == kRightButton) {
+        GoBack(show);
+    } else if (button == kLeftButton && HitsTarget(show.slides[show.SlideIndex], x, y)) {
+        GoForward(show);
+    }
+    if (!ShowSlide(show)) return;
+    show.form.InfoBox.caption += "(Right Click on screen to go back.)";
+    DrawClue(show);
+    Score(show);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The slide texts separate their lines with carriage returns alone.
+inline constexpr char LineBreak[] = "\r";
+inline constexpr char ParagraphBreak[] = "\r\r";
+
+inline constexpr int kSlideCount = 26;
+
+// One slide of the show. The target point, in twips on the slide's screenshot,
+// is the lower-right corner of the area that a click must hit to go on.
+struct Slide {
+    std::int16_t TargetX = 0;
+    std::int16_t TargetY = 0;
+    std::string_view SlideText;
+};
+
+using SlideTable = std::array<Slide, kSlideCount>;
+
+// The whole content of the show, slides 0 to 25.
+const SlideTable& Slides();

@@ -1,0 +1,92 @@
+#include <string>
+
+#include "slideshow_fixture.h"
+
+// What wrong clicks cost, how the clue grows, and the end of the show.
+
+using SlideScore = SlideShowTest;
+
+TEST_F(SlideScore, TheClueLineHintsFirstAndThenPointsAtTheTarget) {
+    GoTo(1);
+    ClickWrong();
+    EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 1");
+    // A tenth of the way from (14040, 6840) toward slide 1's target (2055, 2085).
+    EXPECT_TRUE(show.form.InfoLine.visible);
+    EXPECT_DOUBLE_EQ(show.form.InfoLine.x2, 12841.5);
+    EXPECT_DOUBLE_EQ(show.form.InfoLine.y2, 6364.5);
+
+    for (int level = 2; level <= 4; ++level) {
+        ClickWrong();
+        EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = " + std::to_string(level));
+        EXPECT_TRUE(show.form.InfoLine.visible);
+        EXPECT_EQ(show.form.InfoLine.x2, 2055);
+        EXPECT_EQ(show.form.InfoLine.y2, 2085);
+    }
+    EXPECT_EQ(show.form.InfoLine.x1, 14040);
+    EXPECT_EQ(show.form.InfoLine.y1, 6840);
+
+    ClickTarget();
+    EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 0");
+    EXPECT_FALSE(show.form.InfoLine.visible);
+}
+
+TEST_F(SlideScore, MWrongClicksBeforeTheRightOneCostOneToM) {
+    GoTo(1);
+    int expected = 100;
+    for (int m : {0, 1, 2, 5}) {
+        for (int k = 1; k <= m; ++k) ClickWrong();
+        expected -= m * (m + 1) / 2;
+        ClickTarget();
+        EXPECT_EQ(show.form.ScoreLabel.caption, "Score = " + std::to_string(expected)) << m;
+        EXPECT_EQ(show.Penalty, 100 - expected);
+    }
+}
+
+TEST_F(SlideScore, WrongClicksOnSlideZeroShowButDoNotCount) {
+    ClickWrong();
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 99");
+    ClickWrong();
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 98");
+    EXPECT_EQ(show.Penalty, 0);
+    ClickTarget();
+    EXPECT_EQ(show.SlideIndex, 1);
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 100");
+}
+
+TEST_F(SlideScore, APerfectRunEndsWithTheFullScoreAndStartsAgain) {
+    GoTo(25);
+    EXPECT_TRUE(messages.shown.empty());
+    ClickTarget();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Tessivar");
+    EXPECT_EQ(messages.shown[0].text,
+              "You completed this exercise with a score of:  100!\r\rDo you want to try again?");
+    EXPECT_EQ(show.SlideIndex, 0);
+    EXPECT_EQ(show.form.Picture1.picture, ScreenshotPath(workingDirectory, 0).string());
+    EXPECT_TRUE(show.form.InfoBox.caption.starts_with("Screen:  0\r\r"));
+}
+
+TEST_F(SlideScore, TheFinalScoreStaysOnShowUntilTheNextClick) {
+    GoTo(25);
+    ClickWrong();
+    ClickWrong();
+    ClickTarget();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "You completed this exercise with a score of:  97!\r\rDo you want to try again?");
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 97");
+    EXPECT_EQ(show.Penalty, 0);
+    ClickWrong();
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 99");
+}
+
+TEST_F(SlideScore, AScoreBelowZeroCarriesItsMinusSignRightAfterTheEqualsSign) {
+    GoTo(1);
+    for (int k = 1; k <= 14; ++k) ClickWrong();  // 1 + 2 + ... + 14 = 105
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score =-5");
+    EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 14");
+    GoTo(25);
+    ClickTarget();
+    EXPECT_EQ(messages.shown.back().text,
+              "You completed this exercise with a score of: -5!\r\rDo you want to try again?");
+}
