@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "fake_clock.h"
 #include "fake_waiter.h"
 #include "form_activate.h"
@@ -18,5 +21,11 @@ struct StartedKymbral {
         k.form = MakeMainForm();
         Form_Load(k);
         Form_Activate(k);
+    }
+
+    std::vector<std::string> Labels() const {
+        std::vector<std::string> captions;
+        for (const Label& label : k.form.ShimLabel) captions.push_back(label.caption);
+        return captions;
     }
 };

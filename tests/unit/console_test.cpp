@@ -6,13 +6,7 @@
 
 namespace {
 
-struct ConsoleTest : ::testing::Test, StartedKymbral {
-    std::vector<std::string> Labels() {
-        std::vector<std::string> captions;
-        for (const Label& label : k.form.ShimLabel) captions.push_back(label.caption);
-        return captions;
-    }
-};
+struct ConsoleTest : ::testing::Test, StartedKymbral {};
 
 }  // namespace
 

@@ -17,11 +17,6 @@
 namespace {
 
 struct GameTest : ::testing::Test, StartedKymbral {
-    std::vector<std::string> Labels() {
-        std::vector<std::string> captions;
-        for (const Label& label : k.form.ShimLabel) captions.push_back(label.caption);
-        return captions;
-    }
     // A game whose hidden errors are all zero, answered with the sample in.
     void PerfectGameWithPhaseError(std::int16_t phaseError) {
         ScrambleEasy_Click(k);
