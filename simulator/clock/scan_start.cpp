@@ -16,6 +16,10 @@ Sample ReadSample(const MainForm& f) {
     return {ReadNumber(f.T1Value.text), ReadNumber(f.T2Value.text), ReadNumber(f.PW90Value.text)};
 }
 
+double FlipAngle(const SimulatorState& s, double pw90) {
+    return (s.Pi / 2) * s.pw / pw90;
+}
+
 // What is wrong with the values a scan needs, if anything.
 std::optional<std::string> Unusable(const Sample& sample, const SimulatorState& s) {
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };
@@ -24,7 +28,8 @@ std::optional<std::string> Unusable(const Sample& sample, const SimulatorState& 
     if (!positive(sample.T2)) return "T2 must be a number greater than 0.";
     if (!positive(s.at)) return "at must be a number greater than 0.";
     if (!std::isfinite(s.pw)) return "pw must be a finite number.";
-    if (!std::isfinite(s.pw / sample.PW90)) return "PW90 is too small for this pw.";
+    // The flip angle itself must be finite, not only the ratio it scales.
+    if (!std::isfinite(FlipAngle(s, sample.PW90))) return "pw is too large for this PW90.";
     return std::nullopt;
 }
 
@@ -78,7 +83,7 @@ bool StartScan(Kymbral& k) {
     f.PlotFID.Clear();
     s.PW90 = sample.PW90;
 
-    double theta = (s.Pi / 2) * s.pw / s.PW90;
+    double theta = FlipAngle(s, s.PW90);
     double m0 = std::cos(theta);
     s.PulseMxy = std::sin(theta);
     DrawExcitedSpectrum(k);

@@ -195,7 +195,7 @@ TEST_F(AcquisitionTest, UnusableValuesStopTheAcquisitionWithAMessage) {
         {"PW90", "1", "at=-1", "at must be a number greater than 0."},
         {"PW90", "1", "at=1e999", "at must be a number greater than 0."},
         {"PW90", "1", "pw=1e999", "pw must be a finite number."},
-        {"PW90", "1e-320", "", "PW90 is too small for this pw."},
+        {"PW90", "1e-320", "", "pw is too large for this PW90."},
     };
     for (const Case& c : cases) {
         StartedKymbral fresh;

@@ -1,0 +1,126 @@
+#include "hostile_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <span>
+#include <string_view>
+
+namespace {
+
+constexpr std::array<std::string_view, 9> kOrdinary = {"0",   "-0",  "-3",   "1",   "2",
+                                                       "0.5", "0.8", "1000", "1e15"};
+
+// Beyond a double's range either way, or longer than it can hold.
+constexpr std::array<std::string_view, 6> kBeyondRange = {
+    "1e999", "-1e999", "1e-999", "1e2147483648", "1e-2147483649", "99999999999999999999999"};
+
+// The largest, the smallest and the subnormal doubles, and where a flip angle overflows.
+constexpr std::array<std::string_view, 9> kAtTheEdges = {
+    "1e-320", "-1e-320", "4.9e-324", "2.2250738585072014e-308", "1.7976931348623157e308", "1e308",
+    "9e307",  "1.5e308", "-1.5e308"};
+
+constexpr std::array<std::string_view, 12> kNotNumbers = {
+    "nan", "NaN", "-nan", "inf", "-inf", "Infinity", "", "  ", "e5", ".", "-", "+"};
+
+constexpr std::array<std::string_view, 9> kNearlyNumbers = {"1e",  "1e+", "+.5",   "-.5e-3", " 3 ",
+                                                            "3 5", "1,5", "0x1p3", "\t5"};
+
+constexpr std::array<std::string_view, 12> kParameterNames = {
+    "sfrq", "tn", "at", "tpwr", "pw", "d1", "nt", "ct", "dfrq", "dn", "dm", "p1"};
+
+constexpr std::array<std::string_view, 10> kNearMisses = {"GA",  "Ga",    " ga", "ga ", "ga\r",
+                                                          "g a", "a=b=c", "=5",  "==",  "pw==3"};
+
+int Below(std::mt19937_64& random, std::size_t count) {
+    return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random);
+}
+
+template <std::size_t N>
+std::string OneOf(std::mt19937_64& random, const std::array<std::string_view, N>& texts) {
+    return std::string(texts[static_cast<std::size_t>(Below(random, N))]);
+}
+
+std::string Bytes(std::mt19937_64& random, int length, int lowest, int highest) {
+    std::string text;
+    for (int i = 0; i < length; ++i) {
+        text.push_back(static_cast<char>(lowest + Below(random, highest - lowest + 1)));
+    }
+    return text;
+}
+
+// A finite double anywhere in the range, written with 1 to 17 significant digits.
+std::string AnyMagnitude(std::mt19937_64& random) {
+    double mantissa = std::uniform_real_distribution<double>(1, 10)(random);
+    double value = mantissa * std::pow(10.0, Below(random, 634) - 326);
+    if (Below(random, 2) == 0) value = -value;
+    char buffer[64];
+    int digits = 1 + Below(random, 17);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Assignment(std::mt19937_64& random) {
+    std::string name = OneOf(random, kParameterNames);
+    const std::array<std::string, 6> names = {name, name + " ", " " + name, name + "xxxxxxxxx",
+                                              "PW", ""};
+    std::string value =
+        Below(random, 50) == 0 ? Bytes(random, 10'000, 32, 126) : HostileNumber(random);
+    return names[Below(random, 8) < 6 ? 0 : static_cast<std::size_t>(Below(random, 6))] + "=" +
+           value;
+}
+
+struct Kind {
+    int weight;
+    std::string (*make)(std::mt19937_64&);
+};
+
+std::string Pick(std::mt19937_64& random, std::span<const Kind> kinds) {
+    int total = 0;
+    for (const Kind& kind : kinds) total += kind.weight;
+    int draw = Below(random, static_cast<std::size_t>(total));
+    for (const Kind& kind : kinds) {
+        if ((draw -= kind.weight) < 0) return kind.make(random);
+    }
+    return {};
+}
+
+using R = std::mt19937_64;
+
+constexpr Kind kNumbers[] = {
+    {3, AnyMagnitude},
+    {1, [](R& r) { return std::to_string(Below(r, 111) - 10); }},
+    {2, [](R& r) { return std::to_string(std::uniform_real_distribution<double>(0.001, 5)(r)); }},
+    {1, [](R& r) { return std::string(static_cast<std::size_t>(1 + Below(r, 400)), '9'); }},
+    {1,
+     [](R& r) { return "0." + std::string(static_cast<std::size_t>(Below(r, 400)), '0') + "1"; }},
+    {1, [](R& r) { return OneOf(r, kOrdinary); }},
+    {1, [](R& r) { return OneOf(r, kBeyondRange); }},
+    {1, [](R& r) { return OneOf(r, kAtTheEdges); }},
+    {1, [](R& r) { return OneOf(r, kNotNumbers); }},
+    {1, [](R& r) { return OneOf(r, kNearlyNumbers); }},
+};
+
+constexpr Kind kCommands[] = {
+    {1, [](R&) { return std::string(); }},
+    {1, [](R& r) { return Bytes(r, 10'000, 0, 255); }},
+    {1, [](R& r) { return std::string(static_cast<std::size_t>(1 + Below(r, 10'000)), '='); }},
+    {1, [](R&) { return std::string("="); }},
+    {1, [](R& r) { return Bytes(r, 1 + Below(r, 20), 0, 31) + "\x7f"; }},
+    {1, [](R& r) { return Bytes(r, 1 + Below(r, 20), 128, 255) + "=" + Bytes(r, 3, 128, 255); }},
+    {2, [](R&) { return std::string("ga"); }},
+    {1, [](R& r) { return OneOf(r, kNearMisses); }},
+    {1, [](R& r) { return Bytes(r, 1 + Below(r, 40), 32, 126); }},
+    {10, Assignment},
+};
+
+}  // namespace
+
+std::string HostileNumber(std::mt19937_64& random) {
+    return Pick(random, kNumbers);
+}
+
+std::string HostileCommand(std::mt19937_64& random) {
+    return Pick(random, kCommands);
+}
