@@ -179,10 +179,13 @@ void FormView::Sync() {
 
 void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    QRect area = event->rect();
-    painter.fillRect(area, ToQColor(colours::ButtonFace, palette()));
-    QRect source = area.intersected(background_.rect());
-    if (!source.isEmpty()) painter.drawImage(source.topLeft(), background_, source);
+    // Rectangle by rectangle: a tick changes a few small places far apart.
+    QColor face = ToQColor(colours::ButtonFace, palette());
+    for (const QRect& area : event->region()) {
+        painter.fillRect(area, face);
+        QRect source = area.intersected(background_.rect());
+        if (!source.isEmpty()) painter.drawImage(source.topLeft(), background_, source);
+    }
     surface_.Paint(painter, event->region(), palette());
 }
 
