@@ -421,3 +421,19 @@ def run(name, command, steps, cwd=None):
         program.stop()
     log("PASS")
     return 0
+
+
+def close_and_expect_clean_exit(program, wid):
+    """Sends the window a close request, as its close button would, and checks
+    that the program ends with exit code 0."""
+    close_window(wid)
+    code = program.wait_exit(10)
+    check(code == 0, f"closing the window ends the program (exit code {code})")
+
+
+def main(name, doc, steps):
+    """The command line of a test script: one argument, the program to run."""
+    if len(sys.argv) != 2:
+        print(doc, file=sys.stderr)
+        return 2
+    return run(name, [sys.argv[1]], steps)

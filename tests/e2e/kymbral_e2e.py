@@ -201,17 +201,8 @@ def steps(program):
 
     check(program.alive(), "kymbral still running")
     check(wid in e2e.visible_windows(TITLE), "main window still shown")
-    e2e.close_window(wid)
-    code = program.wait_exit(10)
-    check(code == 0, f"closing the window ends the program (exit code {code})")
-
-
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__, file=sys.stderr)
-        return 2
-    return e2e.run("kymbral", [sys.argv[1]], steps)
+    e2e.close_and_expect_clean_exit(program, wid)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(e2e.main("kymbral", __doc__, steps))

@@ -91,17 +91,8 @@ def steps(program):
     advance(2)
 
     check(program.alive(), "tessivar still running")
-    e2e.close_window(wid)
-    code = program.wait_exit(10)
-    check(code == 0, f"closing the window ends the program (exit code {code})")
-
-
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__, file=sys.stderr)
-        return 2
-    return e2e.run("tessivar", [sys.argv[1]], steps)
+    e2e.close_and_expect_clean_exit(program, wid)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(e2e.main("tessivar", __doc__, steps))
