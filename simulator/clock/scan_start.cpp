@@ -39,13 +39,10 @@ void StopWithMessage(Kymbral& k, const std::string& message) {
     k.messages.Show("Kymbral", message);
 }
 
+// Nucleus 1 always; nucleus 2 (the last four bars) only when asked.
 void ShowNuclei(MainForm& f, bool second) {
-    for (LineFigure* line : {&f.Nucleus1, &f.Nucleus1xy, &f.Nucleus1N, &f.Nucleus1Nxy}) {
-        line->visible = true;
-    }
-    for (LineFigure* line : {&f.Nucleus2, &f.Nucleus2xy, &f.Nucleus2N, &f.Nucleus2Nxy}) {
-        line->visible = second;
-    }
+    auto bars = NucleusBars(f);
+    for (std::size_t i = 0; i < bars.size(); ++i) bars[i]->visible = i < 4 || second;
 }
 
 // The spectrum as the pulse excites it; segments between two negative bins are left out.

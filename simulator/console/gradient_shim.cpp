@@ -19,8 +19,6 @@ void DrawGradientPulse(PictureBox& view, double pi) {
     view.Line(-2, 1.25, 2, 1.25, colours::White);
 }
 
-std::int16_t Cancelling(float error) { return static_cast<std::int16_t>(std::lround(-100.0 * error)); }
-
 }  // namespace
 
 void GradientShim_Click(Kymbral& k) {
@@ -32,10 +30,7 @@ void GradientShim_Click(Kymbral& k) {
         DrawGradientPulse(f.PlotPeakShape, s.Pi);
         s.ScanStart = k.clock.Now();
         k.waiter.WaitUntil([&] { return k.clock.Now() - s.ScanStart >= kShimSeconds; });
-        s.Z1 = Cancelling(s.Z1Offset);
-        s.Z2 = Cancelling(s.Z2Offset);
-        s.Z3 = Cancelling(s.Z3Offset);
-        s.Z4 = Cancelling(s.Z4Offset);
+        CancelShimErrors(s);
         WriteShimLabels(k, 1, 4);
         UpdateViews(k);
     }

@@ -13,8 +13,6 @@ constexpr const char* kTitle = "Kymbral";
 constexpr const char* kDefaultsCaption = "Read Default Shims";
 constexpr double kLockGoal = 53;
 
-std::int16_t Rounded(double value) { return static_cast<std::int16_t>(std::lround(value)); }
-
 void LoadDefaults(SimulatorState& s) {
     s.Z0 = 51;
     s.Z1 = s.Z2 = s.Z3 = s.Z4 = 0;
@@ -25,11 +23,8 @@ void LoadDefaults(SimulatorState& s) {
 }
 
 void LoadAnswer(SimulatorState& s) {
-    s.Z0 = Rounded(51 - 100.0 * s.Z0Offset);
-    s.Z1 = Rounded(-100.0 * s.Z1Offset);
-    s.Z2 = Rounded(-100.0 * s.Z2Offset);
-    s.Z3 = Rounded(-100.0 * s.Z3Offset);
-    s.Z4 = Rounded(-100.0 * s.Z4Offset);
+    s.Z0 = CancellingSetting(s.Z0Offset, 51);
+    CancelShimErrors(s);
     s.LockPhase = static_cast<std::int16_t>(140 - s.LockPhaseOffset);
 }
 

@@ -10,10 +10,7 @@ namespace {
 constexpr double kDialPivotX = 3840, kDialPivotY = 7200, kDialRadius = 768;
 
 void HideNuclei(MainForm& f) {
-    for (LineFigure* line : {&f.Nucleus1, &f.Nucleus1xy, &f.Nucleus1N, &f.Nucleus1Nxy, &f.Nucleus2,
-                             &f.Nucleus2xy, &f.Nucleus2N, &f.Nucleus2Nxy}) {
-        line->visible = false;
-    }
+    for (LineFigure* line : NucleusBars(f)) line->visible = false;
 }
 
 // The single view spans -5..5 both ways; the shim map -15..15, a three by three grid.

@@ -74,6 +74,12 @@ struct MainForm {
     Button Help;
 };
 
+// The spinning-nuclei bars: nucleus 1's four, then nucleus 2's.
+inline std::array<LineFigure*, 8> NucleusBars(MainForm& f) {
+    return {&f.Nucleus1, &f.Nucleus1xy, &f.Nucleus1N, &f.Nucleus1Nxy,
+            &f.Nucleus2, &f.Nucleus2xy, &f.Nucleus2N, &f.Nucleus2Nxy};
+}
+
 inline constexpr int kTubeEjectedTop = 1500;
 inline constexpr int kTubeInsertedTop = 3500;
 
