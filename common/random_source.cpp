@@ -1,12 +1,23 @@
 #include "random_source.h"
 
-#include <bit>
+#include <cstring>
+
+namespace {
+
+// The bits of a float, by memcpy: not every C++ library has std::bit_cast yet.
+std::uint32_t Bits(float value) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+}  // namespace
 
 float RandomSource::Rnd(float argument) {
     if (argument == 0.0f) return last_;
     if (argument < 0.0f) {
         // The same negative argument always restarts the same sequence.
-        state_ = 0x9E3779B97F4A7C15ULL ^ std::bit_cast<std::uint32_t>(argument);
+        state_ = 0x9E3779B97F4A7C15ULL ^ Bits(argument);
     }
     last_ = Next();
     return last_;

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 TEST(ReadNumber, TakesTheLongestLeadingDecimalNumber) {
@@ -13,7 +14,7 @@ TEST(ReadNumber, TakesTheLongestLeadingDecimalNumber) {
     EXPECT_DOUBLE_EQ(ReadNumber(".5"), 0.5);
     EXPECT_DOUBLE_EQ(ReadNumber("5."), 5);
     EXPECT_DOUBLE_EQ(ReadNumber("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(ReadNumber("3e"), 3);     // an exponent without digits is not part of it
+    EXPECT_DOUBLE_EQ(ReadNumber("3e"), 3);  // an exponent without digits is not part of it
     EXPECT_DOUBLE_EQ(ReadNumber("3e+"), 3);
     EXPECT_DOUBLE_EQ(ReadNumber("2E-1"), 0.2);
 }
@@ -45,6 +46,40 @@ TEST(ReadNumber, NeverReadsPastTheText) {
     EXPECT_EQ(ReadNumber(std::string_view(text).substr(0, 2)), 12);
     std::string longText(10000, '9');
     EXPECT_TRUE(std::isinf(ReadNumber(longText)));
+}
+
+// Where C++ libraries have differed: the ends of the range, signed zero, the
+// shortest forms and runs of digits longer than a double holds.
+TEST(ReadNumber, IsExactAtTheEndsOfTheRange) {
+    EXPECT_EQ(ReadNumber("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ReadNumber("2.2250738585072009e-308"), 0x0.fffffffffffffp-1022);
+    EXPECT_EQ(ReadNumber("2e-324"), 0);
+    EXPECT_EQ(ReadNumber("1e308"), 1e308);
+    EXPECT_EQ(ReadNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_TRUE(std::isinf(ReadNumber("1.8e308")));
+    EXPECT_EQ(NumberText(ReadNumber("-0")), " 0");
+    EXPECT_EQ(DecimalText(ReadNumber("-0")), "0");
+}
+
+TEST(ReadNumber, RoundsLongDigitRunsAndTakesTheShortestForms) {
+    EXPECT_EQ(ReadNumber("9007199254740993"), 9007199254740992.0);  // a tie goes to even
+    EXPECT_EQ(ReadNumber("9007199254740993." + std::string(800, '0') + "1"), 9007199254740994.0);
+    EXPECT_EQ(ReadNumber(std::string(500, '0') + "7"), 7);
+    EXPECT_EQ(ReadNumber("0." + std::string(500, '0') + "1e501"), 1);
+    EXPECT_EQ(ReadNumber("+.5e-3"), 0.0005);
+    EXPECT_EQ(ReadNumber("1e"), 1);
+    EXPECT_EQ(ReadNumber("."), 0);
+}
+
+TEST(NumberText, WritesTheEndsOfTheRangeInExponentForm) {
+    EXPECT_EQ(NumberText(std::numeric_limits<double>::denorm_min()), " 4.94065645841247E-324");
+    EXPECT_EQ(NumberText(std::numeric_limits<float>::denorm_min()), " 1.401298E-45");
+    EXPECT_EQ(NumberText(1e308), " 1E+308");
+    EXPECT_EQ(NumberText(-std::numeric_limits<double>::max()), "-1.79769313486232E+308");
+    EXPECT_EQ(DecimalText(0.0001), "0.0001");
+    EXPECT_EQ(DecimalText(0.00001), "1E-05");
+    EXPECT_EQ(FixedText(1e308, 0).substr(0, 20), "10000000000000000109");  // exact digits
+    EXPECT_EQ(FixedText(1e308, 0).size(), 309u);
 }
 
 TEST(NumberText, PutsABlankBeforeNumbersThatAreNotNegative) {
