@@ -44,6 +44,8 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingD
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
     view.resize(kFormWidth / kPixel, kFormHeight / kPixel);
+    // The window shows the very picture that was checked when the slide was shown.
+    view.SetImageLoader([this](const std::string& path) { return images_.Loaded(path); });
     AddControls(view, show_->form);
     BindEvents(view, *show_);
 }

@@ -35,6 +35,19 @@ TEST(FormPainting, BackgroundIsUnscaledOverTheButtonFace) {
     EXPECT_EQ(PixelOf(view, {39, 20}), ButtonFace());
 }
 
+TEST(FormPainting, AThickLineOfNoLengthIsADot) {
+    LineFigure dot;
+    dot.x1 = dot.x2 = 300;
+    dot.y1 = dot.y2 = 300;
+    dot.width = 4;
+    dot.colour = Colour::Rgb(255, 0, 0);
+    FormView view;
+    view.Add(dot);
+    view.resize(40, 40);
+    EXPECT_EQ(PixelOf(view, {20, 20}), QColor(Qt::red));
+    EXPECT_EQ(PixelOf(view, {24, 20}), ButtonFace());
+}
+
 ShapeFigure Panel(Colour fill) {
     auto panel = Placed<ShapeFigure>("Panel", {0, 0, 600, 600});
     panel.border = BorderStyle::None;
