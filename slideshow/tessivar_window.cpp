@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "slide_handlers.h"
 
@@ -35,6 +36,7 @@ void BindEvents(FormView& view, SlideShow& show) {
 }  // namespace
 
 TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingDirectory) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();

@@ -13,6 +13,7 @@
 #include "help.h"
 #include "knobs.h"
 #include "main_form_layout.h"
+#include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "qt_waiter.h"
 #include "scramble_levels.h"
@@ -90,6 +91,7 @@ void BindEvents(FormView& view, Kymbral& k) {
 }  // namespace
 
 KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
