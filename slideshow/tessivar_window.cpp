@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "slide_handlers.h"
 
@@ -35,6 +36,7 @@ void BindEvents(FormView& view, SlideShow& show) {
 }  // namespace
 
 TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingDirectory) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
@@ -44,6 +46,8 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingD
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
     view.resize(kFormWidth / kPixel, kFormHeight / kPixel);
+    // The window shows the very picture that was checked when the slide was shown.
+    view.SetImageLoader([this](const std::string& path) { return images_.Loaded(path); });
     AddControls(view, show_->form);
     BindEvents(view, *show_);
 }
