@@ -40,6 +40,8 @@ struct PictureBox {
     // The image shown unscaled at the drawing area's top-left corner, under the
     // strokes: a key (a file path) that the view resolves; empty for none.
     std::string picture;
+    // The picture's share of its own size as shown (below 1 to shrink it).
+    double pictureZoom = 1;
 
     void Clear() {
         strokes.clear();

@@ -3,12 +3,11 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "slide_handlers.h"
 
 namespace {
-
-constexpr int kPixel = 15;
 
 // Stacking order inside the picture: the first added lies lowest.
 void AddControls(FormView& view, SlideForm& f) {
@@ -20,32 +19,36 @@ void AddControls(FormView& view, SlideForm& f) {
     view.Add(f.ScoreLabel, f.Picture1);
 }
 
-void BindEvents(FormView& view, SlideShow& show) {
+void BindEvents(FormView& view, SlideShow& show, const std::function<void(int)>& ended) {
     view.OnMouseUp(show.form.Picture1, [&show](int button, double x, double y) {
         Picture1_MouseUp(show, button, x, y);
     });
     view.OnMouseMove(show.form.Picture1, [&show](int button, double x, double y) {
         Picture1_MouseMove(show, button, x, y);
     });
-    view.SetAfterEvent([&show] {
-        if (show.exitCode != 0) QCoreApplication::exit(show.exitCode);
+    view.SetAfterEvent([&show, &ended] {
+        if (show.exitCode != 0) ended(show.exitCode);
     });
 }
 
 }  // namespace
 
-TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingDirectory) {
+TessivarWindow::TessivarWindow(MessageBoxes* messages, PictureFolder folder,
+                               std::vector<Slide> deck) {
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
     }
-    show_ = std::make_unique<SlideShow>(*messages, images_, std::move(workingDirectory));
+    show_ = std::make_unique<SlideShow>(*messages, images_, std::move(folder), std::move(deck));
 
+    view.SetImageLoader(
+        [this](const std::string& path, double zoom) { return images_.Take(path, zoom); });
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
-    view.resize(kFormWidth / kPixel, kFormHeight / kPixel);
+    view.resize(PixelRect({0, 0, kFormWidth, kFormHeight}).size());
     AddControls(view, show_->form);
-    BindEvents(view, *show_);
+    ended = [](int status) { QCoreApplication::exit(status); };
+    BindEvents(view, *show_, ended);
 }
 
 TessivarWindow::~TessivarWindow() = default;

@@ -58,9 +58,10 @@ bool PictureWidget::DrawingChanged() const {
 }
 
 bool PictureWidget::SyncPicture() {
-    if (pictureKey_ == model_.picture) return false;
+    if (pictureKey_ == model_.picture && pictureZoom_ == model_.pictureZoom) return false;
     pictureKey_ = model_.picture;
-    picture_ = pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_);
+    pictureZoom_ = model_.pictureZoom;
+    picture_ = pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_, pictureZoom_);
     return true;
 }
 

@@ -17,7 +17,7 @@
 class PictureWidget : public QWidget {
   public:
     using MouseHandler = std::function<void(int button, double xTwips, double yTwips)>;
-    using ImageLoader = std::function<QImage(const std::string& key)>;
+    using ImageLoader = std::function<QImage(const std::string& key, double zoom)>;
 
     PictureWidget(PictureBox& model, ImageLoader loader, QWidget* parent);
 
@@ -53,6 +53,7 @@ class PictureWidget : public QWidget {
     std::uint64_t clears_ = 0;
     std::size_t drawn_ = 0;
     std::string pictureKey_;
+    double pictureZoom_ = 1;
     QImage picture_;
     QImage backing_;
     MouseHandler onMouseUp_;

@@ -15,7 +15,7 @@ constexpr int kPixel = 15;
 
 struct TessivarWindowTest : ::testing::Test {
     RecordingMessages messages;
-    TessivarWindow window{&messages, TessivarBuildDir};
+    TessivarWindow window{&messages, [] { return ScreenshotFolder(TessivarBuildDir()); }};
     SlideShow& show = window.model();
 
     void SetUp() override {
@@ -33,7 +33,7 @@ struct TessivarWindowTest : ::testing::Test {
     // A few pixels inside the lower-right corner of the current slide's target.
     QPoint Target() {
         const Slide& slide = show.slides[show.SlideIndex];
-        return {slide.TargetX / kPixel - 5, slide.TargetY / kPixel - 5};
+        return (QPointF(slide.TargetX, slide.TargetY) / kPixel).toPoint() - QPoint(5, 5);
     }
 };
 
@@ -88,7 +88,7 @@ TEST_F(TessivarWindowTest, MouseMovesOverThePictureAreTracked) {
 TEST(TessivarWindowFailure, AMissingScreenshotEndsTheProgramWithAFailureStatus) {
     RecordingMessages messages;
     std::filesystem::path nowhere = TessivarBuildDir() / "no such folder";
-    TessivarWindow window{&messages, [&] { return nowhere; }};
+    TessivarWindow window{&messages, [&] { return ScreenshotFolder(nowhere); }};
     // Only if the program failed to end would this fire.
     QTimer guard;
     guard.setSingleShot(true);
