@@ -12,8 +12,8 @@ struct PictureSize {
 class ImageSource {
   public:
     virtual ~ImageSource() = default;
-    // True when the file at the path exists and decodes as a picture.
+    // True when the file at the path exists and decodes whole as a picture.
     virtual bool CanLoad(const std::string& path) = 0;
-    // The picture's size in pixels, from its header; nothing when unreadable.
+    // The picture's size in pixels; nothing when unreadable.
     virtual std::optional<PictureSize> Size(const std::string& path) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "appearance.h"
@@ -40,9 +41,16 @@ struct PictureBox {
     // The image shown unscaled at the drawing area's top-left corner, under the
     // strokes: a key (a file path) that the view resolves; empty for none.
     std::string picture;
+    // Each load counts, so the view reads the picture again even under the same key.
+    std::uint64_t pictureLoads = 0;
     // The picture's share of its own size as shown (below 1 to shrink it).
     double pictureZoom = 1;
 
+    void LoadPicture(std::string key, double zoom = 1) {
+        picture = std::move(key);
+        pictureZoom = zoom;
+        ++pictureLoads;
+    }
     void Clear() {
         strokes.clear();
         ++clears;

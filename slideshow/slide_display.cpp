@@ -17,8 +17,7 @@ bool LoadScreenshot(SlideShow& show) {
         show.exitCode = kFailedExitCode;
         return false;
     }
-    show.form.Picture1.picture = path;
-    show.form.Picture1.pictureZoom = slide.zoom;
+    show.form.Picture1.LoadPicture(path, slide.zoom);
     return true;
 }
 

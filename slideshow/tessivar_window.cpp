@@ -9,6 +9,12 @@
 
 namespace {
 
+QImage Shrunk(const QImage& picture, double zoom) {
+    if (zoom == 1 || picture.isNull()) return picture;
+    return picture.scaled((QSizeF(picture.size()) * zoom).toSize(), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+}
+
 // Stacking order inside the picture: the first added lies lowest.
 void AddControls(FormView& view, SlideForm& f) {
     view.Add(f.Picture1);
@@ -35,14 +41,18 @@ void BindEvents(FormView& view, SlideShow& show, const std::function<void(int)>&
 
 TessivarWindow::TessivarWindow(MessageBoxes* messages, PictureFolder folder,
                                std::vector<Slide> deck) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
     }
     show_ = std::make_unique<SlideShow>(*messages, images_, std::move(folder), std::move(deck));
 
-    view.SetImageLoader(
-        [this](const std::string& path, double zoom) { return images_.Take(path, zoom); });
+    // The window shows the very picture that was checked when the slide was
+    // shown, shrunk to fit when it is larger than the window.
+    view.SetImageLoader([this](const std::string& path, double zoom) {
+        return Shrunk(images_.Loaded(path), zoom);
+    });
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
     view.resize(PixelRect({0, 0, kFormWidth, kFormHeight}).size());

@@ -58,10 +58,11 @@ bool PictureWidget::DrawingChanged() const {
 }
 
 bool PictureWidget::SyncPicture() {
-    if (pictureKey_ == model_.picture && pictureZoom_ == model_.pictureZoom) return false;
+    if (pictureKey_ == model_.picture && pictureLoads_ == model_.pictureLoads) return false;
     pictureKey_ = model_.picture;
-    pictureZoom_ = model_.pictureZoom;
-    picture_ = pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_, pictureZoom_);
+    pictureLoads_ = model_.pictureLoads;
+    picture_ =
+        pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_, model_.pictureZoom);
     return true;
 }
 

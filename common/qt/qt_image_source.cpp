@@ -2,25 +2,20 @@
 
 #include <QImageReader>
 
+#include "whole_image.h"
+
 bool QtImageSource::CanLoad(const std::string& path) {
-    checkedPath_ = QString::fromStdString(path);
-    // A readable header is not enough: a truncated file fails only when decoded.
-    checked_ = QImageReader(checkedPath_).read();
-    return !checked_.isNull();
+    path_ = path;
+    image_ = ReadWholeImage(QString::fromStdString(path));
+    return !image_.isNull();
+}
+
+QImage QtImageSource::Loaded(const std::string& path) const {
+    return path == path_ ? image_ : QImage();
 }
 
 std::optional<PictureSize> QtImageSource::Size(const std::string& path) {
-    QSize size = QImageReader(QString::fromStdString(path)).size();
+    QSize size = path == path_ ? image_.size() : QImageReader(QString::fromStdString(path)).size();
     if (size.isEmpty()) return std::nullopt;
     return PictureSize{size.width(), size.height()};
-}
-
-QImage QtImageSource::Take(const std::string& path, double zoom) {
-    QImage picture;
-    if (checkedPath_ == QString::fromStdString(path)) std::swap(picture, checked_);
-    checkedPath_.clear();
-    if (picture.isNull()) picture = QImage(QString::fromStdString(path));
-    if (zoom == 1 || picture.isNull()) return picture;
-    return picture.scaled((QSizeF(picture.size()) * zoom).toSize(), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
 }

@@ -13,10 +13,12 @@
 #include "help.h"
 #include "knobs.h"
 #include "main_form_layout.h"
+#include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "qt_waiter.h"
 #include "scramble_levels.h"
 #include "shim_axis.h"
+#include "synced_message_boxes.h"
 #include "timer_tick.h"
 #include "unknown_sample.h"
 
@@ -49,6 +51,7 @@ void AddSurface(FormView& view, MainForm& f) {
 void AddWidgets(FormView& view, MainForm& f) {
     view.Add(f.KeyboardInput);
     for (PictureBox* picture : {&f.PlotPeakShape, &f.PlotBField, &f.PlotFID}) view.Add(*picture);
+    view.Add(f.Label9, f.PlotPeakShape);
     for (Button* button : {&f.Restart, &f.Simulator, &f.Insert, &f.Eject, &f.GradientShim,
                            &f.SpinOn, &f.SpinOff, &f.Walkup, &f.ScrambleEasy, &f.Scramble,
                            &f.ScrambleHard, &f.SampleScramble, &f.Help}) {
@@ -88,18 +91,23 @@ void BindEvents(FormView& view, Kymbral& k) {
 }  // namespace
 
 KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
     }
+    syncedMessages_ = std::make_unique<SyncedMessageBoxes>(view, *messages);
     waiter_ = std::make_unique<QtWaiter>(view);
-    kymbral_ = std::make_unique<Kymbral>(clock, *messages, *waiter_);
+    kymbral_ = std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_);
     kymbral_->form = MakeMainForm();
 
     view.setObjectName("Kymbral");
     view.setWindowTitle(kFormCaption);
     view.resize(kFormWidth / 15, kFormHeight / 15);
-    view.SetBackground(QImage(":/kymbral/console_background.jpg"));
+    // The picture is wider than the window; an enlarged window shows the
+    // plain form beside it, not the rest of the picture.
+    QImage background(":/kymbral/console_background.jpg");
+    view.SetBackground(background.copy(background.rect().intersected(view.rect())));
     AddSurface(view, kymbral_->form);
     AddWidgets(view, kymbral_->form);
     BindEvents(view, *kymbral_);

@@ -53,15 +53,17 @@ TEST(TessivarDeck, MissingAndDamagedPicturesAreRefused) {
     SavePicture(folder / "good.png", {200, 100});
     Write(folder / "empty.jpg", "");
     Write(folder / "noise.png", std::string(5000, '\x5a'));
+    SavePicture(folder / "whole.jpg", {200, 100});
+    Write(folder / "short.jpg", Read(folder / "whole.jpg").substr(0, 400));
     Write(folder / "deck.csv",
           "picture,text,left,top,width,height\n"
           "good.png,fine,0,0,200,100\nempty.jpg,t,0,0,1,1\nnoise.png,t,0,0,1,1\n"
-          "gone.jpg,t,0,0,1,1\n");
+          "gone.jpg,t,0,0,1,1\nshort.jpg,t,0,0,1,1\n");
     QtImageSource images;
     OpenedDeck opened = OpenDeckFolder(folder, images);
     EXPECT_TRUE(opened.slides.empty());
-    ASSERT_EQ(opened.problems.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(opened.problems.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(opened.problems[i].starts_with("deck.csv line " + std::to_string(i + 3)))
             << opened.problems[i];
     }
