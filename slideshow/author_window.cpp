@@ -79,7 +79,7 @@ void AuthorWindow::Load() {
     if (file) {
         DeckReading reading = ReadDeck(std::string{std::istreambuf_iterator<char>(file), {}});
         deck = std::move(reading.deck);
-        if (!deck.empty() && !reading.problems.empty()) {
+        if (!reading.problems.empty()) {
             QtMessageBoxes(this).Show(
                 kProgramName, "These rows are left out:\r" + ProblemsText(reading.problems));
         }

@@ -47,6 +47,9 @@ OpenedDeck OpenDeck(std::string_view deckText, const std::filesystem::path& fold
             CheckPicture(reading.deck[i], reading.lines[i], folder, images, opened.problems);
         if (slide) opened.slides.push_back(std::move(*slide));
     }
+    if (reading.deck.empty() && opened.problems.empty()) {
+        opened.problems.push_back(std::string(kDeckFileName) + ": no slides");
+    }
     if (!opened.problems.empty()) opened.slides.clear();
     return opened;
 }

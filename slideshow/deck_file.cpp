@@ -130,9 +130,6 @@ DeckReading ReadDeck(std::string_view text) {
             reading.lines.push_back(record.line);
         }
     }
-    if (reading.deck.empty() && reading.problems.empty()) {
-        reading.problems.push_back(std::string(kDeckFileName) + ": no slides");
-    }
     return reading;
 }
 
