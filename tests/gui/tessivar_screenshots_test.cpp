@@ -49,7 +49,7 @@ TEST(TessivarScreenshots, EachShowsSomethingInItsAcceptedArea) {
     for (int slide = 0; slide < kSlideCount; ++slide) {
         QImage image = Screenshot(slide);
         ASSERT_FALSE(image.isNull()) << "slide " << slide;
-        const TargetRect& t = BuiltInDeck()[slide].target;
+        const TargetRect t = BuiltInDeck()[slide].target;
         QRect area(t.left, t.top, t.width, t.height);
         ASSERT_TRUE(image.rect().contains(area)) << "slide " << slide;
         EXPECT_GT(GreyVariance(image, area), 100) << "slide " << slide;

@@ -1,5 +1,6 @@
 #include "hostile_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -139,9 +140,9 @@ std::string DeckValue(R& random, int field, bool careful) {
                    : Bytes(random, Below(random, 80), 32, 126) + OneOf(random, kSeparators);
     }
     if (!careful && Below(random, 3) == 0) return HostileNumber(random);
-    // Within a 1239 x 705 picture.
+    // Within a 1239 x 705 picture; fields past the sixth as the height.
     const int largest[] = {0, 0, 1000, 500, 200, 200};
-    return std::to_string((field < 4 ? 0 : 1) + Below(random, largest[field]));
+    return std::to_string((field < 4 ? 0 : 1) + Below(random, largest[std::min(field, 5)]));
 }
 
 // A careful row has six fields, proper quoting and whole numbers; a careless
