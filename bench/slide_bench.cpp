@@ -24,7 +24,7 @@ BENCHMARK(ReadScreenshot)->Unit(benchmark::kMillisecond);
 
 void WrongClickRedisplay(benchmark::State& state) {
     RecordingMessages messages;
-    TessivarWindow window{&messages, [] { return kBuildDir; }};
+    TessivarWindow window{&messages, [] { return ScreenshotFolder(kBuildDir); }};
     window.Open();
     QApplication::processEvents();
     auto& picture = *window.view.findChild<QWidget*>("Picture1");

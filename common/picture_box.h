@@ -43,9 +43,12 @@ struct PictureBox {
     std::string picture;
     // Each load counts, so the view reads the picture again even under the same key.
     std::uint64_t pictureLoads = 0;
+    // The picture's share of its own size as shown (below 1 to shrink it).
+    double pictureZoom = 1;
 
-    void LoadPicture(std::string key) {
+    void LoadPicture(std::string key, double zoom = 1) {
         picture = std::move(key);
+        pictureZoom = zoom;
         ++pictureLoads;
     }
     void Clear() {

@@ -3,14 +3,15 @@
 #include "slide_handlers.h"
 
 void Form_Load(SlideShow& show) {
-    show.slides = Slides();
+    show.slides = show.deck;
+    show.wrongClicks.assign(show.slides.size(), 0);
 }
 
 void Form_Activate(SlideShow& show) {
     // Score, clue level and the clue line keep their start-up look until the
     // first click.
     show.ClueLevel = 0;
-    show.SlideIndex = 0;
+    show.SlideIndex = show.firstSlide;
     ShowSlide(show);
 }
 

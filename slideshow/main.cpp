@@ -1,11 +1,87 @@
-// Tessivar: the slide-show quiz over screenshots of the console software.
+// Tessivar: the slide-show quiz over screenshots of the console software, or
+// over an instructor's own deck of them.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
+#include <cstdio>
 
+#include "append_line.h"
+#include "author_window.h"
+#include "deck_check.h"
+#include "qt_image_source.h"
+#include "qt_message_boxes.h"
+#include "results_row.h"
 #include "tessivar_window.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+
+std::filesystem::path ToPath(const QString& text) {
+    return std::filesystem::path(text.toStdU16String());
+}
+
+std::filesystem::path ResultsFile(const QString& given) {
+    if (!given.isEmpty()) return ToPath(given);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return ToPath(QDir(folder).filePath("results.csv"));
+}
+
+// Each show's result goes to the end of the file, whatever else writes there.
+void RecordResults(SlideShow& show, std::filesystem::path file, std::string deck) {
+    show.showEnded = [file = std::move(file), deck = std::move(deck)](const ShowResult& result) {
+        QDateTime local = QDateTime::currentDateTime();
+        QString now = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+        if (!AppendLine(file, ResultRow(now.toStdString(), deck, result))) {
+            std::fprintf(stderr, "tessivar: cannot write %s\n", file.string().c_str());
+        }
+    };
+}
+
+int Play(const QStringList& folders, const std::filesystem::path& results) {
+    std::filesystem::path folder = folders.isEmpty()
+                                       ? CurrentScreenshotFolder()
+                                       : std::filesystem::absolute(ToPath(folders[0]));
+    PictureFolder pictures = [folder] { return folder; };
+    std::vector<Slide> slides = BuiltInSlides();
+    if (!folders.isEmpty() || std::filesystem::exists(folder / kDeckFileName)) {
+        QtImageSource images;
+        OpenedDeck opened = OpenDeckFolder(folder, images);
+        if (!opened.problems.empty()) {
+            QtMessageBoxes(nullptr).Show(kProgramName, ProblemsText(opened.problems));
+            return kFailed;
+        }
+        slides = std::move(opened.slides);
+    } else {
+        pictures = CurrentScreenshotFolder;  // as always, asked afresh
+    }
+    TessivarWindow window(nullptr, pictures, std::move(slides));
+    RecordResults(window.model(), results, folder.string());
+    window.Open();
+    return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TessivarWindow window;
-    window.Open();
-    return app.exec();
+    QApplication::setApplicationName("tessivar");
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption author("author", "Open the instructor's window on the deck in FOLDER.");
+    QCommandLineOption results("results", "Add each show's result to FILE.", "FILE");
+    parser.addOptions({author, results});
+    parser.addPositionalArgument("FOLDER", "A deck: screenshots and their deck.csv.", "[FOLDER]");
+    parser.process(app);
+    QStringList folders = parser.positionalArguments();
+    if (folders.size() > 1 || (parser.isSet(author) && folders.isEmpty())) parser.showHelp(kFailed);
+    if (parser.isSet(author)) {
+        AuthorWindow window(std::filesystem::absolute(ToPath(folders[0])));
+        window.show();
+        return QApplication::exec();
+    }
+    return Play(folders, ResultsFile(parser.value(results)));
 }

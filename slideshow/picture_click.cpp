@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr int kLastSlide = kSlideCount - 1;
-// The accepted area reaches this far left of and above the target point.
-constexpr int kAreaWidth = 1440;
-constexpr int kAreaHeight = 300;
 constexpr int kFullScore = 100;
 
 std::string Number(std::int64_t value) {
@@ -18,20 +14,25 @@ std::string Number(std::int64_t value) {
 
 // Strictly inside: the area's edges do not count.
 bool HitsTarget(const Slide& slide, double x, double y) {
-    bool withinX = slide.TargetX - kAreaWidth < x && x < slide.TargetX;
-    bool withinY = slide.TargetY - kAreaHeight < y && y < slide.TargetY;
+    bool withinX = slide.TargetX - slide.AreaWidth < x && x < slide.TargetX;
+    bool withinY = slide.TargetY - slide.AreaHeight < y && y < slide.TargetY;
     return withinX && withinY;
 }
 
+int LastSlide(const SlideShow& show) {
+    return static_cast<int>(show.slides.size()) - 1;
+}
+
 void GoBack(SlideShow& show) {
-    show.SlideIndex =
-        static_cast<std::int16_t>(show.SlideIndex == 0 ? kLastSlide : show.SlideIndex - 1);
+    show.SlideIndex = show.SlideIndex == 0 ? LastSlide(show) : show.SlideIndex - 1;
 }
 
 // The student cannot decline to start again.
 void GoForward(SlideShow& show) {
     show.ClueLevel = 0;
-    if (++show.SlideIndex <= kLastSlide) return;
+    if (++show.SlideIndex <= LastSlide(show)) return;
+    if (show.showEnded) show.showEnded({kFullScore - show.Penalty, show.wrongClicks});
+    show.wrongClicks.assign(show.slides.size(), 0);
     show.messages.Show(kProgramName, "You completed this exercise with a score of: " +
                                          Number(kFullScore - show.Penalty) + "!" + ParagraphBreak +
                                          "Do you want to try again?");
@@ -74,6 +75,8 @@ void Picture1_MouseUp(SlideShow& show, int button, double x, double y) {
         GoBack(show);
     } else if (button == kLeftButton && HitsTarget(show.slides[show.SlideIndex], x, y)) {
         GoForward(show);
+    } else {
+        ++show.wrongClicks[show.SlideIndex];
     }
     if (!ShowSlide(show)) return;
     show.form.InfoBox.caption += "(Right Click on screen to go back.)";

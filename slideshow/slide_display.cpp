@@ -9,28 +9,28 @@ namespace {
 constexpr int kFailedExitCode = 1;
 
 bool LoadScreenshot(SlideShow& show) {
-    std::string path = ScreenshotPath(show.workingDirectory(), show.SlideIndex).string();
+    const Slide& slide = show.slides[show.SlideIndex];
+    std::string path = (show.folder() / slide.picture).string();
     if (!show.images.CanLoad(path)) {
         show.messages.Show(kProgramName, std::string("Cannot load the screenshot") + LineBreak +
                                              path + ParagraphBreak + "Tessivar will close.");
         show.exitCode = kFailedExitCode;
         return false;
     }
-    show.form.Picture1.LoadPicture(path);
+    show.form.Picture1.LoadPicture(path, slide.zoom);
     return true;
 }
 
 }  // namespace
 
 std::filesystem::path ScreenshotPath(const std::filesystem::path& workingDirectory, int slide) {
-    return workingDirectory / "Orvane ScreenShots" /
-           ("ScreenShot-" + std::to_string(slide) + ".jpg");
+    return ScreenshotFolder(workingDirectory) / ScreenshotName(slide);
 }
 
 bool ShowSlide(SlideShow& show) {
     if (!LoadScreenshot(show)) return false;
-    show.form.InfoBox.caption =
-        "Screen: " + NumberText(static_cast<double>(show.SlideIndex)) + ParagraphBreak +
-        std::string(show.slides[show.SlideIndex].SlideText) + ParagraphBreak;
+    show.form.InfoBox.caption = "Screen: " + NumberText(static_cast<double>(show.SlideIndex)) +
+                                ParagraphBreak + show.slides[show.SlideIndex].SlideText +
+                                ParagraphBreak;
     return true;
 }

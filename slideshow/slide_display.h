@@ -4,10 +4,11 @@
 
 #include "slide_show.h"
 
-// The screenshot of a slide, in the folder beside the program's working directory.
+// The built-in screenshot of a slide, in the folder under the program's
+// working directory.
 std::filesystem::path ScreenshotPath(const std::filesystem::path& workingDirectory, int slide);
 
-// Loads the current slide's screenshot into Picture1 and sets InfoBox to the
+// Loads the current slide's picture into Picture1 and sets InfoBox to the
 // screen number and the slide's text, followed by an empty line. Without its
 // screenshot the show cannot go on: the student is told which file failed,
 // the show is marked to end, and this returns false.

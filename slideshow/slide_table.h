@@ -10,15 +10,20 @@ inline constexpr char ParagraphBreak[] = "\r\r";
 
 inline constexpr int kSlideCount = 26;
 
-// One slide of the show. The target point, in twips on the slide's screenshot,
-// is the lower-right corner of the area that a click must hit to go on.
-struct Slide {
+// The accepted area of a built-in slide reaches this far left of and above
+// its target point, in twips.
+inline constexpr int kAreaWidth = 1440;
+inline constexpr int kAreaHeight = 300;
+
+// One slide of the built-in show. The target point, in twips on the slide's
+// screenshot, is the lower-right corner of the area that a click must hit to go on.
+struct BuiltInSlide {
     std::int16_t TargetX = 0;
     std::int16_t TargetY = 0;
     std::string_view SlideText;
 };
 
-using SlideTable = std::array<Slide, kSlideCount>;
+using SlideTable = std::array<BuiltInSlide, kSlideCount>;
 
-// The whole content of the show, slides 0 to 25.
+// The whole content of the built-in show, slides 0 to 25.
 const SlideTable& Slides();

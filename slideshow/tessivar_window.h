@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "form_view.h"
@@ -7,13 +8,13 @@
 #include "slide_show.h"
 
 // The slide show's real window: the controls rendered by the form view and
-// bound to their handlers. When a screenshot cannot be loaded, the
-// application's event loop ends with the show's exit status.
+// bound to their handlers.
 class TessivarWindow {
   public:
     // Message boxes default to the desktop's, over this window.
     explicit TessivarWindow(MessageBoxes* messages = nullptr,
-                            WorkingDirectory workingDirectory = CurrentWorkingDirectory);
+                            PictureFolder folder = CurrentScreenshotFolder,
+                            std::vector<Slide> deck = BuiltInSlides());
     ~TessivarWindow();
 
     // Loads the window, shows it and activates it once, as soon as it shows.
@@ -21,6 +22,9 @@ class TessivarWindow {
 
     FormView view;
     SlideShow& model() { return *show_; }
+    // Run when a picture cannot be loaded; by default the application's
+    // event loop ends with the status.
+    std::function<void(int status)> ended;
 
   private:
     std::unique_ptr<MessageBoxes> ownMessages_;

@@ -1,5 +1,6 @@
 #include "form_view.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <stdexcept>
@@ -12,9 +13,17 @@
 #include "text_box_widget.h"
 #include "timer_driver.h"
 
-FormView::FormView(QWidget* parent)
-    : QWidget(parent),
-      imageLoader_([](const std::string& key) { return QImage(QString::fromStdString(key)); }) {
+namespace {
+
+QImage ReadImage(const std::string& path, double zoom) {
+    QImageReader reader(QString::fromStdString(path));
+    if (zoom != 1) reader.setScaledSize((QSizeF(reader.size()) * zoom).toSize());
+    return reader.read();
+}
+
+}  // namespace
+
+FormView::FormView(QWidget* parent) : QWidget(parent), imageLoader_(ReadImage) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

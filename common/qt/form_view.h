@@ -27,14 +27,16 @@ class TimerDriver;
 class FormView : public QWidget {
   public:
     using Handler = std::function<void()>;
-    using ImageLoader = std::function<QImage(const std::string& key)>;
+    // zoom: the share of its size at which the picture is wanted.
+    using ImageLoader = std::function<QImage(const std::string& key, double zoom)>;
 
     explicit FormView(QWidget* parent = nullptr);
     ~FormView() override;
 
     // Drawn unscaled at the top-left corner, under everything.
     void SetBackground(QImage image);
-    // Resolves PictureBox::picture; by default the key is a file path.
+    // Resolves PictureBox::picture; by default the key is a file path, and a
+    // picture wanted smaller is decoded smaller (much faster for a JPEG).
     // Set it before adding picture boxes.
     void SetImageLoader(ImageLoader loader);
 

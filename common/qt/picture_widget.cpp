@@ -61,7 +61,8 @@ bool PictureWidget::SyncPicture() {
     if (pictureKey_ == model_.picture && pictureLoads_ == model_.pictureLoads) return false;
     pictureKey_ = model_.picture;
     pictureLoads_ = model_.pictureLoads;
-    picture_ = pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_);
+    picture_ =
+        pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_, model_.pictureZoom);
     return true;
 }
 

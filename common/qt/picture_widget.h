@@ -17,7 +17,7 @@
 class PictureWidget : public QWidget {
   public:
     using MouseHandler = std::function<void(int button, double xTwips, double yTwips)>;
-    using ImageLoader = std::function<QImage(const std::string& key)>;
+    using ImageLoader = std::function<QImage(const std::string& key, double zoom)>;
 
     PictureWidget(PictureBox& model, ImageLoader loader, QWidget* parent);
 

@@ -1,5 +1,7 @@
 #include "qt_image_source.h"
 
+#include <QImageReader>
+
 #include "whole_image.h"
 
 bool QtImageSource::CanLoad(const std::string& path) {
@@ -10,4 +12,10 @@ bool QtImageSource::CanLoad(const std::string& path) {
 
 QImage QtImageSource::Loaded(const std::string& path) const {
     return path == path_ ? image_ : QImage();
+}
+
+std::optional<PictureSize> QtImageSource::Size(const std::string& path) {
+    QSize size = path == path_ ? image_.size() : QImageReader(QString::fromStdString(path)).size();
+    if (size.isEmpty()) return std::nullopt;
+    return PictureSize{size.width(), size.height()};
 }

@@ -132,7 +132,7 @@ TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
     auto slide = Placed<PictureBox>("Picture1", {0, 0, 1500, 1500});
     slide.sunkenBorder = false;
     FormView view;
-    view.SetImageLoader([](const std::string& key) {
+    view.SetImageLoader([](const std::string& key, double) {
         QImage image(10, 10, QImage::Format_RGB32);
         image.fill(key == "red" ? Qt::red : Qt::green);
         return image;

@@ -2,17 +2,13 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "slide.h"
 #include "slide_display.h"
 #include "tessivar_build.h"
 
 // The screenshots drawn by the build, checked as the slide show will use them.
 
 namespace {
-
-constexpr int kPixel = 15;
-// The accepted click area in pixels: 1440 x 300 twips.
-constexpr int kAreaWidth = 96;
-constexpr int kAreaHeight = 20;
 
 QImage Screenshot(int slide) {
     return QImageReader(QString::fromStdString(ScreenshotPath(TessivarBuildDir(), slide).string()))
@@ -53,9 +49,8 @@ TEST(TessivarScreenshots, EachShowsSomethingInItsAcceptedArea) {
     for (int slide = 0; slide < kSlideCount; ++slide) {
         QImage image = Screenshot(slide);
         ASSERT_FALSE(image.isNull()) << "slide " << slide;
-        const Slide& row = Slides()[slide];
-        QRect area(row.TargetX / kPixel - kAreaWidth, row.TargetY / kPixel - kAreaHeight,
-                   kAreaWidth, kAreaHeight);
+        const TargetRect t = BuiltInDeck()[slide].target;
+        QRect area(t.left, t.top, t.width, t.height);
         ASSERT_TRUE(image.rect().contains(area)) << "slide " << slide;
         EXPECT_GT(GreyVariance(image, area), 100) << "slide " << slide;
     }

@@ -23,7 +23,7 @@ constexpr int kPixel = 15;
 
 struct TessivarWindowTest : ::testing::Test {
     RecordingMessages messages;
-    TessivarWindow window{&messages, TessivarBuildDir};
+    TessivarWindow window{&messages, [] { return ScreenshotFolder(TessivarBuildDir()); }};
     SlideShow& show = window.model();
 
     void SetUp() override {
@@ -41,7 +41,7 @@ struct TessivarWindowTest : ::testing::Test {
     // A few pixels inside the lower-right corner of the current slide's target.
     QPoint Target() {
         const Slide& slide = show.slides[show.SlideIndex];
-        return {slide.TargetX / kPixel - 5, slide.TargetY / kPixel - 5};
+        return (QPointF(slide.TargetX, slide.TargetY) / kPixel).toPoint() - QPoint(5, 5);
     }
 };
 
@@ -143,7 +143,7 @@ TEST(TessivarWindowFailure, AMissingOrDamagedScreenshotEndsTheProgramWithAFailur
         QDir(QFileInfo(made.Path(0)).path()).removeRecursively();
         damage();
         RecordingMessages messages;
-        TessivarWindow window{&messages, [&] { return made.Folder(); }};
+        TessivarWindow window{&messages, [&] { return ScreenshotFolder(made.Folder()); }};
         // Only if the program failed to end would this fire.
         QTimer guard;
         guard.setSingleShot(true);
@@ -163,7 +163,7 @@ TEST(TessivarWindowReload, ASlideShownAgainReadsItsScreenshotAgain) {
     MadeScreenshots made;
     made.Write(0, made.Jpeg(Qt::red));
     RecordingMessages messages;
-    TessivarWindow window{&messages, [&] { return made.Folder(); }};
+    TessivarWindow window{&messages, [&] { return ScreenshotFolder(made.Folder()); }};
     window.Open();
     QApplication::processEvents();  // the first activation
     auto& picture = *window.view.findChild<QWidget*>("Picture1");

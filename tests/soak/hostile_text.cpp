@@ -1,5 +1,6 @@
 #include "hostile_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -115,7 +116,59 @@ constexpr Kind kCommands[] = {
     {10, Assignment},
 };
 
+constexpr std::array<std::string_view, 8> kPictureNames = {
+    "a.jpg", "b.png", "a.jpg", "b.png", "../a.jpg", "", "/b.png", "c\x01.jpg"};
+constexpr std::array<std::string_view, 8> kSeparators = {",",  ",",    ",",  ",",
+                                                         "\"", "\r\n", "\n", "\r"};
+
+// A field as a spreadsheet or a careless hand writes it: quoted or not,
+// with quotes, separators and line breaks inside, the quote now and then
+// left open.
+std::string DeckField(R& random, const std::string& value, bool careful) {
+    if (!careful && Below(random, 3) > 0) return value;
+    std::string quoted = "\"";
+    for (char c : value) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + (!careful && Below(random, 20) == 0 ? "" : "\"");
+}
+
+std::string DeckValue(R& random, int field, bool careful) {
+    // The first four names are good ones.
+    if (field == 0) return std::string(kPictureNames[Below(random, careful ? 4 : 8)]);
+    if (field == 1) {
+        return Below(random, 4) == 0
+                   ? HostileCommand(random)
+                   : Bytes(random, Below(random, 80), 32, 126) + OneOf(random, kSeparators);
+    }
+    if (!careful && Below(random, 3) == 0) return HostileNumber(random);
+    // Within a 1239 x 705 picture; fields past the sixth as the height.
+    const int largest[] = {0, 0, 1000, 500, 200, 200};
+    return std::to_string((field < 4 ? 0 : 1) + Below(random, largest[std::min(field, 5)]));
+}
+
+// A careful row has six fields, proper quoting and whole numbers; a careless
+// one has none of these for sure.
+std::string DeckRow(R& random, bool careful) {
+    std::string row;
+    int fields = careful || Below(random, 10) < 8 ? 6 : Below(random, 9);
+    for (int i = 0; i < fields; ++i) {
+        if (i > 0) row += careful || Below(random, 10) > 0 ? "," : OneOf(random, kSeparators);
+        row += DeckField(random, DeckValue(random, i, careful), careful);
+    }
+    return row;
+}
+
 }  // namespace
+
+std::string HostileDeck(std::mt19937_64& random) {
+    bool careful = Below(random, 2) == 0;
+    std::string deck = Below(random, 4) == 0 ? "\xEF\xBB\xBF" : "";
+    if (careful || Below(random, 8) > 0) deck += "picture,text,left,top,width,height\r\n";
+    int rows = Below(random, 40);
+    for (int i = 0; i < rows; ++i) {
+        deck += DeckRow(random, careful) + (Below(random, 6) == 0 ? "\n" : "\r\n");
+    }
+    return deck;
+}
 
 std::string HostileNumber(std::mt19937_64& random) {
     return Pick(random, kNumbers);

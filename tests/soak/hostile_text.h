@@ -14,3 +14,8 @@ std::string HostileNumber(std::mt19937_64& random);
 // hostile values, "ga" and its look-alikes, empty and very long text, control
 // characters and bytes that are not UTF-8.
 std::string HostileCommand(std::mt19937_64& random);
+
+// A deck file as a careless hand or a broken export leaves it: rows of the
+// wrong width, hostile numbers and texts, quotes left open, pictures outside
+// the folder, any kind of line break.
+std::string HostileDeck(std::mt19937_64& random);

@@ -76,7 +76,7 @@ void TessivarDriver::Move(TessivarOutcome& out) {
     out.handler = "Picture1_MouseMove";
     out.detail = std::to_string(at.x) + ", " + std::to_string(at.y) + " (" + at.where + ")";
     SlideForm before = show_.form;
-    std::int16_t slide = show_.SlideIndex;
+    int slide = show_.SlideIndex;
     Picture1_MouseMove(show_, AnyButton(), at.x, at.y);
     std::string expected =
         NumberText(static_cast<float>(at.x)) + "," + NumberText(static_cast<float>(at.y));
@@ -100,7 +100,7 @@ void TessivarDriver::CheckShow(TessivarOutcome& out) const {
     Expect(f.ScoreLabel.caption == "Score =" + Number(model_.shownScore),
            "ScoreLabel shows " + f.ScoreLabel.caption, out);
     std::string screen = "Screen: " + Number(slide) + ParagraphBreak +
-                         std::string(show_.slides[slide].SlideText) + ParagraphBreak + kBackHint;
+                         show_.slides[slide].SlideText + ParagraphBreak + kBackHint;
     Expect(f.InfoBox.caption == screen, "InfoBox shows " + f.InfoBox.caption, out);
     Expect(f.Picture1.picture == ScreenshotPath(workingDirectory_, slide).string(),
            "Picture1 shows " + f.Picture1.picture, out);

@@ -37,7 +37,7 @@ class TessivarDriver {
     RecordingMessages messages_;
     FakeImageSource images_;
     std::filesystem::path workingDirectory_ = "/home/student/nmr";
-    SlideShow show_{messages_, images_, [this] { return workingDirectory_; }};
+    SlideShow show_{messages_, images_, [this] { return ScreenshotFolder(workingDirectory_); }};
     TessivarModel model_{show_.slides};
     bool lost_ = false;
 };

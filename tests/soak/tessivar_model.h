@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <optional>
 
-#include "slide_table.h"
+#include <vector>
+
+#include "slide.h"
 
 // What the slide show must show, worked out from the rules of the show alone:
 // the expectation the handlers are held to after every release on the picture.
 class TessivarModel {
   public:
-    explicit TessivarModel(const SlideTable& slides) : slides_(slides) {}
+    explicit TessivarModel(const std::vector<Slide>& slides) : slides_(slides) {}
 
     // A button released at (x, y) in twips.
     void Release(int button, double x, double y);
@@ -25,5 +27,5 @@ class TessivarModel {
   private:
     bool Hits(double x, double y) const;
 
-    const SlideTable& slides_;
+    const std::vector<Slide>& slides_;
 };

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr double kAreaWidth = 1440, kAreaHeight = 300;
 constexpr double kPictureWidth = 23175, kPictureHeight = 12735;
 
 double Between(std::mt19937_64& random, double low, double high) {
@@ -39,7 +38,7 @@ double Far(std::mt19937_64& random) {
 
 Position ChoosePosition(std::mt19937_64& random, const Slide& slide, bool lost) {
     double right = slide.TargetX, bottom = slide.TargetY;
-    double left = right - kAreaWidth, top = bottom - kAreaHeight;
+    double left = right - slide.AreaWidth, top = bottom - slide.AreaHeight;
     // Aimed at the target mostly, so that the show gets through to its end.
     switch (std::discrete_distribution<int>({lost ? 0.0 : 8.0, 2, 2, 4, 4})(random)) {
         case 0:

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "slide_table.h"
+#include "slide.h"
 
 // A mouse position in twips and where it was aimed.
 struct Position {

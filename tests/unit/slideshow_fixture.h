@@ -15,7 +15,7 @@ struct SlideShowTest : ::testing::Test {
     RecordingMessages messages;
     FakeImageSource images;
     std::filesystem::path workingDirectory = "/home/student/nmr";
-    SlideShow show{messages, images, [this] { return workingDirectory; }};
+    SlideShow show{messages, images, [this] { return ScreenshotFolder(workingDirectory); }};
 
     SlideShowTest() {
         for (int slide = 0; slide < kSlideCount; ++slide) {

@@ -11,7 +11,7 @@ TEST_F(SlideImages, LiveInAFolderUnderTheWorkingDirectory) {
               std::filesystem::path("/lab/Orvane ScreenShots/ScreenShot-25.jpg"));
 }
 
-TEST_F(SlideImages, TheWorkingDirectoryIsAskedAfreshForEachLoad) {
+TEST_F(SlideImages, TheFolderIsAskedAfreshForEachLoad) {
     workingDirectory = "/elsewhere";
     images.files.insert("/elsewhere/Orvane ScreenShots/ScreenShot-1.jpg");
     ClickTarget();
@@ -36,7 +36,7 @@ TEST_F(SlideImages, AMissingScreenshotIsReportedAndEndsTheShow) {
 TEST(SlideImagesAtStart, WithoutTheFirstScreenshotTheShowEndsAtOnce) {
     RecordingMessages messages;
     FakeImageSource images;
-    SlideShow show{messages, images, [] { return std::filesystem::path("/empty"); }};
+    SlideShow show{messages, images, [] { return ScreenshotFolder("/empty"); }};
     Form_Load(show);
     Form_Activate(show);
     ASSERT_EQ(messages.shown.size(), 1u);

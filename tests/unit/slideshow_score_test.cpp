@@ -1,4 +1,7 @@
 #include <string>
+#include <vector>
+
+#include "results_row.h"
 
 #include "slideshow_fixture.h"
 
@@ -89,4 +92,27 @@ TEST_F(SlideScore, AScoreBelowZeroCarriesItsMinusSignRightAfterTheEqualsSign) {
     ClickTarget();
     EXPECT_EQ(messages.shown.back().text,
               "You completed this exercise with a score of: -5!\r\rDo you want to try again?");
+}
+
+TEST_F(SlideScore, EachShowEndsWithItsResultRowBeforeTheMessage) {
+    std::vector<ShowResult> results;
+    show.showEnded = [&](const ShowResult& result) {
+        EXPECT_TRUE(messages.shown.empty());
+        results.push_back(result);
+    };
+    ClickWrong();  // forgiven on slide 0, but still a wrong click
+    GoTo(3);
+    ClickWrong();
+    ClickWrong();
+    Picture1_MouseUp(show, kRightButton, 0, 0);
+    Picture1_MouseUp(show, kMiddleButton, Current().TargetX - 1, Current().TargetY - 1);
+    GoTo(0);
+    ASSERT_EQ(results.size(), 1u);
+    std::vector<std::int64_t> wrong(kSlideCount, 0);
+    wrong[0] = 1, wrong[3] = 2, wrong[2] = 1;
+    EXPECT_EQ(results[0].wrongClicks, wrong);
+    EXPECT_EQ(results[0].score, 100 - (1 + 2 + 3 + 4));
+    std::string row = "2026-12-06T22:45:00+01:00,\"/lab/deck, one\",90,1,0,1,2";
+    for (int slide = 4; slide < kSlideCount; ++slide) row += ",0";
+    EXPECT_EQ(ResultRow("2026-12-06T22:45:00+01:00", "/lab/deck, one", results[0]), row + "\r\n");
 }

@@ -1,0 +1,10 @@
+#include "results_row.h"
+
+#include "csv.h"
+
+std::string ResultRow(std::string_view when, std::string_view deck, const ShowResult& result) {
+    std::vector<std::string> fields = {std::string(when), std::string(deck),
+                                       std::to_string(result.score)};
+    for (std::int64_t wrong : result.wrongClicks) fields.push_back(std::to_string(wrong));
+    return CsvLine(fields);
+}
