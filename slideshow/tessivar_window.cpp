@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kPixel = 15;
-
 // Stacking order inside the picture: the first added lies lowest.
 void AddControls(FormView& view, SlideForm& f) {
     view.Add(f.Picture1);
@@ -43,7 +41,7 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingD
 
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
-    view.resize(kFormWidth / kPixel, kFormHeight / kPixel);
+    view.resize(kFormWidth / kTwipsPerPixel, kFormHeight / kTwipsPerPixel);
     AddControls(view, show_->form);
     BindEvents(view, *show_);
 }
