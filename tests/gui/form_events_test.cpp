@@ -117,6 +117,10 @@ TEST(FormEvents, TextBoxFollowsTextAndVisibility) {
     form.view.Sync();
     EXPECT_EQ(edit.text(), "ga");
     EXPECT_TRUE(edit.isHidden());
+
+    form.knob.enabled = false;
+    form.view.Sync();
+    EXPECT_FALSE(KnobOf(form).isEnabled());
 }
 
 TEST(FormEvents, TimerRunsExactlyWhileEnabled) {

@@ -65,6 +65,13 @@ TEST_F(AcquisitionTest, TheFidDecaysAndOscillatesOnePointPerTick) {
     double mz = 1 - 2 * std::exp(-(t + s.T1Offset) / 10);
     double expected = 500 * std::sin(ArcCos(mz)) * std::cos(phase) * std::exp(-t / 5);
     EXPECT_NEAR(k.form.PlotFID.strokes.back().y1, expected, 1e-6);
+    // Each bar's two halves point opposite ways from the centre of its view.
+    const MainForm& f = k.form;
+    for (auto [bar, other] : {std::pair{&f.Nucleus1, &f.Nucleus1N}, {&f.Nucleus1xy, &f.Nucleus1Nxy}}) {
+        EXPECT_NE(bar->y2, bar->y1);
+        EXPECT_NEAR(bar->x2 + other->x2, 2 * bar->x1, 1e-9) << bar->name;
+        EXPECT_NEAR(bar->y2 + other->y2, 2 * bar->y1, 1e-9) << bar->name;
+    }
 }
 
 TEST_F(AcquisitionTest, The180DegreePulseInvertsWithoutAnFid) {
@@ -169,6 +176,19 @@ TEST_F(AcquisitionTest, TheExcitedSpectrumScalesWithThePulse) {
     const auto& spectrum = k.form.PlotPeakShape.strokes;
     ASSERT_EQ(spectrum.size(), 100u);
     EXPECT_NEAR(spectrum[49].y2, 2 * std::sin(std::numbers::pi / 4) * 1.98 - 3, 1e-9);
+}
+
+TEST_F(AcquisitionTest, TheExcitedSpectrumLeavesOutSegmentsBetweenNegativeBins) {
+    Insert_Click(k);
+    Ga();
+    k.state.PanelBins.values.fill(-1);
+    k.state.PanelBins[50] = 1;
+    Tick();
+    const auto& spectrum = k.form.PlotPeakShape.strokes;
+    ASSERT_EQ(spectrum.size(), 2u);  // the two segments that touch bin 50
+    EXPECT_NEAR(spectrum[0].x1, -0.1, 1e-12);
+    EXPECT_NEAR(spectrum[1].x2, 0.1, 1e-12);
+    EXPECT_NEAR(spectrum[1].y1, 2 * k.state.SpectrumBins[50] - 3, 1e-9);
 }
 
 TEST(ArcCos, IsTheInverseCosineInsideAndZeroAtOrBeyondOne) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "eject_insert.h"
+#include "gradient_shim.h"
 #include "knobs.h"
+#include "scramble_levels.h"
 #include "started_kymbral.h"
 
 namespace {
@@ -84,4 +89,60 @@ TEST_F(ConsoleTest, KnobsFollowTheLockWithTheSampleIn) {
     EXPECT_EQ(k.form.Info.caption, "53.22");
     KeyIn_MouseUp(k, 0, kRightButton);  // 52: one bin off
     EXPECT_EQ(k.form.Info.caption, "26.61");
+}
+
+TEST_F(ConsoleTest, GradientShimCancelsZ1ToZ4AfterFiveSeconds) {
+    ScrambleEasy_Click(k);
+    k.state.Z1Offset = -0.07f;
+    k.state.Z3 = 12;
+    Insert_Click(k);
+    float before = clock.Now();
+    GradientShim_Click(k);
+    EXPECT_EQ(waiter.waits, 1);
+    EXPECT_GE(clock.Now() - before, 5.0f);
+    EXPECT_EQ(k.state.Z1, 7);
+    EXPECT_EQ(k.state.Z2, std::lround(-100.0 * k.state.Z2Offset));
+    EXPECT_EQ(k.state.Z3, 0);  // overwritten even though its error is 0
+    EXPECT_EQ(Labels()[1], "7");
+    EXPECT_EQ(k.state.Z0, 50);
+    EXPECT_EQ(k.form.GradientShim.caption, "Gradient Shim");
+}
+
+TEST_F(ConsoleTest, GradientShimDrawsItsPulseBeforeTheWait) {
+    // A waiter that looks at the window as the wait begins.
+    struct Peek : Waiter {
+        std::function<void()> look;
+        FakeClock* clock = nullptr;
+        void WaitUntil(const std::function<bool()>& done) override {
+            look();
+            while (!done()) clock->Advance(1);
+        }
+    } peek;
+    Kymbral shimmed{clock, messages, peek};
+    shimmed.state = k.state;
+    shimmed.form = k.form;
+    Insert_Click(shimmed);
+    std::vector<Stroke> pulse;
+    std::string caption;
+    peek.clock = &clock;
+    peek.look = [&] {
+        pulse = shimmed.form.PlotPeakShape.strokes;
+        caption = shimmed.form.GradientShim.caption;
+    };
+    GradientShim_Click(shimmed);
+    EXPECT_EQ(caption, "Shimming...");
+    ASSERT_EQ(pulse.size(), 2 * 100u + 1);  // two sine edges of 100 points and the flat top
+    const Stroke& top = pulse.back();
+    EXPECT_EQ(std::tuple(top.x1, top.y1, top.x2, top.y2), std::tuple(-2.0, 1.25, 2.0, 1.25));
+}
+
+TEST_F(ConsoleTest, GradientShimWithTheSampleOutOnlyClearsTheSpectrum) {
+    k.state.Z1Offset = 0.05f;
+    float before = clock.Now();
+    GradientShim_Click(k);
+    EXPECT_EQ(waiter.waits, 0);
+    EXPECT_EQ(clock.Now(), before);
+    EXPECT_EQ(k.state.Z1, 0);
+    EXPECT_TRUE(k.form.PlotPeakShape.strokes.empty());
+    EXPECT_EQ(k.form.GradientShim.caption, "Gradient Shim");
 }

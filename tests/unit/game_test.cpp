@@ -5,7 +5,6 @@
 
 #include "answer_check.h"
 #include "eject_insert.h"
-#include "gradient_shim.h"
 #include "help.h"
 #include "knobs.h"
 #include "numtext.h"
@@ -75,6 +74,19 @@ TEST_F(GameTest, TheSameClicksAfterAFreshStartGiveTheSameGames) {
     Game first = Play(*this), second = Play(other);
     EXPECT_EQ(first, second);
     EXPECT_NE(Play(*this), first);  // and the next game differs
+}
+
+TEST_F(GameTest, PhaseErrorsSpanZeroTo180Degrees) {
+    int lowest = 180, highest = 0;
+    for (int game = 0; game < 1000; ++game) {
+        clock.Advance(1);
+        ScrambleHard_Click(k);
+        lowest = std::min<int>(lowest, k.state.LockPhaseOffset);
+        highest = std::max<int>(highest, k.state.LockPhaseOffset);
+    }
+    EXPECT_EQ(lowest, 0);
+    EXPECT_GE(highest, 179);
+    EXPECT_LE(highest, 180);
 }
 
 TEST_F(GameTest, LevelOneKeepsWhatItDoesNotDraw) {
@@ -193,60 +205,6 @@ TEST_F(GameTest, ReadDefaultShimsClearsEveryError) {
     EXPECT_EQ(s.LockPhase, 140);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"51", "0", "0", "0", "0", "20", "20", "140"}));
     EXPECT_EQ(k.form.Info.caption, "53.22");
-}
-
-TEST_F(GameTest, GradientShimCancelsZ1ToZ4AfterFiveSeconds) {
-    ScrambleEasy_Click(k);
-    k.state.Z1Offset = -0.07f;
-    k.state.Z3 = 12;
-    Insert_Click(k);
-    float before = clock.Now();
-    GradientShim_Click(k);
-    EXPECT_EQ(waiter.waits, 1);
-    EXPECT_GE(clock.Now() - before, 5.0f);
-    EXPECT_EQ(k.state.Z1, 7);
-    EXPECT_EQ(k.state.Z2, std::lround(-100.0 * k.state.Z2Offset));
-    EXPECT_EQ(k.state.Z3, 0);  // overwritten even though its error is 0
-    EXPECT_EQ(Labels()[1], "7");
-    EXPECT_EQ(k.state.Z0, 50);
-    EXPECT_EQ(k.form.GradientShim.caption, "Gradient Shim");
-}
-
-TEST_F(GameTest, GradientShimDrawsItsPulseBeforeTheWait) {
-    // A waiter that looks at the window as the wait begins.
-    struct Peek : Waiter {
-        std::function<void()> look;
-        FakeClock* clock = nullptr;
-        void WaitUntil(const std::function<bool()>& done) override {
-            look();
-            while (!done()) clock->Advance(1);
-        }
-    } peek;
-    Kymbral shimmed{clock, messages, peek};
-    shimmed.state = k.state;
-    shimmed.form = k.form;
-    Insert_Click(shimmed);
-    std::size_t pulseStrokes = 0;
-    std::string caption;
-    peek.clock = &clock;
-    peek.look = [&] {
-        pulseStrokes = shimmed.form.PlotPeakShape.strokes.size();
-        caption = shimmed.form.GradientShim.caption;
-    };
-    GradientShim_Click(shimmed);
-    EXPECT_EQ(caption, "Shimming...");
-    EXPECT_EQ(pulseStrokes, 2 * 100u + 1);  // two sine edges of 100 points and the flat top
-}
-
-TEST_F(GameTest, GradientShimWithTheSampleOutOnlyClearsTheSpectrum) {
-    k.state.Z1Offset = 0.05f;
-    float before = clock.Now();
-    GradientShim_Click(k);
-    EXPECT_EQ(waiter.waits, 0);
-    EXPECT_EQ(clock.Now(), before);
-    EXPECT_EQ(k.state.Z1, 0);
-    EXPECT_TRUE(k.form.PlotPeakShape.strokes.empty());
-    EXPECT_EQ(k.form.GradientShim.caption, "Gradient Shim");
 }
 
 TEST_F(GameTest, HelpShowsItsTwelveLines) {

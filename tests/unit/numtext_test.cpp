@@ -38,6 +38,9 @@ TEST(ReadNumber, OverflowIsInfiniteAndUnderflowZero) {
     EXPECT_EQ(ReadNumber("1e-999"), 0);
     EXPECT_EQ(ReadNumber("123e-400"), 0);
     EXPECT_EQ(ReadNumber("0.0e999"), 0);
+    // Where the first significant digit stands decides it, not the exponent alone.
+    EXPECT_EQ(ReadNumber("0." + std::string(500, '0') + "1e100"), 0);
+    EXPECT_TRUE(std::isinf(ReadNumber("1" + std::string(500, '0') + "e-100")));
 }
 
 TEST(ReadNumber, NeverReadsPastTheText) {

@@ -19,6 +19,7 @@ TEST(SlideForm, PictureFillsTheWindowAndReachesBeyondIt) {
     EXPECT_FALSE(f.Picture1.sunkenBorder);
     EXPECT_EQ(f.Picture1.font, kDefault);
     EXPECT_EQ(f.Picture1.picture, "");
+    EXPECT_EQ(f.Picture1.background, colours::ButtonFace);  // where no screenshot lies
 }
 
 TEST(SlideForm, ScoreAndClueLevelLieOverTheScreenshot) {
