@@ -1,12 +1,9 @@
 """Shared helpers for the end-to-end tests: start a real program on the X
 display that xvfb-run provides, drive it with xdotool, and judge each step by
 screen grabs that ImageMagick takes (import), compares (compare) and measures
-(convert).
-
-The tools come from the environment variables XDOTOOL, IMPORT, COMPARE and
-CONVERT (set by CTest), or from PATH. Logs and a grab of the screen at a
-failure go to E2E_OUT (default: the working directory); with E2E_SHOTS set to
-a folder, the tests also keep the grabs of their main steps there.
+(convert). The tools come from the environment variables XDOTOOL, IMPORT,
+COMPARE and CONVERT (set by CTest), or from PATH. Logs and a grab of the
+screen at a failure go to E2E_OUT (default: the working directory).
 """
 
 import atexit
@@ -86,13 +83,6 @@ def grab():
     path = os.path.join(_GRABS, f"{next(_numbers)}.ppm")
     tool(IMPORT, "-window", "root", "-depth", "8", path)
     return path
-
-
-def keep(shot, label):
-    folder = os.environ.get("E2E_SHOTS")
-    if folder:
-        os.makedirs(folder, exist_ok=True)
-        tool(CONVERT, shot, os.path.join(folder, f"{label}.png"))
 
 
 def differing(a, b, r, fuzz="0"):
@@ -212,37 +202,12 @@ def close_window(wid):
     x11.XCloseDisplay(display)
 
 
-class Program:
-    """The program under test, started on the current X display."""
-
-    def __init__(self, name, command):
-        self.log_path = os.path.join(OUT, f"{name}-e2e.log")
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb")
-        # Qt wants a private runtime folder and warns without one.
-        env.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="e2e-runtime-"))
-        log(f"start {' '.join(command)}")
-        with open(self.log_path, "wb") as output:
-            self.process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
-                                            stdout=output, stderr=subprocess.STDOUT)
-
-    def alive(self):
-        return self.process.poll() is None
-
-    def wait_exit(self, timeout=10.0):
-        try:
-            return self.process.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            return None
-
-    def stop(self):
-        if self.alive():
-            self.process.kill()
-            self.process.wait()
-
-
 def close_and_expect_clean_exit(program, wid):
     close_window(wid)
-    code = program.wait_exit(10)
+    try:
+        code = program.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        code = None
     check(code == 0, f"closing the window ends the program (exit code {code})")
 
 
@@ -252,17 +217,22 @@ def main(name, doc, steps):
     if len(sys.argv) != 2 or not os.environ.get("DISPLAY"):
         print(doc + "\nRun it under xvfb-run.", file=sys.stderr)
         return 2
-    program = Program(name, [sys.argv[1]])
+    log_path = os.path.join(OUT, f"{name}-e2e.log")
+    # Qt wants a private runtime folder and warns without one.
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    env.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="e2e-runtime-"))
+    with open(log_path, "wb") as output:
+        program = subprocess.Popen([sys.argv[1]], env=env, stdin=subprocess.DEVNULL,
+                                   stdout=output, stderr=subprocess.STDOUT)
     try:
         steps(program)
     except (Failure, subprocess.SubprocessError) as error:
         log(f"FAIL {error}")
         tool(IMPORT, "-window", "root", os.path.join(OUT, f"{name}-e2e-failure.png"), ok=(0, 1))
-        program.stop()
-        with open(program.log_path, errors="replace") as f:
-            log(f"program output ({program.log_path}):\n{f.read()[-3000:]}")
+        with open(log_path, errors="replace") as f:
+            log(f"program output ({log_path}):\n{f.read()[-3000:]}")
         return 1
     finally:
-        program.stop()
+        program.kill()
     log("PASS")
     return 0

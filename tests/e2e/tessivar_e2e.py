@@ -59,7 +59,6 @@ def steps(program):
     short_clue = Rect.twips(12780, 6300, 1350, 600, (ox, oy))
 
     shown = e2e.wait_still(whole, "slide window drawn and settled")
-    e2e.keep(shown, "tessivar-0-start")
     check(shows(shown, plain, 0), "slide 0 shows screenshot 0")
 
     def advance(slide):
@@ -69,7 +68,6 @@ def steps(program):
         e2e.wait_change(shown, picture, f"slide {slide}: target click changed the picture",
                         at_least=100)
         shown = e2e.wait_still(whole, f"slide {slide + 1} drawn and settled")
-        e2e.keep(shown, f"tessivar-{slide + 1}-slide")
         check(shows(shown, picture, slide + 1),
               f"slide {slide + 1} shows screenshot {slide + 1}, without a clue line")
         check(not shows(shown, picture, slide),
@@ -81,7 +79,6 @@ def steps(program):
     e2e.click(ox + 600, oy + 300)
     e2e.wait_change(shown, short_clue, "wrong click: a clue line appears")
     wrong = e2e.wait_still(whole, "window settled after the wrong click")
-    e2e.keep(wrong, "tessivar-1-wrong")
     check(e2e.differing(shown, wrong, clue_label) > 0, "wrong click: clue level changed")
     check(e2e.same(wrong, shown, plain), "wrong click: the picture stays")
     check(shows(wrong, plain, 1), "wrong click: still screenshot 1")
@@ -90,7 +87,7 @@ def steps(program):
     advance(1)
     advance(2)
 
-    check(program.alive(), "tessivar still running")
+    check(program.poll() is None, "tessivar still running")
     e2e.close_and_expect_clean_exit(program, wid)
 
 

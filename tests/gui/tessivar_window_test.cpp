@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kPixel = 15;
+constexpr int kPixel = kTwipsPerPixel;
 
 struct TessivarWindowTest : ::testing::Test {
     RecordingMessages messages;

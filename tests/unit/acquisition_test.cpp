@@ -216,6 +216,8 @@ TEST_F(AcquisitionTest, UnusableValuesStopTheAcquisitionWithAMessage) {
         {"PW90", "1", "at=1e999", "at must be a number greater than 0."},
         {"PW90", "1", "pw=1e999", "pw must be a finite number."},
         {"PW90", "1e-320", "", "pw is too large for this PW90."},
+        // pw / PW90 is finite, but the flip angle (Pi / 2) x pw / PW90 is not.
+        {"PW90", "1", "pw=1.7976931348623157e308", "pw is too large for this PW90."},
     };
     for (const Case& c : cases) {
         StartedKymbral fresh;
@@ -235,5 +237,8 @@ TEST_F(AcquisitionTest, UnusableValuesStopTheAcquisitionWithAMessage) {
         EXPECT_EQ(fresh.messages.shown[0].title, "Kymbral");
         EXPECT_EQ(fresh.messages.shown[0].text, c.message);
         EXPECT_TRUE(kk.form.PlotFID.strokes.size() == 27u) << c.message;  // the lock trace stays
+        for (const Stroke& s : kk.form.PlotPeakShape.strokes) {
+            ASSERT_TRUE(std::isfinite(s.y1) && std::isfinite(s.y2)) << c.message;
+        }
     }
 }

@@ -15,10 +15,6 @@ struct ConsoleTest : ::testing::Test, StartedKymbral {};
 
 }  // namespace
 
-TEST_F(ConsoleTest, ValueLabelsShowTheSettingsFromTheStart) {
-    EXPECT_EQ(Labels(), (std::vector<std::string>{"50", "0", "0", "0", "0", "20", "20", "140"}));
-}
-
 TEST_F(ConsoleTest, LeftStepsDownRightStepsUpMiddleOnlyRedraws) {
     KeyIn_MouseUp(k, 0, kLeftButton);
     EXPECT_EQ(k.state.Z0, 49);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <tuple>
 
 #include "fake_clock.h"
 #include "fake_waiter.h"
@@ -24,35 +25,16 @@ TEST_F(FormLoadTest, GivesTheStateItsStartUpValues) {
     const SimulatorState& s = k.state;
     EXPECT_DOUBLE_EQ(s.Pi, std::numbers::pi);
     EXPECT_EQ(s.CR, "\r");
-    EXPECT_EQ(s.Z0, 50);
-    EXPECT_EQ(s.Z1, 0);
-    EXPECT_EQ(s.Z2, 0);
-    EXPECT_EQ(s.Z3, 0);
-    EXPECT_EQ(s.Z4, 0);
-    EXPECT_EQ(s.LockGain, 20);
-    EXPECT_EQ(s.LockPower, 20);
-    EXPECT_EQ(s.LockPhase, 140);
-    EXPECT_EQ(s.LockPhaseOffset, 0);
+    EXPECT_EQ(std::tuple(s.Z0, s.Z1, s.Z2, s.Z3, s.Z4), std::tuple(50, 0, 0, 0, 0));
+    EXPECT_EQ(std::tuple(s.LockGain, s.LockPower, s.LockPhase, s.LockPhaseOffset),
+              std::tuple(20, 20, 140, 0));
     EXPECT_EQ(s.Z0Offset + s.Z1Offset + s.Z2Offset + s.Z3Offset + s.Z4Offset, 0.0f);
     EXPECT_DOUBLE_EQ(s.FrameStep, 0.1);
     EXPECT_FLOAT_EQ(s.ScanElapsed, 43230.5f);
     EXPECT_GT(s.ScanElapsed, s.at);  // the first tick after GA starts a scan
-}
-
-TEST_F(FormLoadTest, ParsesTheParameterLines) {
-    const SimulatorState& s = k.state;
-    EXPECT_DOUBLE_EQ(s.sfrq, 399.908);
-    EXPECT_EQ(s.tn, "H1");
-    EXPECT_DOUBLE_EQ(s.at, 30);
-    EXPECT_DOUBLE_EQ(s.tpwr, 57);
-    EXPECT_DOUBLE_EQ(s.pw, 1);
-    EXPECT_DOUBLE_EQ(s.d1, 0);
-    EXPECT_DOUBLE_EQ(s.nt, 1);
-    EXPECT_DOUBLE_EQ(s.ct, 1);
-    EXPECT_DOUBLE_EQ(s.dfrq, 399.908);
-    EXPECT_EQ(s.dn, "H1");
-    EXPECT_EQ(s.dm, "nnn");
-    EXPECT_DOUBLE_EQ(s.p1, 0);
+    // Parsed from the parameter lines.
+    EXPECT_EQ(std::tuple(s.sfrq, s.at, s.pw, s.dfrq, s.p1), std::tuple(399.908, 30.0, 1.0, 399.908, 0.0));
+    EXPECT_EQ(std::tuple(s.tn, s.dn, s.dm), std::tuple("H1", "H1", "nnn"));
 }
 
 TEST_F(FormLoadTest, ListsTheTwelveParameterLinesInOrder) {

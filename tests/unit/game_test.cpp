@@ -27,23 +27,6 @@ struct GameTest : ::testing::Test, StartedKymbral {
     const std::string& LastMessage() { return messages.shown.back().text; }
 };
 
-struct Game {
-    float errors[5];
-    std::int16_t gain, power, phaseError;
-    std::string pw90, t1, t2;
-    bool operator==(const Game&) const = default;
-};
-
-Game Play(StartedKymbral& run) {
-    Kymbral& k = run.k;
-    ScrambleHard_Click(k);
-    run.clock.Advance(3);
-    SampleScramble_Click(k);
-    const SimulatorState& s = k.state;
-    return {{s.Z0Offset, s.Z1Offset, s.Z2Offset, s.Z3Offset, s.Z4Offset}, s.LockGain, s.LockPower,
-            s.LockPhaseOffset, k.form.PW90Value.text, k.form.T1Value.text, k.form.T2Value.text};
-}
-
 }  // namespace
 
 TEST_F(GameTest, AGameEjectsTheSampleAndTurnsWalkupIntoAnswer) {
@@ -67,13 +50,6 @@ TEST_F(GameTest, AGameEjectsTheSampleAndTurnsWalkupIntoAnswer) {
     EXPECT_EQ(Labels()[6], IntegerText(s.LockPower));
     EXPECT_EQ(Labels()[7], "140");  // the phase knob itself is untouched
     EXPECT_EQ(s.Z0, 50);            // errors are hidden: the knobs stay
-}
-
-TEST_F(GameTest, TheSameClicksAfterAFreshStartGiveTheSameGames) {
-    StartedKymbral other;
-    Game first = Play(*this), second = Play(other);
-    EXPECT_EQ(first, second);
-    EXPECT_NE(Play(*this), first);  // and the next game differs
 }
 
 TEST_F(GameTest, PhaseErrorsSpanZeroTo180Degrees) {
@@ -215,10 +191,4 @@ TEST_F(GameTest, HelpShowsItsTwelveLines) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 11);
     EXPECT_EQ(text.find('\n'), std::string::npos);
     EXPECT_EQ(text.rfind("Simulates Orvane software", 0), 0u);
-    EXPECT_NE(text.find("\r\rClick Scramble and shim Z0,Z1,Z2, by left/right clicking.\r"),
-              std::string::npos);
-    EXPECT_NE(text.find("FID/Lock Graph  Bottom Row: Sample Properties.\r\r"), std::string::npos);
-    EXPECT_NE(text.find("\r  e.g., Change PW by typing in PW=3 above the parameters box."),
-              std::string::npos);
-    EXPECT_TRUE(text.ends_with("  Click Scramble Sample again to display the PW90, T1, T2 for the unknown sample."));
 }

@@ -109,22 +109,3 @@ TEST_F(UpdateViewsTest, OffResonanceTraceIsACosine) {
     EXPECT_NEAR(trace[2].y1, 298, 1e-9);
     EXPECT_NEAR(trace.back().y2, 298 * std::cos(25 * d), 1e-9);
 }
-
-TEST_F(UpdateViewsTest, RedrawStopsTheClockButKeepsTheButtonCaption) {
-    k.form.Timer1.enabled = true;
-    k.form.Restart.caption = "Abort";
-    k.form.LockFID.caption = "FID";
-    k.form.Nucleus1.visible = true;
-    UpdateViews(k);
-    EXPECT_FALSE(k.form.Timer1.enabled);
-    EXPECT_EQ(k.form.Restart.caption, "Abort");
-    EXPECT_EQ(k.form.LockFID.caption, "Lock");
-    EXPECT_FALSE(k.form.Nucleus1.visible);
-}
-
-TEST_F(UpdateViewsTest, EveryRedrawStartsFromEmptyViews) {
-    for (int i = 0; i < 3; ++i) UpdateViews(k);
-    EXPECT_EQ(k.form.PlotBField.strokes.size(), 9 * kFieldStrokesPerPanel);
-    EXPECT_EQ(k.form.PlotPeakShape.strokes.size(), 9 * kSpectrumStrokesPerPanel);
-    EXPECT_EQ(k.form.PlotFID.strokes.size(), 27u);
-}

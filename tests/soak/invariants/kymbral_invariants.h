@@ -10,7 +10,7 @@
 
 using Problems = std::vector<std::string>;
 
-// The captions, lists and visibilities that must agree with the state after any event.
+// The captions and lists that must agree with the state after any event.
 void CheckCaptions(const Kymbral& k, Problems& problems);
 
 // What must hold of the simulator's window after every event, whatever came
