@@ -97,15 +97,6 @@ def same(a, b, r):
     return differing(a, b, r) == 0
 
 
-def changed_box(a, b, r):
-    """The smallest rectangle (relative to r) holding every pixel that differs."""
-    out = tool(CONVERT, r.of(a), r.of(b), "-compose", "difference", "-composite",
-               "-threshold", "0", "-format", "%@", "info:")
-    size, x, y = out.split()[-1].split("+")
-    w, h = map(int, size.split("x"))
-    return Rect(int(x), int(y), w, h) if w and h else None
-
-
 def count_pixels(shot, r, colour):
     out = tool(CONVERT, r.of(shot), "-fill", "black", "+opaque", colour, "-fill", "white",
                "-opaque", colour, "-format", "%[fx:round(mean*w*h)]", "info:")

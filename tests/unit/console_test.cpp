@@ -32,19 +32,6 @@ TEST_F(ConsoleTest, LeftStepsDownRightStepsUpMiddleOnlyRedraws) {
     EXPECT_FALSE(k.form.Timer1.enabled);  // and the views redrawn
 }
 
-TEST_F(ConsoleTest, EachKnobOwnsItsSetting) {
-    std::int16_t SimulatorState::*settings[] = {
-        &SimulatorState::Z0, &SimulatorState::Z1, &SimulatorState::Z2, &SimulatorState::Z3,
-        &SimulatorState::Z4, &SimulatorState::LockGain, &SimulatorState::LockPower,
-        &SimulatorState::LockPhase};
-    for (int i = 0; i < kKnobCount; ++i) {
-        std::int16_t before = k.state.*settings[i];
-        KeyIn_MouseUp(k, i, kRightButton);
-        EXPECT_EQ(k.state.*settings[i], before + 1) << i;
-        EXPECT_EQ(Labels()[i], std::to_string(before + 1)) << i;
-    }
-}
-
 TEST_F(ConsoleTest, SettingsGoNegativeAndPhaseDoesNotWrapAt360) {
     k.state.LockGain = 0;
     KeyIn_MouseUp(k, 5, kLeftButton);

@@ -51,22 +51,3 @@ TEST_F(FormLoadTest, WritesTheStartUpCaptions) {
     EXPECT_EQ(k.form.ShimXLabel.caption, "Intensity versus Hz or ppm");
     EXPECT_FALSE(k.form.ShimYLabel.visible);
 }
-
-TEST_F(FormLoadTest, FillsTheShimBasisOnTheAxis) {
-    const ShimBasisTable& b = k.state.ShimBasis;
-    double point0[] = {1, -1, 2, -2, 8};
-    double point25[] = {1, -0.5, 0.5, -0.25, 0.5};
-    double point50[] = {1, 0, 0, 0, 0};
-    for (int c = 0; c < 5; ++c) {
-        EXPECT_DOUBLE_EQ(b(c, 0), point0[c]);
-        EXPECT_DOUBLE_EQ(b(c, 25), point25[c]);
-        EXPECT_DOUBLE_EQ(b(c, 50), point50[c]);
-    }
-    for (int i = 0; i <= 100; ++i) {
-        EXPECT_NEAR(b(1, i), -1 + 0.02 * i, 1e-12);
-        EXPECT_DOUBLE_EQ(b(2, i), b(2, 100 - i));
-        EXPECT_DOUBLE_EQ(b(3, i), -b(3, 100 - i));
-        for (int c = 5; c < 13; ++c) EXPECT_EQ(b(c, i), 0);
-    }
-    EXPECT_DOUBLE_EQ(b(4, 100), 8);
-}

@@ -105,16 +105,6 @@ TEST_F(LockModelTest, HighGainAndPowerSaturateTheLock) {
     EXPECT_EQ(m.traceHeight, 850);
 }
 
-TEST_F(LockModelTest, HiddenErrorsAddToTheCoefficients) {
-    k.state.Z0Offset = 0.02f;
-    k.state.Z1Offset = -0.03f;
-    LockModel m = Compute();
-    for (int p = 1; p <= 100; ++p) {
-        double z = (p - 50) / 50.0;
-        EXPECT_NEAR(Centre(m).field[p], 0.5 + double{0.02f} + z * double{-0.03f}, 1e-12);
-    }
-}
-
 TEST_F(LockModelTest, ShimMapVariesTheNamedShimAcrossColumns) {
     k.state.Z1 = 5;
     LockModel m = Compute(true, "Z1");

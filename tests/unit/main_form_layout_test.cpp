@@ -10,15 +10,6 @@ TEST(MainFormLayout, OpensWithTheClockRunningAndTheSampleOut) {
     EXPECT_TRUE(f.Timer1.enabled);
     EXPECT_EQ(f.Timer1.intervalMs, 10);
     EXPECT_FALSE(SampleInserted(f));
-    EXPECT_EQ(f.Restart.caption, "GA");
-    EXPECT_EQ(f.Simulator.caption, "Non-Rotating");
-    EXPECT_EQ(f.Walkup.caption, "Read Default Shims");
-    EXPECT_EQ(f.SpinLabel.caption, "Regulated  20 Hz");
-    EXPECT_EQ(f.PW90Value.text, "1");
-    EXPECT_EQ(f.T1Value.text, "10");
-    EXPECT_EQ(f.T2Value.text, "5");
-    EXPECT_TRUE(f.Nucleus1N.visible);
-    EXPECT_FALSE(f.Nucleus1.visible);
 }
 
 TEST(MainFormLayout, KnobsAndTheirLabelsShareIndexAndColumn) {

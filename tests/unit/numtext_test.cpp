@@ -66,17 +66,10 @@ TEST(NumberText, KeepsFifteenDigitsForDoublesAndSevenForSingles) {
     EXPECT_EQ(NumberText(123456789.0f), " 1.234568E+08");
 }
 
-TEST(DecimalText, HasNoSignBlank) {
+TEST(DecimalText, AndIntegerTextHaveNoSignBlank) {
     EXPECT_EQ(DecimalText(53.22), "53.22");
-    EXPECT_EQ(DecimalText(7.5), "7.5");
-    EXPECT_EQ(DecimalText(0), "0");
-}
-
-TEST(IntegerText, IsPlainDigits) {
-    EXPECT_EQ(IntegerText(-3), "-3");
-    EXPECT_EQ(IntegerText(0), "0");
-    EXPECT_EQ(IntegerText(140), "140");
     EXPECT_EQ(IntegerText(-32768), "-32768");
+    EXPECT_EQ(IntegerText(140), "140");
 }
 
 TEST(FixedText, KeepsTheGivenDecimals) {

@@ -89,15 +89,6 @@ TEST_F(SlideClicks, ARightClickOnSlideZeroWrapsToTheLastSlideWithAShortClue) {
     EXPECT_EQ(show.Penalty, 1);
 }
 
-TEST_F(SlideClicks, EveryClickShowsItsSlideAgainAndTheBackHint) {
-    GoTo(2);
-    images.requested.clear();
-    ClickWrong();
-    EXPECT_EQ(images.requested, (std::vector{ScreenshotPath(workingDirectory, 2).string()}));
-    EXPECT_TRUE(show.form.InfoBox.caption.ends_with("\r\r" + kBackHint));
-    EXPECT_TRUE(show.form.InfoBox.caption.starts_with("Screen:  2\r\r"));
-}
-
 TEST_F(SlideClicks, MouseMovesWriteThePositionIntoTheHiddenLabel) {
     Picture1_MouseMove(show, 0, 15, 30);
     EXPECT_EQ(show.form.MouseXYLabel.caption, " 15, 30");
