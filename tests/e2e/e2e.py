@@ -147,11 +147,10 @@ def visible_windows(title):
     return [w for w in ids if xdo("getwindowname", w).rstrip("\n") == title]
 
 
-def find_window(title, timeout=10.0, accept=lambda wid: True):
-    """Waits for a visible window titled exactly `title` that `accept` takes."""
-    def found():
-        return next((w for w in visible_windows(title) if accept(w)), None)
-    return wait_for(found, f"window {title!r} is shown", timeout)
+def find_window(title, timeout=10.0):
+    """Waits for a visible window titled exactly `title`."""
+    return wait_for(lambda: next(iter(visible_windows(title)), None), f"window {title!r} is shown",
+                    timeout)
 
 
 def wait_gone(wid, title, timeout=10.0):

@@ -32,14 +32,6 @@ TEST_F(ConsoleTest, LeftStepsDownRightStepsUpMiddleOnlyRedraws) {
     EXPECT_FALSE(k.form.Timer1.enabled);  // and the views redrawn
 }
 
-TEST_F(ConsoleTest, SettingsGoNegativeAndPhaseDoesNotWrapAt360) {
-    k.state.LockGain = 0;
-    KeyIn_MouseUp(k, 5, kLeftButton);
-    EXPECT_EQ(Labels()[5], "-1");
-    for (int i = 0; i < 300; ++i) KeyIn_MouseUp(k, 7, kRightButton);
-    EXPECT_EQ(Labels()[7], "440");
-}
-
 TEST_F(ConsoleTest, StepsPastTheSixteenBitRangeAreRefused) {
     k.state.Z1 = 32767;
     KeyIn_MouseUp(k, 1, kRightButton);

@@ -65,18 +65,6 @@ TEST_F(GameTest, PhaseErrorsSpanZeroTo180Degrees) {
     EXPECT_LE(highest, 180);
 }
 
-TEST_F(GameTest, LevelOneKeepsWhatItDoesNotDraw) {
-    ScrambleHard_Click(k);
-    SimulatorState kept = k.state;
-    clock.Advance(1);
-    ScrambleEasy_Click(k);
-    EXPECT_EQ(k.state.LockGain, kept.LockGain);
-    EXPECT_EQ(k.state.LockPower, kept.LockPower);
-    EXPECT_EQ(k.state.LockPhaseOffset, kept.LockPhaseOffset);
-    EXPECT_EQ(k.state.Z3Offset, kept.Z3Offset);
-    EXPECT_EQ(k.state.Z4Offset, kept.Z4Offset);
-}
-
 TEST_F(GameTest, AZeroRandomArgumentRepeatsTheLastValue) {
     k.state.ScanStart = clock.Now();
     ScrambleEasy_Click(k);

@@ -78,16 +78,3 @@ TEST_F(UpdateViewsTest, InsertedSampleShowsTheSpikeTheTraceAndTheDial) {
     EXPECT_NEAR(std::hypot(f.LockLine1.x2 - 3840, f.LockLine1.y2 - 7200), 768, 1e-9);
     EXPECT_NEAR(DegreesFromStraightDown(f.LockLine2), 190.08 - 360, 1e-9);
 }
-
-TEST_F(UpdateViewsTest, SaturatedLockReads100AndLeavesTheHands) {
-    Insert_Click(k);
-    LineFigure hand1 = k.form.LockLine1, hand2 = k.form.LockLine2;
-    k.state.LockGain = 28;
-    k.state.LockPower = 28;
-    UpdateViews(k);
-    EXPECT_EQ(k.form.Info.caption, "100");
-    EXPECT_EQ(k.form.Info2.caption, "100");
-    EXPECT_EQ(k.form.LockLine1.x2, hand1.x2);
-    EXPECT_EQ(k.form.LockLine2.y2, hand2.y2);
-    EXPECT_NEAR(k.form.PlotFID.strokes[1].y2, 850, 1e-9);
-}
