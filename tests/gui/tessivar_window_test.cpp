@@ -80,11 +80,6 @@ TEST_F(TessivarWindowTest, RightClicksGoBackButClicksOnTheLabelsDoNothing) {
     EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 1");
 }
 
-TEST_F(TessivarWindowTest, MouseMovesOverThePictureAreTracked) {
-    QTest::mouseMove(&Picture(), QPoint(10, 20));
-    EXPECT_EQ(show.form.MouseXYLabel.caption, " 150, 300");
-}
-
 TEST(TessivarWindowFailure, AMissingScreenshotEndsTheProgramWithAFailureStatus) {
     RecordingMessages messages;
     std::filesystem::path nowhere = TessivarBuildDir() / "no such folder";

@@ -39,16 +39,10 @@ struct SoakRun {
     }
 };
 
-// Non-printable bytes as \xNN and long texts cut, so a failing event can be read.
+// Non-printable bytes as ?, long texts cut, so a failing event can be read.
 inline std::string Printable(std::string_view text, std::size_t longest = 60) {
-    std::string shown;
-    for (unsigned char c : text.substr(0, longest)) {
-        if (c >= 32 && c < 127) {
-            shown.push_back(static_cast<char>(c));
-        } else {
-            shown += {'\\', 'x', "0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 15]};
-        }
-    }
+    std::string shown(text.substr(0, longest));
+    for (char& c : shown) c = c >= 32 && c < 127 ? c : '?';
     if (text.size() > longest) shown += "... (" + std::to_string(text.size()) + " bytes)";
     return shown;
 }

@@ -81,17 +81,6 @@ TEST_F(AcquisitionTest, The180DegreePulseInvertsWithoutAnFid) {
     EXPECT_NEAR(k.form.PlotFID.strokes.back().y1, 0, 1);
 }
 
-TEST_F(AcquisitionTest, NoPulseLeavesTheNucleiUpright) {
-    Type("pw=0");
-    Ga();
-    Tick(3);
-    EXPECT_EQ(k.state.PulseMxy, 0);
-    EXPECT_EQ(k.state.T1Offset, 1000);
-    EXPECT_EQ(k.state.T2Offset, 1000);
-    EXPECT_EQ(k.form.Angle1Label.caption, "0");
-    for (const Stroke& point : k.form.PlotFID.strokes) EXPECT_NEAR(point.y1, 0, 1e-9);
-}
-
 TEST_F(AcquisitionTest, LongT2ShowsOneNucleusOnly) {
     k.form.T2Value.text = "1000";
     Ga();
@@ -124,17 +113,6 @@ TEST_F(AcquisitionTest, GaDuringAScanStartsAnotherWithinTwoTicks) {
     Tick();
     EXPECT_EQ(k.state.ScanElapsed, 0);
     EXPECT_EQ(k.form.PlotFID.strokes.size(), 1u);
-}
-
-TEST_F(AcquisitionTest, AbortFreezesAndGaAgainRestarts) {
-    Ga();
-    Tick(10);
-    Ga();
-    EXPECT_EQ(k.form.Restart.caption, "GA");
-    EXPECT_FALSE(k.form.Timer1.enabled);
-    EXPECT_EQ(k.form.PlotFID.strokes.size(), 10u);
-    Ga();
-    EXPECT_TRUE(k.form.Timer1.enabled);
 }
 
 TEST_F(AcquisitionTest, TheRotatingFrameFreezesTheAzimuth) {

@@ -73,17 +73,6 @@ TEST_F(LockModelTest, EjectedSampleGivesNoLockAndKeepsTheSpectrum) {
     }
 }
 
-TEST_F(LockModelTest, NoGainOrPowerMeansNoSignal) {
-    for (auto knob : {&SimulatorState::LockGain, &SimulatorState::LockPower}) {
-        SetUp();
-        k.state.*knob = 0;
-        LockModel m = Compute();
-        EXPECT_EQ(m.lockSum, 0);
-        EXPECT_EQ(m.traceHeight, 100);
-        EXPECT_EQ(m.levelText, "0");
-    }
-}
-
 TEST_F(LockModelTest, PhaseErrorOf180DegreesInvertsTheSignal) {
     k.state.LockPhase = 320;
     LockModel m = Compute();

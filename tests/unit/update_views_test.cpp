@@ -40,10 +40,6 @@ TEST_F(UpdateViewsTest, StartUpViewsShowAFlatFieldAndNoSignal) {
         EXPECT_DOUBLE_EQ(s.y1, -3);
         EXPECT_DOUBLE_EQ(s.y2, -3);
     }
-    for (const Stroke& s : f.PlotFID.strokes) {
-        EXPECT_EQ(s.y1, 0);
-        EXPECT_EQ(s.y2, 0);
-    }
     EXPECT_DOUBLE_EQ(f.LockLine1.x2, 3840);
     EXPECT_DOUBLE_EQ(f.LockLine1.y2, 7968);
     EXPECT_DOUBLE_EQ(f.LockLine2.x2, 3840);
