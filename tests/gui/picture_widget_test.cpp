@@ -66,11 +66,13 @@ TEST_F(PlotTest, StrokesOffTheScaleOrNotFiniteNeverFail) {
         p.Line(nan, 10, 20, 10, colours::White);
         p.PSet(infinity, 10, colours::White);
         p.Line(0, -1e9, 0, 1e9, Colour::Rgb(255, 0, 0));
+        p.Line(-1e9, -1e9 + 20, 1e9, 1e9 + 20, Colour::Rgb(0, 255, 0));
         p.PSet(30, 30, colours::White);
     });
     EXPECT_EQ(At(1, 40), kWhite);
     EXPECT_EQ(At(99, 40), kWhite);
     EXPECT_EQ(At(0, 99), QColor(255, 0, 0));
+    EXPECT_EQ(At(60, 80), QColor(0, 255, 0));
     EXPECT_EQ(At(15, 10), kBlack);
     EXPECT_EQ(At(30, 30), kWhite);
 }

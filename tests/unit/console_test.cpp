@@ -43,6 +43,12 @@ TEST_F(ConsoleTest, StepsPastTheSixteenBitRangeAreRefused) {
     EXPECT_EQ(Labels()[1], "-32768");
     KeyIn_MouseUp(k, 1, kRightButton);
     EXPECT_EQ(k.state.Z1, -32767);
+    // The ends themselves can be reached.
+    KeyIn_MouseUp(k, 1, kLeftButton);
+    EXPECT_EQ(k.state.Z1, -32768);
+    k.state.Z1 = 32766;
+    KeyIn_MouseUp(k, 1, kRightButton);
+    EXPECT_EQ(k.state.Z1, 32767);
 }
 
 TEST_F(ConsoleTest, InsertAndEjectMoveTheTubeAndRedraw) {
@@ -107,6 +113,7 @@ TEST_F(ConsoleTest, GradientShimDrawsItsPulseBeforeTheWait) {
     GradientShim_Click(shimmed);
     EXPECT_EQ(caption, "Shimming...");
     ASSERT_EQ(pulse.size(), 2 * 100u + 1);  // two sine edges of 100 points and the flat top
+    EXPECT_EQ(std::tuple(pulse[1].x1, pulse[1].y1), std::tuple(2.0, 1.25));  // the fall begins
     const Stroke& top = pulse.back();
     EXPECT_EQ(std::tuple(top.x1, top.y1, top.x2, top.y2), std::tuple(-2.0, 1.25, 2.0, 1.25));
 }

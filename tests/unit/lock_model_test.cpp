@@ -42,6 +42,17 @@ TEST_F(LockModelTest, StartUpSettingsWithTheSampleInLockAt5322) {
     EXPECT_EQ(m.levelText, "53.22");
 }
 
+// As the field rises, the line reaches the spectrum's last bin before it leaves.
+TEST_F(LockModelTest, TheLineReachesTheLastBin) {
+    bool reached = false;
+    for (std::int16_t z0 = 50; z0 < 1000 && !reached; ++z0) {
+        k.state.Z0 = z0;
+        Compute();
+        reached = k.state.SpectrumBins[100] > 0;
+    }
+    EXPECT_TRUE(reached);
+}
+
 TEST_F(LockModelTest, ShimStepsMoveTheLineBetweenBins) {
     k.state.Z0 = 51;
     EXPECT_EQ(Compute().levelText, "53.22");  // 1.01 x 50 still falls into bin 50
