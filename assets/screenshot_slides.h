@@ -48,9 +48,9 @@ struct Slide {
     const char* command;      // text in the command line
     const char* acquisition;  // status bar: acquisition counter
     const char* message;      // status bar: message box
-    bool sampleNamed;        // "test" typed as the sample name
-    bool solventChosen;      // CDCl3 ticked
-    bool lockOn;             // lock check box on the lock page
+    bool sampleNamed;         // "test" typed as the sample name
+    bool solventChosen;       // CDCl3 ticked
+    bool lockOn;              // lock check box on the lock page
 };
 
 const Slide& SlideAt(int index);

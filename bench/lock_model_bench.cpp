@@ -2,9 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "fake_clock.h"
+#include "fake_waiter.h"
 #include "form_load.h"
 #include "lock_model.h"
-#include "fake_waiter.h"
 #include "recording_messages.h"
 
 static void BM_ComputeLockModel(benchmark::State& bench) {

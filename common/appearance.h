@@ -15,7 +15,15 @@ struct TwipRect {
 };
 
 // The desktop's colours by role; their shades are the desktop's business.
-enum class SystemColour { None, ButtonFace, ButtonText, Window, WindowText, MenuText, ActiveBorder };
+enum class SystemColour {
+    None,
+    ButtonFace,
+    ButtonText,
+    Window,
+    WindowText,
+    MenuText,
+    ActiveBorder
+};
 
 struct Colour {
     std::uint8_t red = 0;
@@ -32,8 +40,8 @@ struct Colour {
 
 namespace colours {
 inline constexpr Colour Black = Colour::Rgb(0, 0, 0);
-inline constexpr Colour White = Colour::Rgb(255, 255, 255);      // standard colour 15
-inline constexpr Colour DarkGrey = Colour::Rgb(128, 128, 128);   // standard colour 8
+inline constexpr Colour White = Colour::Rgb(255, 255, 255);     // standard colour 15
+inline constexpr Colour DarkGrey = Colour::Rgb(128, 128, 128);  // standard colour 8
 inline constexpr Colour ButtonFace = Colour::System(SystemColour::ButtonFace);
 inline constexpr Colour ButtonText = Colour::System(SystemColour::ButtonText);
 inline constexpr Colour Window = Colour::System(SystemColour::Window);

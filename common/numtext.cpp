@@ -6,8 +6,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string WithoutBlanks(std::string_view text) {
     std::string kept;
@@ -102,25 +106,33 @@ double ReadNumber(std::string_view text) {
     // from_chars takes no leading plus sign.
     std::string_view unsigned_part = number.front() == '+' ? number.substr(1) : number;
     double value = 0;
-    auto [end, error] = std::from_chars(unsigned_part.data(),
-                                        unsigned_part.data() + unsigned_part.size(), value);
+    auto [end, error] =
+        std::from_chars(unsigned_part.data(), unsigned_part.data() + unsigned_part.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) return OutOfRangeValue(number);
     return value;
 }
 
-std::string NumberText(double value) { return WithSignBlank(value, 15); }
+std::string NumberText(double value) {
+    return WithSignBlank(value, 15);
+}
 
-std::string NumberText(float value) { return WithSignBlank(static_cast<double>(value), 7); }
+std::string NumberText(float value) {
+    return WithSignBlank(static_cast<double>(value), 7);
+}
 
-std::string DecimalText(double value) { return Unsigned(value, 15); }
+std::string DecimalText(double value) {
+    return Unsigned(value, 15);
+}
 
-std::string IntegerText(long long value) { return std::to_string(value); }
+std::string IntegerText(long long value) {
+    return std::to_string(value);
+}
 
 std::string FixedText(double value, int decimals) {
     if (!std::isfinite(value)) return Unsigned(value, 15);
     char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                decimals);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
 }

@@ -64,8 +64,7 @@ QRect PixelRect(const TwipRect& rect) {
 }
 
 QRectF PixelRectF(const TwipRect& rect) {
-    return {rect.left / kTwips, rect.top / kTwips, rect.width / kTwips,
-            rect.height / kTwips};
+    return {rect.left / kTwips, rect.top / kTwips, rect.width / kTwips, rect.height / kTwips};
 }
 
 QPointF PixelPoint(double xTwips, double yTwips) {

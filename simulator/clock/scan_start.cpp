@@ -23,7 +23,8 @@ double FlipAngle(const SimulatorState& s, double pw90) {
 // What is wrong with the values a scan needs, if anything.
 std::optional<std::string> Unusable(const Sample& sample, const SimulatorState& s) {
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };
-    if (!std::isfinite(sample.PW90) || sample.PW90 == 0) return "PW90 must be a number other than 0.";
+    if (!std::isfinite(sample.PW90) || sample.PW90 == 0)
+        return "PW90 must be a number other than 0.";
     if (!positive(sample.T1)) return "T1 must be a number greater than 0.";
     if (!positive(sample.T2)) return "T2 must be a number greater than 0.";
     if (!positive(s.at)) return "at must be a number greater than 0.";

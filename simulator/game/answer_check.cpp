@@ -35,7 +35,8 @@ bool Succeeded(const MainForm& f) {
 
 std::string Verdict(Kymbral& k) {
     if (Succeeded(k.form)) {
-        double minutes = std::floor(10 * (k.clock.Now() - k.state.ScrambleStartTime) / 60 + 0.5) / 10;
+        double minutes =
+            std::floor(10 * (k.clock.Now() - k.state.ScrambleStartTime) / 60 + 0.5) / 10;
         return "You got it in" + NumberText(minutes) + " minutes!!!";
     }
     const std::string& cr = k.state.CR;
@@ -49,7 +50,8 @@ std::string Verdict(Kymbral& k) {
 void Walkup_Click(Kymbral& k) {
     SimulatorState& s = k.state;
     MainForm& f = k.form;
-    if (!SampleInserted(f)) k.messages.Show(kProgramName, "Something is wrong. Did you inject your sample?");
+    if (!SampleInserted(f))
+        k.messages.Show(kProgramName, "Something is wrong. Did you inject your sample?");
     if (f.Walkup.caption == kDefaultsCaption) {
         LoadDefaults(s);
     } else {

@@ -26,19 +26,19 @@ void ForEachControl(Form& f, Visit&& visit) {
         visit(*line);
     }
     for (auto* label :
-         {&f.ShimYLabel, &f.ShimXLabel, &f.Label6,  &f.Label17, &f.Label16,     &f.Label15,
+         {&f.ShimYLabel, &f.ShimXLabel, &f.Label6,      &f.Label17, &f.Label16,     &f.Label15,
           &f.Label14,    &f.Label7,     &f.Angle1Label, &f.Label19, &f.Angle2Label, &f.Label20,
-          &f.Label1,     &f.Label3,     &f.Label2,  &f.Label0,  &f.Label4,      &f.Label13,
-          &f.Info,       &f.Info2,      &f.SpinLabel, &f.Label18, &f.LockFID,   &f.MxLabel,
-          &f.TimeLabel,  &f.Label8,     &f.Label5,  &f.Label10, &f.Label11,     &f.Label12}) {
+          &f.Label1,     &f.Label3,     &f.Label2,      &f.Label0,  &f.Label4,      &f.Label13,
+          &f.Info,       &f.Info2,      &f.SpinLabel,   &f.Label18, &f.LockFID,     &f.MxLabel,
+          &f.TimeLabel,  &f.Label8,     &f.Label5,      &f.Label10, &f.Label11,     &f.Label12}) {
         visit(*label);
     }
     for (auto& label : f.ShimLabel) visit(label);
     visit(f.KeyboardInput);
     for (auto* picture : {&f.PlotPeakShape, &f.PlotBField, &f.PlotFID}) visit(*picture);
-    for (auto* button : {&f.Restart, &f.Simulator, &f.Insert, &f.Eject, &f.GradientShim,
-                         &f.SpinOn, &f.SpinOff, &f.Walkup, &f.ScrambleEasy, &f.Scramble,
-                         &f.ScrambleHard, &f.SampleScramble, &f.Help}) {
+    for (auto* button :
+         {&f.Restart, &f.Simulator, &f.Insert, &f.Eject, &f.GradientShim, &f.SpinOn, &f.SpinOff,
+          &f.Walkup, &f.ScrambleEasy, &f.Scramble, &f.ScrambleHard, &f.SampleScramble, &f.Help}) {
         visit(*button);
     }
     for (auto& knob : f.KeyIn) visit(knob);

@@ -42,19 +42,19 @@ struct SimulatorState {
     std::int16_t LockPhase = 0;  // lock receiver phase, degrees
 
     // Hidden errors that a game sets and the student shims away
-    float Z0Offset = 0;               // field offset error, shim coefficient units
-    float Z1Offset = 0;               // linear shim error, shim coefficient units
-    float Z2Offset = 0;               // quadratic shim error, shim coefficient units
-    float Z3Offset = 0;               // cubic shim error, shim coefficient units
-    float Z4Offset = 0;               // quartic shim error, shim coefficient units
+    float Z0Offset = 0;                // field offset error, shim coefficient units
+    float Z1Offset = 0;                // linear shim error, shim coefficient units
+    float Z2Offset = 0;                // quadratic shim error, shim coefficient units
+    float Z3Offset = 0;                // cubic shim error, shim coefficient units
+    float Z4Offset = 0;                // quartic shim error, shim coefficient units
     std::int16_t LockPhaseOffset = 0;  // lock phase error, degrees
-    float ScrambleStartTime = 0;      // clock reading when the game began, s
+    float ScrambleStartTime = 0;       // clock reading when the game began, s
 
     // Field and line shape
-    double Pi = 0;               // pi, as the program computes it at start-up
-    ShimBasisTable ShimBasis;    // each shim's field shape along the sample
-    BinTable PanelBins;          // line shape of the last panel drawn, per bin
-    BinTable SpectrumBins;       // line shape of the centre panel: the spectrum, per bin
+    double Pi = 0;             // pi, as the program computes it at start-up
+    ShimBasisTable ShimBasis;  // each shim's field shape along the sample
+    BinTable PanelBins;        // line shape of the last panel drawn, per bin
+    BinTable SpectrumBins;     // line shape of the centre panel: the spectrum, per bin
 
     // Scan clock and spinning nuclei
     float ScanStart = 0;         // clock reading at the last pulse, s
@@ -65,27 +65,27 @@ struct SimulatorState {
     double DephaseAngle = 0;     // half the fan angle of the two nuclei, rad
 
     // Sample and pulse
-    double T1 = 0;          // longitudinal relaxation time, s
-    double T2 = 0;          // transverse relaxation time, s
-    double PW90 = 0;        // pulse width for a 90 degree flip, us
-    double PulseMxy = 0;    // transverse magnetisation just after the pulse, of M0
-    double T1Offset = 0;    // start of the recovery curve that passes the pulse's Mz, s
-    double T2Offset = 0;    // start of the decay curve that passes the pulse's Mxy, s
+    double T1 = 0;        // longitudinal relaxation time, s
+    double T2 = 0;        // transverse relaxation time, s
+    double PW90 = 0;      // pulse width for a 90 degree flip, us
+    double PulseMxy = 0;  // transverse magnetisation just after the pulse, of M0
+    double T1Offset = 0;  // start of the recovery curve that passes the pulse's Mz, s
+    double T2Offset = 0;  // start of the decay curve that passes the pulse's Mxy, s
 
     // Experiment parameters, as the parameter list shows them
     std::array<std::string, kParamLineCount> ParamLines;  // "name   value" lines
-    double sfrq = 0;  // observe frequency, MHz
-    std::string tn;   // observe nucleus
-    double at = 0;    // acquisition time, s
-    double tpwr = 0;  // observe transmitter power, dB
-    double pw = 0;    // pulse width, us
-    double d1 = 0;    // relaxation delay, s
-    double nt = 0;    // number of transients
-    double ct = 0;    // completed transients
-    double dfrq = 0;  // decoupler frequency, MHz
-    std::string dn;   // decoupled nucleus
-    std::string dm;   // decoupler mode
-    double p1 = 0;    // first pulse width, us
+    double sfrq = 0;                                      // observe frequency, MHz
+    std::string tn;                                       // observe nucleus
+    double at = 0;                                        // acquisition time, s
+    double tpwr = 0;                                      // observe transmitter power, dB
+    double pw = 0;                                        // pulse width, us
+    double d1 = 0;                                        // relaxation delay, s
+    double nt = 0;                                        // number of transients
+    double ct = 0;                                        // completed transients
+    double dfrq = 0;                                      // decoupler frequency, MHz
+    std::string dn;                                       // decoupled nucleus
+    std::string dm;                                       // decoupler mode
+    double p1 = 0;                                        // first pulse width, us
 
     std::string CR;  // the line break of message texts
 };

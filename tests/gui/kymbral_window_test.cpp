@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "fake_clock.h"
 #include "knobs.h"
@@ -96,9 +96,9 @@ TEST_F(KymbralWindowTest, TheGradientShimWaitHoldsTicksAndClicksUntilItEnds) {
 
     EXPECT_EQ(captionDuring, "Shimming...");
     EXPECT_EQ(fidPointsDuring, fidPointsBefore);  // the tick was not run
-    EXPECT_EQ(z0During, 50);                     // nor the click, yet
-    EXPECT_EQ(k.state.Z0, 51);                   // which came after the handler
+    EXPECT_EQ(z0During, 50);                      // nor the click, yet
+    EXPECT_EQ(k.state.Z0, 51);                    // which came after the handler
     EXPECT_EQ(k.form.ShimLabel[0].caption, "51");
     EXPECT_EQ(Find<QPushButton>("GradientShim").text(), "Gradient Shim");
-    EXPECT_FALSE(ClockTimer()->isActive());      // the redraw stopped the acquisition
+    EXPECT_FALSE(ClockTimer()->isActive());  // the redraw stopped the acquisition
 }

@@ -20,14 +20,23 @@ constexpr int kOtherKeys[] = {0, 8, 10, 12, 14, 27, 61, 65, 255, -1};
 // not at all, by minutes and hours, backwards and across midnight.
 float NextTime(SoakRandom& r, int kind, float now) {
     switch (kind) {
-        case 0: return now + static_cast<float>(r.Between(0, 0.05));
-        case 1: return now;
-        case 2: return now + static_cast<float>(r.Between(1, 120));
-        case 3: return now + static_cast<float>(r.Between(1000, kDay));
-        case 4: return now - static_cast<float>(r.Between(0.001, 60));
-        case 5: return now * static_cast<float>(r.Between(0, 1));
-        case 6: return kDay * static_cast<float>(1 + r.Below(9)) - static_cast<float>(r.Between(0, 0.05));
-        default: return now + 0.01f;
+        case 0:
+            return now + static_cast<float>(r.Between(0, 0.05));
+        case 1:
+            return now;
+        case 2:
+            return now + static_cast<float>(r.Between(1, 120));
+        case 3:
+            return now + static_cast<float>(r.Between(1000, kDay));
+        case 4:
+            return now - static_cast<float>(r.Between(0.001, 60));
+        case 5:
+            return now * static_cast<float>(r.Between(0, 1));
+        case 6:
+            return kDay * static_cast<float>(1 + r.Below(9)) -
+                   static_cast<float>(r.Between(0, 0.05));
+        default:
+            return now + 0.01f;
     }
 }
 
@@ -69,7 +78,11 @@ struct SoakView {
     }
     void BindTimer(Timer& timer, std::function<void()> handler) {
         d.Add("Timer1", 6, [&d = d, &timer, handler](std::string& what) {
-            return d.Tick([&] { if (timer.enabled) handler(); }, what);
+            return d.Tick(
+                [&] {
+                    if (timer.enabled) handler();
+                },
+                what);
         });
     }
 };

@@ -16,18 +16,22 @@ struct StateHash {
     // Six digits: the last bits of a sine may differ between maths libraries.
     void Add(double number) {
         char buffer[32];
-        auto end = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 6);
+        auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 6);
         Add(std::string_view(buffer, end.ptr));
     }
     void Add(const Kymbral& k) {
         ForEachControl(k.form, [this](const auto& control) {
             if constexpr (requires { control.caption; }) Add(control.caption);
             if constexpr (requires { control.text; }) Add(control.text);
-            if constexpr (requires { control.items; }) for (const auto& item : control.items) Add(item);
+            if constexpr (requires { control.items; })
+                for (const auto& item : control.items) Add(item);
             if constexpr (requires { control.visible; }) Add(control.visible ? "v" : "h");
-            if constexpr (requires { control.x1; }) for (double v : {control.x1, control.y1, control.x2, control.y2}) Add(v);
+            if constexpr (requires { control.x1; })
+                for (double v : {control.x1, control.y1, control.x2, control.y2}) Add(v);
             if constexpr (requires { control.strokes; }) {
-                for (const Stroke& s : control.strokes) for (double v : {s.x1, s.y1, s.x2, s.y2}) Add(v);
+                for (const Stroke& s : control.strokes)
+                    for (double v : {s.x1, s.y1, s.x2, s.y2}) Add(v);
             }
             if constexpr (requires { control.enabled; }) Add(control.enabled ? "e" : "d");
         });

@@ -68,8 +68,8 @@ void RunSoak(const SoakRun& run, Step step) {
         for (const std::string& problem : problems) text += "\n  " + problem;
         text += "\nlast events:";
         for (const std::string& event : trail) text += "\n  " + event;
-        ADD_FAILURE() << text << "\nreplay with " << run.prefix << "_SOAK_SEED=" << run.seed
-                      << " " << run.prefix << "_SOAK_EVENTS=" << done;
+        ADD_FAILURE() << text << "\nreplay with " << run.prefix << "_SOAK_SEED=" << run.seed << " "
+                      << run.prefix << "_SOAK_EVENTS=" << done;
         return;
     }
 }

@@ -61,7 +61,8 @@ TEST_F(AcquisitionTest, TheFidGrowsOnePointPerTickAndEachBarStaysWhole) {
     EXPECT_EQ(k.form.TimeLabel.caption, "2.0");
     // Each bar's two halves point opposite ways from the centre of its view.
     const MainForm& f = k.form;
-    for (auto [bar, other] : {std::pair{&f.Nucleus1, &f.Nucleus1N}, {&f.Nucleus1xy, &f.Nucleus1Nxy}}) {
+    for (auto [bar, other] :
+         {std::pair{&f.Nucleus1, &f.Nucleus1N}, {&f.Nucleus1xy, &f.Nucleus1Nxy}}) {
         EXPECT_NE(bar->y2, bar->y1);
         EXPECT_NEAR(bar->x2 + other->x2, 2 * bar->x1, 1e-9) << bar->name;
         EXPECT_NEAR(bar->y2 + other->y2, 2 * bar->y1, 1e-9) << bar->name;
@@ -97,7 +98,7 @@ TEST_F(AcquisitionTest, ANewScanStartsWhenTheAcquisitionTimeIsOver) {
     EXPECT_EQ(k.form.PlotFID.scale.width, 5);
     Tick(498);  // 4.98 s after the scan start
     EXPECT_EQ(k.form.PlotFID.strokes.size(), 499u);
-    Tick(4);    // past 5 s: a fresh pulse and a cleared plot
+    Tick(4);  // past 5 s: a fresh pulse and a cleared plot
     EXPECT_LT(k.form.PlotFID.strokes.size(), 4u);
     EXPECT_LT(k.state.ScanElapsed, 0.03f);
 }
@@ -167,7 +168,8 @@ TEST(ArcCos, IsTheInverseCosineInsideAndZeroAtOrBeyondOne) {
     EXPECT_NEAR(ArcCos(0.5), std::numbers::pi / 3, 1e-12);
     EXPECT_NEAR(ArcCos(-0.5), 2 * std::numbers::pi / 3, 1e-12);
     EXPECT_NEAR(ArcCos(0), std::numbers::pi / 2, 1e-12);
-    for (double x : {1.0, -1.0, 1.5, -2.0, HUGE_VAL, -HUGE_VAL, std::nan("")}) EXPECT_EQ(ArcCos(x), 0) << x;
+    for (double x : {1.0, -1.0, 1.5, -2.0, HUGE_VAL, -HUGE_VAL, std::nan("")})
+        EXPECT_EQ(ArcCos(x), 0) << x;
 }
 
 TEST_F(AcquisitionTest, UnusableValuesStopTheAcquisitionWithAMessage) {

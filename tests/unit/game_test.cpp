@@ -121,9 +121,10 @@ TEST_F(GameTest, AnAnswerWithTheSampleOutWarnsHintsAndStillLoadsTheAnswer) {
 }
 
 TEST_F(GameTest, SuccessReportsTheTimeInTenthsOfMinutes) {
-    const std::pair<float, const char*> times[] = {
-        {150, "You got it in 2.5 minutes!!!"}, {2, "You got it in 0 minutes!!!"},
-        {600, "You got it in 10 minutes!!!"}, {33, "You got it in 0.6 minutes!!!"}};
+    const std::pair<float, const char*> times[] = {{150, "You got it in 2.5 minutes!!!"},
+                                                   {2, "You got it in 0 minutes!!!"},
+                                                   {600, "You got it in 10 minutes!!!"},
+                                                   {33, "You got it in 0.6 minutes!!!"}};
     for (auto [seconds, message] : times) {
         PerfectGameWithPhaseError(0);
         clock.Advance(seconds);

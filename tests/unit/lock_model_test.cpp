@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "form_load.h"
 #include "fake_clock.h"
 #include "fake_waiter.h"
+#include "form_load.h"
 #include "recording_messages.h"
 
 namespace {
@@ -137,5 +137,6 @@ TEST_F(LockModelTest, ExtremeSettingsNeitherOverflowNorWrap) {
     k.state.LockGain = 182;
     k.state.LockPower = 182;  // the product 33124 is beyond 16 bits
     k.state.Z4 = 0;
-    EXPECT_NEAR(Compute().amplitude, 33124 / 20000.0 * std::cos((32767 + 32767 - 140) * std::numbers::pi / 180), 1e-9);
+    EXPECT_NEAR(Compute().amplitude,
+                33124 / 20000.0 * std::cos((32767 + 32767 - 140) * std::numbers::pi / 180), 1e-9);
 }

@@ -13,7 +13,7 @@ TEST(ReadNumber, TakesTheLongestLeadingDecimalNumber) {
     EXPECT_DOUBLE_EQ(ReadNumber(".5"), 0.5);
     EXPECT_DOUBLE_EQ(ReadNumber("5."), 5);
     EXPECT_DOUBLE_EQ(ReadNumber("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(ReadNumber("3e"), 3);     // an exponent without digits is not part of it
+    EXPECT_DOUBLE_EQ(ReadNumber("3e"), 3);  // an exponent without digits is not part of it
     EXPECT_DOUBLE_EQ(ReadNumber("3e+"), 3);
     EXPECT_DOUBLE_EQ(ReadNumber("2E-1"), 0.2);
 }
