@@ -23,10 +23,10 @@ QRectF Crisp(const QRect& r) {
 
 // What the face lacks (arrows, crosses) comes from the symbols face, not from
 // whatever the machine would offer.
-QFont Family(const char* family, int pixel_size, bool bold) {
+QFont Family(const char* family, int pixelSize, bool bold) {
     QFont font;
     font.setFamilies({family, fonts::kSymbols});
-    font.setPixelSize(pixel_size);
+    font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -43,16 +43,16 @@ void RoundBox(QPainter& p, const QRect& r, const QBrush& fill, const QColor& edg
 
 }  // namespace
 
-QFont Ui(int pixel_size, bool bold) {
-    return Family(fonts::kSans, pixel_size, bold);
+QFont Ui(int pixelSize, bool bold) {
+    return Family(fonts::kSans, pixelSize, bold);
 }
 
-QFont Mono(int pixel_size, bool bold) {
-    return Family(fonts::kMono, pixel_size, bold);
+QFont Mono(int pixelSize, bool bold) {
+    return Family(fonts::kMono, pixelSize, bold);
 }
 
-QFont Narrow(int pixel_size, bool bold) {
-    return Family(fonts::kNarrow, pixel_size, bold);
+QFont Narrow(int pixelSize, bool bold) {
+    return Family(fonts::kNarrow, pixelSize, bold);
 }
 
 void Text(QPainter& p, const QRect& r, const QString& text, int flags, const QFont& font,
@@ -97,9 +97,9 @@ void Field(QPainter& p, const QRect& r, const QString& text, const QFont& font, 
 void DropDown(QPainter& p, const QRect& r, const QString& text, const QFont& font) {
     const int knob = r.height();
     Field(p, r, text, font);
-    const QRect arrow_box(r.right() - knob + 1, r.top(), knob, r.height());
-    Button(p, arrow_box, {});
-    const QPoint c = arrow_box.center();
+    const QRect arrowBox(r.right() - knob + 1, r.top(), knob, r.height());
+    Button(p, arrowBox, {});
+    const QPoint c = arrowBox.center();
     p.setPen(Qt::NoPen);
     p.setBrush(colour::kInk);
     p.drawPolygon(QPolygon({c + QPoint(-4, -2), c + QPoint(4, -2), c + QPoint(0, 3)}));
@@ -168,14 +168,14 @@ void ValueBox(QPainter& p, const QRect& r, const QString& name, const QString& v
               const QString& step) {
     RoundBox(p, r, colour::kPanel, colour::kBorder);
     // A low box carries everything on one line; a tall one puts the value under the name.
-    const bool one_line = r.height() < 22;
-    const int half = one_line ? r.height() : r.height() / 2;
-    const QRect top(r.left() + 5, r.top() + (one_line ? 0 : 1), r.width() - 10, half);
+    const bool oneLine = r.height() < 22;
+    const int half = oneLine ? r.height() : r.height() / 2;
+    const QRect top(r.left() + 5, r.top() + (oneLine ? 0 : 1), r.width() - 10, half);
     Text(p, top, name, Qt::AlignLeft | Qt::AlignVCenter, Ui(10, true));
     Text(p, top, step, Qt::AlignRight | Qt::AlignVCenter, Ui(10), colour::kMuted);
     const QRect bottom =
-        one_line ? r : QRect(r.left(), r.top() + half, r.width(), r.height() - half);
-    Text(p, bottom, value, Qt::AlignCenter, Ui(one_line ? 12 : 13, true));
+        oneLine ? r : QRect(r.left(), r.top() + half, r.width(), r.height() - half);
+    Text(p, bottom, value, Qt::AlignCenter, Ui(oneLine ? 12 : 13, true));
 }
 
 void Arrow(QPainter& p, QPoint tip, int size, const QColor& fill) {

@@ -31,9 +31,9 @@ constexpr QRect Span(int x1, int y1, int x2, int y2) {
 
 enum class Look { kPlain, kAccent, kPressed, kDisabled };
 
-QFont Ui(int pixel_size, bool bold = false);
-QFont Mono(int pixel_size, bool bold = false);
-QFont Narrow(int pixel_size, bool bold = false);
+QFont Ui(int pixelSize, bool bold = false);
+QFont Mono(int pixelSize, bool bold = false);
+QFont Narrow(int pixelSize, bool bold = false);
 
 void Text(QPainter& p, const QRect& r, const QString& text, int flags = Qt::AlignCenter,
           const QFont& font = Ui(11), const QColor& ink = colour::kInk);

@@ -18,11 +18,11 @@ void DrawHeader(QPainter& p, const Slide& slide) {
     p.fillRect(header, QColor(243, 246, 250));
     p.setPen(colour::kBorder);
     p.drawLine(header.bottomLeft(), header.bottomRight());
-    const bool has_experiment = slide.queue != Queue::kWelcome && slide.queue != Queue::kNewStudy;
+    const bool hasExperiment = slide.queue != Queue::kWelcome && slide.queue != Queue::kNewStudy;
     QString text = "exp1";
-    if (has_experiment) text += "     Proton_001";
-    if (slide.sample_named) text += "     sample: test";
-    if (slide.solvent_chosen) text += "     solvent: CDCl3";
+    if (hasExperiment) text += "     Proton_001";
+    if (slide.sampleNamed) text += "     sample: test";
+    if (slide.solventChosen) text += "     solvent: CDCl3";
     kit::Text(p, header.adjusted(8, 0, 0, 0), text, Qt::AlignLeft | Qt::AlignVCenter, kit::Ui(11),
               colour::kMuted);
     kit::Text(p, header.adjusted(0, 0, -8, 0), "1H   399.908 MHz",

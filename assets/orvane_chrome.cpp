@@ -81,12 +81,12 @@ void DrawToolBar(QPainter& p, bool locked) {
         const QRect cell(760 + 118 * static_cast<int>(i), bar.top() + 9, 112, 32);
         kit::Panel(p, cell);
         p.setPen(Qt::NoPen);
-        const bool lock_off = i == kLockLight && !locked;
-        p.setBrush(lock_off ? kWarning : kGood);
+        const bool lockOff = i == kLockLight && !locked;
+        p.setBrush(lockOff ? kWarning : kGood);
         p.drawEllipse(QPointF(cell.left() + 12, cell.center().y() + 0.5), 4.5, 4.5);
         kit::Text(p, cell.adjusted(22, 2, 0, -15), kHardware[i].name,
                   Qt::AlignLeft | Qt::AlignVCenter, kit::Ui(10), colour::kMuted);
-        kit::Text(p, cell.adjusted(22, 14, 0, -1), lock_off ? "off" : kHardware[i].state,
+        kit::Text(p, cell.adjusted(22, 14, 0, -1), lockOff ? "off" : kHardware[i].state,
                   Qt::AlignLeft | Qt::AlignVCenter, kit::Ui(12, true));
     }
 }
@@ -112,10 +112,10 @@ void DrawGraphicsTools(QPainter& p) {
     for (std::size_t i = 0; i < kGraphicsTools.size(); ++i) {
         const QRect tool(1194, 145 + kToolPitch * static_cast<int>(i), 33, 17);
         kit::Button(p, tool, {});
-        const bool has_menu = i == kIntegralTool;
-        kit::Text(p, tool.adjusted(0, 0, has_menu ? -10 : 0, 0), kGraphicsTools[i], Qt::AlignCenter,
+        const bool hasMenu = i == kIntegralTool;
+        kit::Text(p, tool.adjusted(0, 0, hasMenu ? -10 : 0, 0), kGraphicsTools[i], Qt::AlignCenter,
                   QFont(fonts::kSymbols, 10));
-        if (!has_menu) continue;
+        if (!hasMenu) continue;
         const QPoint c(tool.right() - 6, tool.center().y());
         p.setPen(Qt::NoPen);
         p.setBrush(colour::kInk);
@@ -166,7 +166,7 @@ void DrawConsoleBar(QPainter& p) {
 void DrawChrome(QPainter& p, const Slide& slide) {
     DrawTitleBar(p);
     DrawMenuBar(p);
-    DrawToolBar(p, slide.lock_on);
+    DrawToolBar(p, slide.lockOn);
     DrawCommandRow(p, slide);
     DrawGraphicsTools(p);
     DrawStatusBar(p, slide);

@@ -45,7 +45,7 @@ constexpr int kRowPitch = 20;
 // How far the three steps have come in each queue state.
 struct Progress {
     int finished;
-    bool next_running;
+    bool nextRunning;
 };
 
 Progress ProgressOf(Queue queue) {
@@ -66,7 +66,7 @@ Progress ProgressOf(Queue queue) {
 Step StepState(Queue queue, int step) {
     const Progress progress = ProgressOf(queue);
     if (step < progress.finished) return Step::kFinished;
-    return progress.next_running && step == progress.finished ? Step::kRunning : Step::kWaiting;
+    return progress.nextRunning && step == progress.finished ? Step::kRunning : Step::kWaiting;
 }
 
 // A small sketch of a spectrum as the experiment's icon.

@@ -72,11 +72,11 @@ void DrawStandardPage(QPainter& p, const Slide& slide) {
     Label(p, 300, 452, 463, "Operator");
     kit::Field(p, Row(460, 620, 463), "student");
     Label(p, 300, 452, 490, "Sample name");
-    kit::Field(p, Row(460, 700, 490), slide.sample_named ? "test" : "");
+    kit::Field(p, Row(460, 700, 490), slide.sampleNamed ? "test" : "");
     Hint(p, Span(460, 508, 700, 522), "Letters, digits and _ only");
     Label(p, 300, 452, 529, "Solvent");
     for (const Solvent& s : kSolvents) {
-        const bool picked = slide.solvent_chosen && QString(s.name) == "CDCl3";
+        const bool picked = slide.solventChosen && QString(s.name) == "CDCl3";
         kit::Radio(p, Row(s.left, s.left + 70, 529), s.name, picked);
     }
     Label(p, 300, 452, 556, "Comment");
@@ -89,7 +89,7 @@ void DrawStandardPage(QPainter& p, const Slide& slide) {
 }
 
 void DrawLockPage(QPainter& p, const Slide& slide) {
-    kit::CheckBox(p, Row(372, 470, 473), "Lock", slide.lock_on);
+    kit::CheckBox(p, Row(372, 470, 473), "Lock", slide.lockOn);
     const std::array<std::array<QString, 2>, 3> status{
         {{"Level", LevelText(slide.view)}, {"Solvent", "CDCl3"}, {"Scan", "2 kHz"}}};
     for (std::size_t i = 0; i < status.size(); ++i) {

@@ -46,7 +46,7 @@ const std::array<const char*, 6> kProcessMenu{"Default", "Weighting", "Integrals
 
 struct PageInfo {
     Tab tab;
-    int menu_entry;
+    int menuEntry;
     void (*body)(QPainter&, const Slide&);
 };
 
@@ -132,7 +132,7 @@ void DrawParameterPanel(QPainter& p, const Slide& slide) {
     p.fillRect(Span(198, 418, 1238, 635), colour::kPage);
     const PageInfo page = InfoOf(slide.page);
     DrawBar(p, page.tab, slide.view);
-    DrawMenu(p, page.tab, page.menu_entry);
+    DrawMenu(p, page.tab, page.menuEntry);
     kit::Panel(p, layout::kPanelBody);
     kit::Panel(p, Span(946, 455, 1236, 628));
     page.body(p, slide);

@@ -120,10 +120,10 @@ void DrawFindingZ0View(QPainter& p) {
     // set out from where the Z must stand.
     const QFont font = kit::Ui(30, true);
     p.setFont(font);
-    const int z_left = 925;
+    const int zLeft = 925;
     const int baseline = 313;
-    const int start = z_left - p.fontMetrics().horizontalAdvance("Finding ");
-    kit::Panel(p, Span(start - 14, 278, z_left + 70, 326));
+    const int start = zLeft - p.fontMetrics().horizontalAdvance("Finding ");
+    kit::Panel(p, Span(start - 14, 278, zLeft + 70, 326));
     p.setPen(colour::kInk);
     p.drawText(QPoint(start, baseline), "Finding Z0");
 }

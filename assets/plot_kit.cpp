@@ -42,23 +42,23 @@ void Trace(QPainter& p, const Plot& plot, const std::function<double(double)>& f
     p.restore();
 }
 
-void Scale(QPainter& p, const Plot& plot, double step, int baseline_y, const char* unit) {
+void Scale(QPainter& p, const Plot& plot, double step, int baselineY, const char* unit) {
     p.setPen(colour::kInk);
-    p.drawLine(plot.area.left(), baseline_y, plot.area.right(), baseline_y);
+    p.drawLine(plot.area.left(), baselineY, plot.area.right(), baselineY);
     const double low = std::min(plot.x.from, plot.x.to);
     const double high = std::max(plot.x.from, plot.x.to);
     // No number in the last stretch before the right end, where the unit stands.
-    const int last_label = plot.area.right() - 24;
+    const int lastLabel = plot.area.right() - 24;
     for (double u = std::ceil(low / step) * step; u <= high + 1e-9; u += step) {
         const int x = static_cast<int>(std::lround(plot.XOf(u)));
-        if (x > last_label) continue;
+        if (x > lastLabel) continue;
         p.setPen(colour::kInk);
-        p.drawLine(x, baseline_y, x, baseline_y + 4);
+        p.drawLine(x, baselineY, x, baselineY + 4);
         const int decimals = step < 0.1 ? 2 : (step < 1 ? 1 : 0);
         const QString label = QString::number(u + 0.0, 'f', decimals);
-        Text(p, QRect(x - 20, baseline_y + 4, 40, 14), label, Qt::AlignCenter, Ui(10));
+        Text(p, QRect(x - 20, baselineY + 4, 40, 14), label, Qt::AlignCenter, Ui(10));
     }
-    Text(p, QRect(plot.area.right() - 24, baseline_y + 4, 28, 14), unit,
+    Text(p, QRect(plot.area.right() - 24, baselineY + 4, 28, 14), unit,
          Qt::AlignRight | Qt::AlignVCenter, Ui(10), colour::kMuted);
 }
 

@@ -33,7 +33,7 @@ struct Plot {
 void Trace(QPainter& p, const Plot& plot, const std::function<double(double)>& f,
            const QColor& colour, double width = 1.2);
 // Ticks and numbers under a plot, every `step` data units, with the unit at the right.
-void Scale(QPainter& p, const Plot& plot, double step, int baseline_y, const char* unit);
+void Scale(QPainter& p, const Plot& plot, double step, int baselineY, const char* unit);
 void Frame(QPainter& p, const QRect& area, const QColor& fill = Qt::white);
 
 // Repeatable pseudo-noise in [-0.5, 0.5) for a sample position.

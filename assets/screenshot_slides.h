@@ -4,6 +4,8 @@
 // study queue is in, which page of the parameter panel is open, what the
 // graphics area holds and what the command line and status bar read.
 
+#include "slide_table.h"
+
 namespace orvane {
 
 // The left column: experiment selector over the study queue.
@@ -46,12 +48,10 @@ struct Slide {
     const char* command;      // text in the command line
     const char* acquisition;  // status bar: acquisition counter
     const char* message;      // status bar: message box
-    bool sample_named;        // "test" typed as the sample name
-    bool solvent_chosen;      // CDCl3 ticked
-    bool lock_on;             // lock check box on the lock page
+    bool sampleNamed;         // "test" typed as the sample name
+    bool solventChosen;       // CDCl3 ticked
+    bool lockOn;              // lock check box on the lock page
 };
-
-inline constexpr int kSlideCount = 26;
 
 const Slide& SlideAt(int index);
 

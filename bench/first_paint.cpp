@@ -14,12 +14,13 @@ namespace {
 
 // Quits the application at the first paint of the watched widget.
 class FirstPaint : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !painted) {
             painted = true;
             at = std::chrono::steady_clock::now();
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                      Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }

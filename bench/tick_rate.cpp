@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     });
     app.exec();
 
-    double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     std::printf("ticks %ld in %.2f s: %.2f ticks/s, CPU %.2f %% of one core\n", ticks, wall,
                 ticks / wall, 100 * cpu / wall);

@@ -1,9 +1,9 @@
 // The real window under the offscreen platform: a knob release until the window
 // is repainted, and one clock tick with its repaint near the start and the end of a scan.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <benchmark/benchmark.h>
 
 #include "fake_clock.h"
 #include "kymbral_window.h"
@@ -12,7 +12,9 @@
 
 namespace {
 
-void Repaint() { QApplication::processEvents(); }
+void Repaint() {
+    QApplication::processEvents();
+}
 
 void Release(QWidget* widget, Qt::MouseButton button) {
     QPointF centre(widget->width() / 2.0, widget->height() / 2.0);

@@ -6,6 +6,11 @@
 #include "appearance.h"
 #include "picture_box.h"
 
+// Mouse button codes of the controls' events; several held add up.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
 // Plain models of a window's controls. Handlers read and write these fields;
 // the renderer shows them. Every control carries its name so the view can
 // find it again.
@@ -95,6 +100,18 @@ struct ShapeFigure {
 
     bool operator==(const ShapeFigure&) const = default;
 };
+
+// A windowless control that lies inside a picture box, clipped by it.
+template <class Control, class Picture>
+struct InPicture {
+    Control& child;
+    Picture& container;
+};
+
+template <class Control, class Picture>
+InPicture<Control, Picture> Inside(Control& control, Picture& picture) {
+    return {control, picture};
+}
 
 struct Timer {
     bool enabled = false;

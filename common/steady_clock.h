@@ -7,11 +7,11 @@
 // Seconds since the last midnight before the program started, counted on the
 // monotonic clock: it keeps rising past midnight and never jumps with the wall clock.
 class SteadyClock : public Clock {
-public:
+  public:
     SteadyClock();
     float Now() override;
 
-private:
+  private:
     double secondsAtStart_;
     std::chrono::steady_clock::time_point start_;
 };

@@ -52,8 +52,8 @@ void DrawKymbral(QPainter& painter, int size) {
     for (int step = 0; step <= 180; ++step) {
         const double x = 38 + step;
         const double offset = x - kCentre;
-        const double y = kBase - kHeight * kHalfWidth * kHalfWidth /
-                                     (offset * offset + kHalfWidth * kHalfWidth);
+        const double y =
+            kBase - kHeight * kHalfWidth * kHalfWidth / (offset * offset + kHalfWidth * kHalfWidth);
         if (step == 0) {
             line.moveTo(x, y);
         } else {
@@ -101,9 +101,9 @@ void DrawTessivar(QPainter& painter, int size) {
     painter.setBrush(QColor(0xd6, 0x2d, 0x2d));
     painter.drawEllipse(target, 15, 15);
 
-    const QPolygonF arrow = QPolygonF({{0, 0}, {0, 80}, {19, 63}, {34, 94},
-                                       {47, 88}, {32, 57}, {57, 57}})
-                                .translated(target);
+    const QPolygonF arrow =
+        QPolygonF({{0, 0}, {0, 80}, {19, 63}, {34, 94}, {47, 88}, {32, 57}, {57, 57}})
+            .translated(target);
     QPen outline(Qt::white, std::max(8.0, 0.8 / scale));  // a hairline when small
     outline.setJoinStyle(Qt::RoundJoin);
     painter.setPen(outline);

@@ -5,8 +5,8 @@
 #include "slide_form.h"
 
 double FitZoom(int width, int height) {
-    return std::min(
-        {1.0, kFormWidth / kTwipsPerPixel / width, kFormHeight / kTwipsPerPixel / height});
+    constexpr double kPixel = kTwipsPerPixel;
+    return std::min({1.0, kFormWidth / kPixel / width, kFormHeight / kPixel / height});
 }
 
 Slide ShownSlide(const DeckSlide& slide, double zoom) {
@@ -27,8 +27,8 @@ std::string ScreenshotName(int slide) {
 
 Deck BuiltInDeck() {
     Deck deck;
-    constexpr int kWidth = kAreaWidth / kTwipsPerPixel;
-    constexpr int kHeight = kAreaHeight / kTwipsPerPixel;
+    constexpr int kWidth = kTargetAreaWidth / kTwipsPerPixel;
+    constexpr int kHeight = kTargetAreaHeight / kTwipsPerPixel;
     for (int i = 0; i < kSlideCount; ++i) {
         const BuiltInSlide& slide = Slides()[i];
         // Every built-in target lies on a whole pixel.

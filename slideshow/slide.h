@@ -15,8 +15,8 @@ struct Slide {
     // The accepted area lies strictly left of and above the target point.
     double TargetX = 0;
     double TargetY = 0;
-    double AreaWidth = kAreaWidth;
-    double AreaHeight = kAreaHeight;
+    double AreaWidth = kTargetAreaWidth;
+    double AreaHeight = kTargetAreaHeight;
     double zoom = 1;  // the picture's share of its own size on the window
     bool operator==(const Slide&) const = default;
 };

@@ -12,8 +12,8 @@ inline constexpr int kSlideCount = 26;
 
 // The accepted area of a built-in slide reaches this far left of and above
 // its target point, in twips.
-inline constexpr int kAreaWidth = 1440;
-inline constexpr int kAreaHeight = 300;
+inline constexpr int kTargetAreaWidth = 1440;
+inline constexpr int kTargetAreaHeight = 300;
 
 // One slide of the built-in show. The target point, in twips on the slide's
 // screenshot, is the lower-right corner of the area that a click must hit to go on.

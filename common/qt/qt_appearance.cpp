@@ -7,8 +7,11 @@
 
 namespace {
 
+// Fractional positions stay fractional.
+constexpr double kTwips = kTwipsPerPixel;
+
 int Pixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips / kTwips));
 }
 
 // Every family the models name is drawn with one the programs carry, the
@@ -61,12 +64,11 @@ QRect PixelRect(const TwipRect& rect) {
 }
 
 QRectF PixelRectF(const TwipRect& rect) {
-    return {rect.left / kTwipsPerPixel, rect.top / kTwipsPerPixel, rect.width / kTwipsPerPixel,
-            rect.height / kTwipsPerPixel};
+    return {rect.left / kTwips, rect.top / kTwips, rect.width / kTwips, rect.height / kTwips};
 }
 
 QPointF PixelPoint(double xTwips, double yTwips) {
-    return {xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel};
+    return {xTwips / kTwips, yTwips / kTwips};
 }
 
 QColor ToQColor(const Colour& colour, const QPalette& palette) {

@@ -7,10 +7,10 @@
 // far is shown first, the window keeps painting, and the user's clicks and
 // keys stay queued until the handler ends. Clock ticks are not run meanwhile.
 class QtWaiter : public Waiter {
-public:
+  public:
     explicit QtWaiter(FormView& view) : view_(view) {}
     void WaitUntil(const std::function<bool()>& done) override;
 
-private:
+  private:
     FormView& view_;
 };

@@ -54,9 +54,13 @@ NucleiX AnimateNuclei(Kymbral& k, double mz, double mxy) {
     double radius = kLength * std::sin(s.TiltAngle), z = kLength * std::cos(s.TiltAngle);
     double a1 = s.PrecessionPhase - s.DephaseAngle, a2 = s.PrecessionPhase + s.DephaseAngle;
     NucleiX x{radius * std::cos(a1), radius * std::cos(a2)};
-    PlaceBars({f.Nucleus1, f.Nucleus1N, f.Nucleus1xy, f.Nucleus1Nxy}, x.x1, radius * std::sin(a1), z);
-    PlaceBars({f.Nucleus2, f.Nucleus2N, f.Nucleus2xy, f.Nucleus2Nxy}, x.x2, radius * std::sin(a2), z);
+    PlaceBars({f.Nucleus1, f.Nucleus1N, f.Nucleus1xy, f.Nucleus1Nxy}, x.x1, radius * std::sin(a1),
+              z);
+    PlaceBars({f.Nucleus2, f.Nucleus2N, f.Nucleus2xy, f.Nucleus2Nxy}, x.x2, radius * std::sin(a2),
+              z);
     return x;
 }
 
-void AdvancePrecession(Kymbral& k) { k.state.PrecessionPhase += k.state.FrameStep; }
+void AdvancePrecession(Kymbral& k) {
+    k.state.PrecessionPhase += k.state.FrameStep;
+}

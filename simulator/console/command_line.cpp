@@ -28,7 +28,8 @@ void KeyboardInput_KeyUp(Kymbral& k, int keyCode) {
     k.form.KeyboardInput.text.clear();
 
     std::size_t equals = command.find('=');
-    if (equals != std::string::npos) Assign(k, command.substr(0, equals), command.substr(equals + 1));
+    if (equals != std::string::npos)
+        Assign(k, command.substr(0, equals), command.substr(equals + 1));
     ParseParameterLines(k.state);
 
     if (command == "ga") {

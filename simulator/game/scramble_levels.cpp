@@ -13,30 +13,37 @@ namespace {
 enum class Draw { Z0Error, Z1Error, Z2Error, Z3Error, Z4Error, Gain, Power, PhaseError };
 
 struct Level {
-    std::vector<Draw> draws;          // in drawing order
-    std::vector<int> rewrittenLabels; // value labels shown afresh, ascending
+    std::vector<Draw> draws;           // in drawing order
+    std::vector<int> rewrittenLabels;  // value labels shown afresh, ascending
 };
 
 const Level kEasy{{Draw::Z0Error, Draw::Z1Error, Draw::Z2Error}, {0, 1, 2}};
-const Level kHard{{Draw::Z0Error, Draw::Z1Error, Draw::Z2Error, Draw::Gain, Draw::Power,
-                   Draw::PhaseError},
-                  {0, 1, 2, 5, 6, 7}};
+const Level kHard{
+    {Draw::Z0Error, Draw::Z1Error, Draw::Z2Error, Draw::Gain, Draw::Power, Draw::PhaseError},
+    {0, 1, 2, 5, 6, 7}};
 const Level kNightmare{{Draw::Z0Error, Draw::Z1Error, Draw::Z2Error, Draw::Z3Error, Draw::Z4Error,
                         Draw::Gain, Draw::Power, Draw::PhaseError},
                        {0, 1, 2, 3, 4, 5, 6, 7}};
 
 // A whole hundredth in -0.10..0.09, kept as the single nearest to it.
-float ShimError(float u) { return std::floor(10.0f - 20.0f * u) / 100.0f; }
+float ShimError(float u) {
+    return std::floor(10.0f - 20.0f * u) / 100.0f;
+}
 
 void Apply(SimulatorState& s, Draw draw, float u) {
     float* errors[] = {&s.Z0Offset, &s.Z1Offset, &s.Z2Offset, &s.Z3Offset, &s.Z4Offset};
     switch (draw) {
-        case Draw::Gain: s.LockGain = static_cast<std::int16_t>(std::floor(40.0f * u)); break;
-        case Draw::Power: s.LockPower = static_cast<std::int16_t>(std::floor(40.0f * u)); break;
+        case Draw::Gain:
+            s.LockGain = static_cast<std::int16_t>(std::floor(40.0f * u));
+            break;
+        case Draw::Power:
+            s.LockPower = static_cast<std::int16_t>(std::floor(40.0f * u));
+            break;
         case Draw::PhaseError:
             s.LockPhaseOffset = static_cast<std::int16_t>(std::floor(180.0f - 180.0f * u));
             break;
-        default: *errors[static_cast<int>(draw)] = ShimError(u);
+        default:
+            *errors[static_cast<int>(draw)] = ShimError(u);
     }
 }
 
@@ -55,6 +62,12 @@ void StartGame(Kymbral& k, const Level& level) {
 
 }  // namespace
 
-void ScrambleEasy_Click(Kymbral& k) { StartGame(k, kEasy); }
-void Scramble_Click(Kymbral& k) { StartGame(k, kHard); }
-void ScrambleHard_Click(Kymbral& k) { StartGame(k, kNightmare); }
+void ScrambleEasy_Click(Kymbral& k) {
+    StartGame(k, kEasy);
+}
+void Scramble_Click(Kymbral& k) {
+    StartGame(k, kHard);
+}
+void ScrambleHard_Click(Kymbral& k) {
+    StartGame(k, kNightmare);
+}

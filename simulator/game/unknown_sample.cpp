@@ -7,7 +7,9 @@
 namespace {
 
 // A whole number of tenths from 0.1 up to steps/10, in single precision.
-float Tenths(float u, float steps) { return std::floor(steps * u + 1.0f) / 10.0f; }
+float Tenths(float u, float steps) {
+    return std::floor(steps * u + 1.0f) / 10.0f;
+}
 
 }  // namespace
 

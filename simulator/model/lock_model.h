@@ -6,9 +6,9 @@
 
 #include "simulator_state.h"
 
-inline constexpr int kFieldPoints = 100;   // heights 1..100 along the sample
-inline constexpr int kLineShapeBins = 100; // bins 0..100 are used
-inline constexpr int kLockBin = 50;        // the lock frequency
+inline constexpr int kFieldPoints = 100;    // heights 1..100 along the sample
+inline constexpr int kLineShapeBins = 100;  // bins 0..100 are used
+inline constexpr int kLockBin = 50;         // the lock frequency
 inline constexpr double kSaturatedLockSum = 15;
 inline constexpr double kMaxTraceHeight = 850;
 
@@ -17,20 +17,20 @@ inline constexpr double kMaxTraceHeight = 850;
 struct PanelTrace {
     int row = 0;
     int column = 0;
-    std::array<double, kFieldPoints + 1> field{};       // F(1..100); F(0) unused
-    std::array<double, kLineShapeBins + 1> bins{};      // PanelBins 0..100
-    std::array<bool, kLineShapeBins + 1> signal{};      // segment (i-1, i), i = 1..100
+    std::array<double, kFieldPoints + 1> field{};   // F(1..100); F(0) unused
+    std::array<double, kLineShapeBins + 1> bins{};  // PanelBins 0..100
+    std::array<bool, kLineShapeBins + 1> signal{};  // segment (i-1, i), i = 1..100
 };
 
 // Everything the field, lock and spectrum views show, computed from the settings.
 struct LockModel {
     double amplitude = 0;  // A, the lock-signal amplitude
     std::array<PanelTrace, 9> panels;
-    BinTable spectrumBins;  // the centre panel's line shape, where it carried signal
-    int peakBin = 0;        // P, as left by the last panel
-    double lockSum = 0;     // S, no longer negative
-    double traceHeight = 0; // L, at most 850
-    std::string levelText;  // the lock level as the student reads it
+    BinTable spectrumBins;   // the centre panel's line shape, where it carried signal
+    int peakBin = 0;         // P, as left by the last panel
+    double lockSum = 0;      // S, no longer negative
+    double traceHeight = 0;  // L, at most 850
+    std::string levelText;   // the lock level as the student reads it
 };
 
 // The inputs besides the settings: whether the sample is in the magnet and the

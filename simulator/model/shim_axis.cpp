@@ -31,4 +31,6 @@ void ShimXLabel_Click(Kymbral& k) {
     UpdateViews(k);
 }
 
-void ShimYLabel_Click(Kymbral& k) { UpdateViews(k); }
+void ShimYLabel_Click(Kymbral& k) {
+    UpdateViews(k);
+}

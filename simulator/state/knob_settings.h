@@ -7,8 +7,8 @@
 
 // The setting that knob i (and value label i) belongs to.
 inline constexpr std::array<std::int16_t SimulatorState::*, kKnobCount> kKnobSettings = {
-    &SimulatorState::Z0,       &SimulatorState::Z1,        &SimulatorState::Z2,
-    &SimulatorState::Z3,       &SimulatorState::Z4,        &SimulatorState::LockGain,
+    &SimulatorState::Z0,        &SimulatorState::Z1,        &SimulatorState::Z2,
+    &SimulatorState::Z3,        &SimulatorState::Z4,        &SimulatorState::LockGain,
     &SimulatorState::LockPower, &SimulatorState::LockPhase,
 };
 

@@ -6,8 +6,8 @@
 #include "numtext.h"
 
 const std::array<std::string_view, kParameterCount> kStartupParameterLines = {
-    "sfrq   399.908", "tn     H1", "at     30", "tpwr   57", "pw     1.00", "d1     0",
-    "nt     1",      "ct     1",  "dfrq   399.908", "dn     H1", "dm     nnn", "p1     0",
+    "sfrq   399.908", "tn     H1", "at     30",      "tpwr   57", "pw     1.00", "d1     0",
+    "nt     1",       "ct     1",  "dfrq   399.908", "dn     H1", "dm     nnn",  "p1     0",
 };
 
 namespace {
@@ -22,7 +22,8 @@ const std::array<ParameterField, kParameterCount> kParameterFields = {
 };
 
 std::string_view ValueText(std::string_view line) {
-    return line.size() > kParameterNameWidth ? line.substr(kParameterNameWidth) : std::string_view{};
+    return line.size() > kParameterNameWidth ? line.substr(kParameterNameWidth)
+                                             : std::string_view{};
 }
 
 struct StoreValue {

@@ -2,4 +2,6 @@
 
 #include "update_views.h"
 
-void Form_Activate(Kymbral& k) { UpdateViews(k); }
+void Form_Activate(Kymbral& k) {
+    UpdateViews(k);
+}

@@ -8,7 +8,7 @@
 // The simulator's real window: the control models laid out, rendered by the
 // form view and bound to their handlers.
 class KymbralWindow {
-public:
+  public:
     // Message boxes default to the desktop's, over this window.
     explicit KymbralWindow(Clock& clock, MessageBoxes* messages = nullptr);
     ~KymbralWindow();
@@ -19,7 +19,7 @@ public:
     FormView view;
     Kymbral& model() { return *kymbral_; }
 
-private:
+  private:
     std::unique_ptr<MessageBoxes> ownMessages_;
     std::unique_ptr<MessageBoxes> syncedMessages_;
     std::unique_ptr<Waiter> waiter_;

@@ -47,8 +47,8 @@ PictureBox Picture(const char* name, TwipRect rect) {
     return picture;
 }
 
-ShapeFigure Outline(const char* name, ShapeKind kind, TwipRect rect, BorderStyle border = BorderStyle::Solid,
-                    int borderWidth = 1) {
+ShapeFigure Outline(const char* name, ShapeKind kind, TwipRect rect,
+                    BorderStyle border = BorderStyle::Solid, int borderWidth = 1) {
     return {.name = name, .kind = kind, .rect = rect, .border = border, .borderWidth = borderWidth};
 }
 
@@ -58,8 +58,14 @@ ShapeFigure Solid(const char* name, TwipRect rect, BorderStyle border, Colour fi
 
 LineFigure Segment(const char* name, double x1, double y1, double x2, double y2, Colour colour,
                    int width, bool visible = true) {
-    return {.name = name, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour,
-            .width = width, .visible = visible};
+    return {.name = name,
+            .x1 = x1,
+            .y1 = y1,
+            .x2 = x2,
+            .y2 = y2,
+            .colour = colour,
+            .width = width,
+            .visible = visible};
 }
 
 struct KnobPlace {
@@ -84,8 +90,10 @@ void LayOutKnobs(MainForm& f) {
     for (int i = 0; i < kKnobCount; ++i) {
         const KnobPlace& p = kKnobs[i];
         std::string index = std::to_string(i);
-        f.KeyIn[i] = {.name = "KeyIn" + index, .caption = p.caption,
-                      .rect = {p.left, p.top, p.width, 255}, .font = kSans};
+        f.KeyIn[i] = {.name = "KeyIn" + index,
+                      .caption = p.caption,
+                      .rect = {p.left, p.top, p.width, 255},
+                      .font = kSans};
         f.ShimLabel[i] = Plain("", p.value, {p.left, p.top + 240, p.width, 255}, kArial12Bold,
                                Alignment::Centre);
         f.ShimLabel[i].name = "ShimLabel" + index;
@@ -114,9 +122,11 @@ void LayOutNuclei(MainForm& f) {
     f.Label15 = OnWhite("Label15", "X", {14880, 1440, 135, 255}, kArial);
     f.Label14 = OnWhite("Label14", "Y", {14040, 2880, 135, 255}, kArial);
     f.Label7 = OnWhite("Label7", "X", {14880, 4080, 135, 255}, kArial);
-    f.Angle1Label = OnWhite("Angle1Label", "Label7", {15480, 1200, 495, 255}, kArial, Alignment::Right);
+    f.Angle1Label =
+        OnWhite("Angle1Label", "Label7", {15480, 1200, 495, 255}, kArial, Alignment::Right);
     f.Label19 = OnWhite("Label19", "degrees", {16080, 1200, 615, 255}, kArial);
-    f.Angle2Label = OnWhite("Angle2Label", "Label7", {15480, 3840, 495, 255}, kArial, Alignment::Right);
+    f.Angle2Label =
+        OnWhite("Angle2Label", "Label7", {15480, 3840, 495, 255}, kArial, Alignment::Right);
     f.Label20 = OnWhite("Label20", "degrees", {16080, 3840, 615, 255}, kArial);
     f.Restart = Push("Restart", "GA", {15120, 2400, 1335, 255}, kArial);
     f.Simulator = Push("Simulator", "Non-Rotating", {15120, 2640, 1335, 255}, kSans);
@@ -166,11 +176,14 @@ void LayOutConsole(MainForm& f) {
     f.SpinLabel.wordWrap = true;
     f.Walkup = Push("Walkup", "Read Default Shims", {7440, 8400, 5535, 615}, kArial1575);
     f.Label18 = Plain("Label18", "AutoGain", {9720, 9050, 975, 280}, kDefault);
-    f.AutoGainCheck = {.name = "AutoGainCheck", .caption = "Check1",
-                       .rect = {10800, 9050, 255, 280}, .font = kDefault};
+    f.AutoGainCheck = {.name = "AutoGainCheck",
+                       .caption = "Check1",
+                       .rect = {10800, 9050, 255, 280},
+                       .font = kDefault};
     f.ScrambleEasy = Push("ScrambleEasy", "Scramble", {120, 7200, 1095, 615}, kPapyrusBold);
     f.Scramble = Push("Scramble", "Scramble Hard", {120, 7800, 1095, 615}, kPapyrusBold);
-    f.ScrambleHard = Push("ScrambleHard", "Scramble Nightmare", {120, 8400, 1095, 615}, kPapyrusBold);
+    f.ScrambleHard =
+        Push("ScrambleHard", "Scramble Nightmare", {120, 8400, 1095, 615}, kPapyrusBold);
     f.LockFID = Plain("LockFID", "FID", {14400, 5400, 735, 255}, kArial12Bold, Alignment::Centre);
     f.ParametersListBox.name = "ParametersListBox";
     f.ParametersListBox.rect = {12960, 6000, 2175, 3375};
@@ -190,7 +203,8 @@ void LayOutConsole(MainForm& f) {
 void LayOutSample(MainForm& f) {
     f.Label5 = Plain("Label5", "Sample Properties:", {120, 9480, 2295, 375}, kArial12Bold,
                      Alignment::Centre);
-    f.SampleScramble = Push("SampleScramble", "Scramble Sample", {120, 9735, 2175, 360}, kPapyrusBold);
+    f.SampleScramble =
+        Push("SampleScramble", "Scramble Sample", {120, 9735, 2175, 360}, kPapyrusBold);
     f.Label10 = Plain("Label10", "PW90 (us)", {2520, 9480, 855, 255}, kSans, Alignment::Centre);
     f.PW90Value = Box("PW90Value", "1", {2520, 9720, 855, 285}, kSans);
     f.Label11 = Plain("Label11", "T1 (s)", {3600, 9480, 855, 255}, kSans, Alignment::Centre);

@@ -9,6 +9,7 @@
 
 #include "console_background.h"
 #include "screenshots.h"
+#include "slide_table.h"
 
 // Every text that the build's pictures show, drawn with the fonts the
 // programs carry: each must fit the box it is drawn in, in its own font,
@@ -129,7 +130,7 @@ TEST(AssetTexts, EveryTextOfTheBackgroundFitsItsBoxInTheCarriedFonts) {
 
 TEST(AssetTexts, EveryTextOfTheScreenshotsFitsItsBoxInTheCarriedFonts) {
     const QSize size(1239, 705);
-    for (int slide = 0; slide < kScreenshotCount; ++slide) {
+    for (int slide = 0; slide < kSlideCount; ++slide) {
         std::string name = "screenshot " + std::to_string(slide);
         ExpectEachFits(TextsOf(size, [slide](QPainter& p) { PaintScreenshot(p, slide); }), size,
                        name.c_str());

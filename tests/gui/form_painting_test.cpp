@@ -122,6 +122,17 @@ TEST(FormPainting, ChangedCaptionRepaintsOnlyItsLabel) {
     EXPECT_EQ(after.copy(0, 40, 340, 90), before.copy(0, 40, 340, 90));
 }
 
+TEST(FormPainting, AShapeAddedToAShownFormIsPaintedAtOnce) {
+    TestForm form;
+    form.view.show();
+    QCoreApplication::processEvents();
+    PaintSpy spy(form.view);
+    ShapeFigure panel = Panel(Colour::Rgb(255, 0, 0));
+    form.view.Add(panel);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(spy.painted.contains(PixelRect(panel.rect)));
+}
+
 TEST(FormPainting, WidgetsTakeNameGeometryAndFont) {
     TestForm form;
     auto* knob = form.view.findChild<QWidget*>("Knob");

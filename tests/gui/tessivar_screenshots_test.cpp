@@ -10,6 +10,10 @@
 
 namespace {
 
+constexpr int kPixel = kTwipsPerPixel;
+constexpr int kAreaWidth = kTargetAreaWidth / kPixel;
+constexpr int kAreaHeight = kTargetAreaHeight / kPixel;
+
 QImage Screenshot(int slide) {
     return QImageReader(QString::fromStdString(ScreenshotPath(TessivarBuildDir(), slide).string()))
         .read();

@@ -33,16 +33,16 @@ constexpr std::array<std::string_view, 12> kParameterNames = {
 constexpr std::array<std::string_view, 10> kNearMisses = {"GA",  "Ga",    " ga", "ga ", "ga\r",
                                                           "g a", "a=b=c", "=5",  "==",  "pw==3"};
 
-int Below(std::mt19937_64& random, std::size_t count) {
-    return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random);
+int Below(SoakRandom& random, std::size_t count) {
+    return random.Below(static_cast<int>(count));
 }
 
 template <std::size_t N>
-std::string OneOf(std::mt19937_64& random, const std::array<std::string_view, N>& texts) {
+std::string OneOf(SoakRandom& random, const std::array<std::string_view, N>& texts) {
     return std::string(texts[static_cast<std::size_t>(Below(random, N))]);
 }
 
-std::string Bytes(std::mt19937_64& random, int length, int lowest, int highest) {
+std::string Bytes(SoakRandom& random, int length, int lowest, int highest) {
     std::string text;
     for (int i = 0; i < length; ++i) {
         text.push_back(static_cast<char>(lowest + Below(random, highest - lowest + 1)));
@@ -51,8 +51,8 @@ std::string Bytes(std::mt19937_64& random, int length, int lowest, int highest) 
 }
 
 // A finite double anywhere in the range, written with 1 to 17 significant digits.
-std::string AnyMagnitude(std::mt19937_64& random) {
-    double mantissa = std::uniform_real_distribution<double>(1, 10)(random);
+std::string AnyMagnitude(SoakRandom& random) {
+    double mantissa = random.Between(1, 10);
     double value = mantissa * std::pow(10.0, Below(random, 634) - 326);
     if (Below(random, 2) == 0) value = -value;
     char buffer[64];
@@ -62,7 +62,7 @@ std::string AnyMagnitude(std::mt19937_64& random) {
     return std::string(buffer, result.ptr);
 }
 
-std::string Assignment(std::mt19937_64& random) {
+std::string Assignment(SoakRandom& random) {
     std::string name = OneOf(random, kParameterNames);
     const std::array<std::string, 6> names = {name, name + " ", " " + name, name + "xxxxxxxxx",
                                               "PW", ""};
@@ -74,10 +74,10 @@ std::string Assignment(std::mt19937_64& random) {
 
 struct Kind {
     int weight;
-    std::string (*make)(std::mt19937_64&);
+    std::string (*make)(SoakRandom&);
 };
 
-std::string Pick(std::mt19937_64& random, std::span<const Kind> kinds) {
+std::string Pick(SoakRandom& random, std::span<const Kind> kinds) {
     int total = 0;
     for (const Kind& kind : kinds) total += kind.weight;
     int draw = Below(random, static_cast<std::size_t>(total));
@@ -87,12 +87,12 @@ std::string Pick(std::mt19937_64& random, std::span<const Kind> kinds) {
     return {};
 }
 
-using R = std::mt19937_64;
+using R = SoakRandom;
 
 constexpr Kind kNumbers[] = {
     {3, AnyMagnitude},
     {1, [](R& r) { return std::to_string(Below(r, 111) - 10); }},
-    {2, [](R& r) { return std::to_string(std::uniform_real_distribution<double>(0.001, 5)(r)); }},
+    {2, [](R& r) { return std::to_string(r.Between(0.001, 5)); }},
     {1, [](R& r) { return std::string(static_cast<std::size_t>(1 + Below(r, 400)), '9'); }},
     {1,
      [](R& r) { return "0." + std::string(static_cast<std::size_t>(Below(r, 400)), '0') + "1"; }},
@@ -159,7 +159,7 @@ std::string DeckRow(R& random, bool careful) {
 
 }  // namespace
 
-std::string HostileDeck(std::mt19937_64& random) {
+std::string HostileDeck(SoakRandom& random) {
     bool careful = Below(random, 2) == 0;
     std::string deck = Below(random, 4) == 0 ? "\xEF\xBB\xBF" : "";
     if (careful || Below(random, 8) > 0) deck += "picture,text,left,top,width,height\r\n";
@@ -170,10 +170,10 @@ std::string HostileDeck(std::mt19937_64& random) {
     return deck;
 }
 
-std::string HostileNumber(std::mt19937_64& random) {
+std::string HostileNumber(SoakRandom& random) {
     return Pick(random, kNumbers);
 }
 
-std::string HostileCommand(std::mt19937_64& random) {
+std::string HostileCommand(SoakRandom& random) {
     return Pick(random, kCommands);
 }

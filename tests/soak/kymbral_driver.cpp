@@ -1,95 +1,151 @@
 #include "kymbral_driver.h"
 
-#include <cmath>
-#include <vector>
+#include <algorithm>
+#include <limits>
 
+#include "hostile_text.h"
 #include "knob_settings.h"
-#include "numtext.h"
+#include "main_form_events.h"
 
 namespace {
 
-std::discrete_distribution<std::size_t> ByWeight(std::span<const KymbralEvent> events) {
-    std::vector<int> weights;
-    for (const KymbralEvent& event : events) weights.push_back(event.weight);
-    return {weights.begin(), weights.end()};
-}
+// The float clock keeps the fake waiter's 0.25 s steps for about 48 days;
+// ten days of running is far beyond a lesson.
+constexpr float kLatestClock = 10 * 86400.0f;
+constexpr float kDay = 86400.0f;
+constexpr int kButtons[] = {1, 1, 1, 1, 2, 2, 2, 2, 4, 0, 3, 8, -1};
+constexpr int kOtherKeys[] = {0, 8, 10, 12, 14, 27, 61, 65, 255, -1};
 
-std::array<TextBox*, 3> SampleBoxes(MainForm& f) {
-    return {&f.PW90Value, &f.T1Value, &f.T2Value};
+// How the clock moves before a tick: mostly the timer's 10 ms, but also late,
+// not at all, by minutes and hours, backwards and across midnight.
+float NextTime(SoakRandom& r, int kind, float now) {
+    switch (kind) {
+        case 0:
+            return now + static_cast<float>(r.Between(0, 0.05));
+        case 1:
+            return now;
+        case 2:
+            return now + static_cast<float>(r.Between(1, 120));
+        case 3:
+            return now + static_cast<float>(r.Between(1000, kDay));
+        case 4:
+            return now - static_cast<float>(r.Between(0.001, 60));
+        case 5:
+            return now * static_cast<float>(r.Between(0, 1));
+        case 6:
+            return kDay * static_cast<float>(1 + r.Below(9)) -
+                   static_cast<float>(r.Between(0, 0.05));
+        default:
+            return now + 0.01f;
+    }
 }
 
 }  // namespace
 
-Snapshot TakeSnapshot(KymbralWorld& world) {
-    const Kymbral& k = world.app.k;
-    Snapshot snapshot;
-    for (int i = 0; i < kKnobCount; ++i) snapshot.settings[i] = k.state.*kKnobSettings[i];
-    snapshot.restart = k.form.Restart.caption;
-    snapshot.frame = k.form.Simulator.caption;
-    snapshot.sampleInserted = SampleInserted(k.form);
-    snapshot.sampleShown = k.form.PW90Value.visible;
-    snapshot.waits = world.app.waiter.waits;
-    snapshot.now = world.app.clock.Now();
-    snapshot.messages = world.app.messages.shown.size();
-    return snapshot;
+// The window's binding table binds every handler here, as a kind of event.
+// The view is gone when the events run: they hold the driver itself.
+struct SoakView {
+    KymbralDriver& d;
+
+    template <class Control>
+    void OnClick(Control& control, std::function<void()> handler) {
+        d.Add(control.name, 1, [handler](std::string&) {
+            handler();
+            return 0;
+        });
+    }
+    void OnMouseUp(Button& knob, std::function<void(int)> handler) {
+        auto index = static_cast<std::size_t>(&knob - d.app.k.form.KeyIn.data());
+        d.Add(knob.name, 1, [&d = d, index, handler](std::string& what) {
+            std::int16_t& setting = d.app.k.state.*kKnobSettings[index];
+            d.NearLimit(setting);
+            int button = d.random_.OneOf(kButtons);
+            what += " button " + std::to_string(button) + " at " + std::to_string(setting);
+            handler(button);
+            return 0;
+        });
+    }
+    void OnKeyUp(TextBox& box, std::function<void(int)> handler) {
+        d.Add(box.name, 4, [&d = d, &box, handler](std::string& what) {
+            std::string typed = HostileCommand(d.random_);
+            box.text = d.random_.Below(5) == 0 ? box.text + typed : typed;
+            bool enter = d.random_.Below(7) != 0;
+            int key = enter ? kEnterKey : d.random_.OneOf(kOtherKeys);
+            what += " key " + std::to_string(key) + " on \"" + Printable(box.text) + "\"";
+            handler(key);
+            return 0;
+        });
+    }
+    void BindTimer(Timer& timer, std::function<void()> handler) {
+        d.Add("Timer1", 6, [&d = d, &timer, handler](std::string& what) {
+            return d.Tick(
+                [&] {
+                    if (timer.enabled) handler();
+                },
+                what);
+        });
+    }
+};
+
+KymbralDriver::KymbralDriver(std::uint64_t seed) : random_{std::mt19937_64(seed)} {
+    SoakView view{*this};
+    BindMainFormEvents(view, app.k);
+    Add("sample box", 2, [this](std::string& what) { return TypeSample(what); });
 }
 
-KymbralDriver::KymbralDriver(std::uint64_t seed)
-    : world_(seed), events_(KymbralEvents()), choice_(ByWeight(events_)) {}
-
-const KymbralEvent& KymbralDriver::Choose() {
-    // A run of ticks goes on until it is over: the timer fires again and again.
-    return world_.ticksLeft > 0 ? events_.front() : events_[choice_(world_.random)];
+void KymbralDriver::Add(std::string kind, int weight, std::function<int(std::string&)> run) {
+    kinds.push_back(std::move(kind));
+    counts.push_back(0);
+    events_.push_back({weight, std::move(run)});
+    totalWeight_ += weight;
 }
 
-EventOutcome KymbralDriver::Step() {
-    const KymbralEvent& event = Choose();
-    Snapshot before = TakeSnapshot(world_);
-    EventOutcome out;
-    out.handler = event.handler;
-    if (event.run != nullptr) {
-        event.run(world_, out);
-    } else {
-        event.click(world_.app.k);
-        event.check(before, world_, out);
-    }
-    if (!event.changesSettings && TakeSnapshot(world_).settings != before.settings) {
-        out.problems.push_back("a setting changed without a knob, game or shim");
-    }
-    CheckSampleBoxes(out);
-    CheckMessages(before, out);
-    for (std::string& problem : invariants_.After(world_.app.k, out.ticks)) {
-        out.problems.push_back(std::move(problem));
-    }
-    return out;
-}
-
-// A sample box that changed without being typed into was written by the
-// program: it must show a usable time or pulse width.
-void KymbralDriver::CheckSampleBoxes(EventOutcome& out) {
-    std::array<TextBox*, 3> boxes = SampleBoxes(world_.app.k.form);
-    bool allWritten = true;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const std::string& text = boxes[i]->text;
-        bool written = text != world_.knownSample[i];
-        allWritten = allWritten && written;
-        double value = ReadNumber(text);
-        if (written && (ShowsNonFinite(text) || !(value > 0) || !std::isfinite(value))) {
-            out.problems.push_back(boxes[i]->name + " was given \"" + text + "\"");
+std::vector<std::string> KymbralDriver::Step(std::string& what) {
+    int draw = random_.Below(totalWeight_);
+    std::size_t i = 0;
+    while ((draw -= events_[i].weight) >= 0) ++i;
+    ++counts[i];
+    what = kinds[i];
+    std::size_t messagesBefore = app.messages.shown.size();
+    int ticks = events_[i].run(what);
+    std::vector<std::string> problems = invariants_.After(app.k, ticks);
+    for (std::size_t m = messagesBefore; m < app.messages.shown.size(); ++m) {
+        if (ShowsNonFinite(app.messages.shown[m].text)) {
+            problems.push_back("message: " + app.messages.shown[m].text);
         }
-        world_.knownSample[i] = text;
     }
-    if (allWritten && !(ReadNumber(boxes[1]->text) > ReadNumber(boxes[2]->text))) {
-        out.problems.push_back("the unknown sample's T1 does not exceed its T2");
-    }
+    return problems;
 }
 
-void KymbralDriver::CheckMessages(const Snapshot& before, EventOutcome& out) const {
-    const auto& shown = world_.app.messages.shown;
-    for (std::size_t i = before.messages; i < shown.size(); ++i) {
-        bool titled = shown[i].title == "Kymbral" || shown[i].title == "Kymbral Help";
-        if (!titled || ShowsNonFinite(shown[i].text)) {
-            out.problems.push_back("message \"" + shown[i].title + "\": " + shown[i].text);
-        }
+// A run of ticks with one kind of clock step; now and then a long one, so
+// that scans run to their end.
+int KymbralDriver::Tick(const std::function<void()>& tick, std::string& what) {
+    int kind = random_.Below(16);
+    int ticks = random_.Below(20) == 0 ? 200 + random_.Below(1800) : 1 + random_.Below(12);
+    for (int i = 0; i < ticks; ++i) {
+        float now = NextTime(random_, kind, app.clock.Now());
+        app.clock.Set(std::clamp(now, 0.0f, kLatestClock));
+        tick();
     }
+    what += " x" + std::to_string(ticks) + " to " + std::to_string(app.clock.Now());
+    return ticks;
+}
+
+// A setting at either end of its range, reached directly: 32767 clicks would take too long.
+void KymbralDriver::NearLimit(std::int16_t& setting) {
+    if (random_.Below(40) != 0) return;
+    int offset = random_.Below(4);
+    setting = static_cast<std::int16_t>(random_.Below(2) == 0
+                                            ? std::numeric_limits<std::int16_t>::min() + offset
+                                            : std::numeric_limits<std::int16_t>::max() - offset);
+}
+
+int KymbralDriver::TypeSample(std::string& what) {
+    MainForm& f = app.k.form;
+    TextBox* const boxes[] = {&f.PW90Value, &f.T1Value, &f.T2Value};
+    TextBox* box = random_.OneOf(boxes);
+    if (!box->visible) return 0;
+    box->text = random_.Below(10) == 0 ? HostileCommand(random_) : HostileNumber(random_);
+    what += " " + box->name + " = \"" + Printable(box->text) + "\"";
+    return 0;
 }

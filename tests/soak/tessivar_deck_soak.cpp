@@ -36,16 +36,13 @@ void CheckOpened(const OpenedDeck& opened, const std::string& deck) {
 
 // Mostly inside the slide's accepted area, so that shows get through to their
 // end; else anywhere on and far off the picture.
-std::pair<double, double> Aim(std::mt19937_64& random, const Slide& slide) {
-    auto between = [&](double low, double high) {
-        return std::uniform_real_distribution<double>(low, high)(random);
-    };
-    if (random() % 4 == 0) return {between(-1e6, 1e6), between(-1e6, 1e6)};
-    return {between(slide.TargetX - slide.AreaWidth * 0.99, slide.TargetX),
-            between(slide.TargetY - slide.AreaHeight * 0.99, slide.TargetY)};
+std::pair<double, double> Aim(SoakRandom& random, const Slide& slide) {
+    if (random.Below(4) == 0) return {random.Between(-1e6, 1e6), random.Between(-1e6, 1e6)};
+    return {random.Between(slide.TargetX - slide.AreaWidth * 0.99, slide.TargetX),
+            random.Between(slide.TargetY - slide.AreaHeight * 0.99, slide.TargetY)};
 }
 
-void Play(std::mt19937_64& random, const std::vector<Slide>& slides, FakeImageSource& images) {
+void Play(SoakRandom& random, const std::vector<Slide>& slides, FakeImageSource& images) {
     RecordingMessages messages;
     SlideShow show(
         messages, images, [] { return std::filesystem::path("/deck"); }, slides);
@@ -53,7 +50,7 @@ void Play(std::mt19937_64& random, const std::vector<Slide>& slides, FakeImageSo
     Form_Activate(show);
     for (int click = 0; click < kClicksPerDeck; ++click) {
         auto [x, y] = Aim(random, show.slides[show.SlideIndex]);
-        int button = kButtons[random() % std::size(kButtons)];
+        int button = random.OneOf(kButtons);
         Picture1_MouseUp(show, button, x, y);
         ASSERT_TRUE(show.SlideIndex >= 0 && show.SlideIndex < static_cast<int>(slides.size()));
         ASSERT_FALSE(ShowsNonFinite(show.form.ScoreLabel.caption));
@@ -64,16 +61,16 @@ void Play(std::mt19937_64& random, const std::vector<Slide>& slides, FakeImageSo
 }  // namespace
 
 TEST(TessivarSoak, HostileDeckFilesAreRefusedOrPlay) {
-    SoakRun run = SoakRunFromEnvironment("TESSIVAR_SOAK_SEED", "TESSIVAR_SOAK_EVENTS");
-    std::mt19937_64 random(run.seed);
+    SoakRun run("TESSIVAR");
+    SoakRandom random{std::mt19937_64(run.seed)};
     int played = 0;
     for (std::uint64_t deck = 0; deck < run.events / 50; ++deck) {
         FakeImageSource images;
         images.files = {"/deck/a.jpg", "/deck/b.png"};
         // Larger than the window half the time, else any size at all.
-        std::uniform_int_distribution<int> side(1, 5000);
         images.sizes["/deck/b.png"] =
-            random() % 2 == 0 ? PictureSize{4000, 3000} : PictureSize{side(random), side(random)};
+            random.Below(2) == 0 ? PictureSize{4000, 3000}
+                                 : PictureSize{1 + random.Below(5000), 1 + random.Below(5000)};
         std::string text = HostileDeck(random);
         OpenedDeck opened = OpenDeck(text, "/deck", images);
         CheckOpened(opened, text);

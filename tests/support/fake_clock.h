@@ -4,12 +4,12 @@
 
 // A clock that reads whatever the test sets.
 class FakeClock : public Clock {
-public:
+  public:
     explicit FakeClock(float now = 36000.0f) : now_(now) {}
     float Now() override { return now_; }
     void Set(float now) { now_ = now; }
     void Advance(float seconds) { now_ += seconds; }
 
-private:
+  private:
     float now_;
 };

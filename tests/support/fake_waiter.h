@@ -5,7 +5,7 @@
 
 // Waits by moving the fake clock on in small steps; counts the waits.
 class FakeWaiter : public Waiter {
-public:
+  public:
     explicit FakeWaiter(FakeClock& clock) : clock_(clock) {}
     void WaitUntil(const std::function<bool()>& done) override {
         ++waits;
@@ -13,6 +13,6 @@ public:
     }
     int waits = 0;
 
-private:
+  private:
     FakeClock& clock_;
 };

@@ -7,7 +7,7 @@
 
 // Records every message box instead of showing it.
 class RecordingMessages : public MessageBoxes {
-public:
+  public:
     struct Shown {
         std::string title;
         std::string text;

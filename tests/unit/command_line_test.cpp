@@ -26,12 +26,6 @@ TEST_F(CommandLineTest, AnAssignmentRewritesItsLineAndValue) {
     EXPECT_EQ(k.form.KeyboardInput.text, "");
 }
 
-TEST_F(CommandLineTest, BlanksAroundTheEqualsSignBelongToNameAndValue) {
-    Type("pw = 3");
-    EXPECT_EQ(k.state.ParamLines[4], "pw      3");
-    EXPECT_EQ(k.state.pw, 3);
-}
-
 TEST_F(CommandLineTest, NamesMatchExactlyAndCaseSensitively) {
     for (const char* command : {"PW=3", "Pw=3", "a=b=c", "=5", "pwx=3"}) {
         Type(command);

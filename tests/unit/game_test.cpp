@@ -5,7 +5,6 @@
 
 #include "answer_check.h"
 #include "eject_insert.h"
-#include "gradient_shim.h"
 #include "help.h"
 #include "knobs.h"
 #include "numtext.h"
@@ -27,23 +26,6 @@ struct GameTest : ::testing::Test, StartedKymbral {
     }
     const std::string& LastMessage() { return messages.shown.back().text; }
 };
-
-struct Game {
-    float errors[5];
-    std::int16_t gain, power, phaseError;
-    std::string pw90, t1, t2;
-    bool operator==(const Game&) const = default;
-};
-
-Game Play(StartedKymbral& run) {
-    Kymbral& k = run.k;
-    ScrambleHard_Click(k);
-    run.clock.Advance(3);
-    SampleScramble_Click(k);
-    const SimulatorState& s = k.state;
-    return {{s.Z0Offset, s.Z1Offset, s.Z2Offset, s.Z3Offset, s.Z4Offset}, s.LockGain, s.LockPower,
-            s.LockPhaseOffset, k.form.PW90Value.text, k.form.T1Value.text, k.form.T2Value.text};
-}
 
 }  // namespace
 
@@ -70,23 +52,17 @@ TEST_F(GameTest, AGameEjectsTheSampleAndTurnsWalkupIntoAnswer) {
     EXPECT_EQ(s.Z0, 50);            // errors are hidden: the knobs stay
 }
 
-TEST_F(GameTest, TheSameClicksAfterAFreshStartGiveTheSameGames) {
-    StartedKymbral other;
-    Game first = Play(*this), second = Play(other);
-    EXPECT_EQ(first, second);
-    EXPECT_NE(Play(*this), first);  // and the next game differs
-}
-
-TEST_F(GameTest, LevelOneKeepsWhatItDoesNotDraw) {
-    ScrambleHard_Click(k);
-    SimulatorState kept = k.state;
-    clock.Advance(1);
-    ScrambleEasy_Click(k);
-    EXPECT_EQ(k.state.LockGain, kept.LockGain);
-    EXPECT_EQ(k.state.LockPower, kept.LockPower);
-    EXPECT_EQ(k.state.LockPhaseOffset, kept.LockPhaseOffset);
-    EXPECT_EQ(k.state.Z3Offset, kept.Z3Offset);
-    EXPECT_EQ(k.state.Z4Offset, kept.Z4Offset);
+TEST_F(GameTest, PhaseErrorsSpanZeroTo180Degrees) {
+    int lowest = 180, highest = 0;
+    for (int game = 0; game < 1000; ++game) {
+        clock.Advance(1);
+        ScrambleHard_Click(k);
+        lowest = std::min<int>(lowest, k.state.LockPhaseOffset);
+        highest = std::max<int>(highest, k.state.LockPhaseOffset);
+    }
+    EXPECT_EQ(lowest, 0);
+    EXPECT_GE(highest, 179);
+    EXPECT_LE(highest, 180);
 }
 
 TEST_F(GameTest, AZeroRandomArgumentRepeatsTheLastValue) {
@@ -145,9 +121,10 @@ TEST_F(GameTest, AnAnswerWithTheSampleOutWarnsHintsAndStillLoadsTheAnswer) {
 }
 
 TEST_F(GameTest, SuccessReportsTheTimeInTenthsOfMinutes) {
-    const std::pair<float, const char*> times[] = {
-        {150, "You got it in 2.5 minutes!!!"}, {2, "You got it in 0 minutes!!!"},
-        {600, "You got it in 10 minutes!!!"}, {33, "You got it in 0.6 minutes!!!"}};
+    const std::pair<float, const char*> times[] = {{150, "You got it in 2.5 minutes!!!"},
+                                                   {2, "You got it in 0 minutes!!!"},
+                                                   {600, "You got it in 10 minutes!!!"},
+                                                   {33, "You got it in 0.6 minutes!!!"}};
     for (auto [seconds, message] : times) {
         PerfectGameWithPhaseError(0);
         clock.Advance(seconds);
@@ -195,60 +172,6 @@ TEST_F(GameTest, ReadDefaultShimsClearsEveryError) {
     EXPECT_EQ(k.form.Info.caption, "53.22");
 }
 
-TEST_F(GameTest, GradientShimCancelsZ1ToZ4AfterFiveSeconds) {
-    ScrambleEasy_Click(k);
-    k.state.Z1Offset = -0.07f;
-    k.state.Z3 = 12;
-    Insert_Click(k);
-    float before = clock.Now();
-    GradientShim_Click(k);
-    EXPECT_EQ(waiter.waits, 1);
-    EXPECT_GE(clock.Now() - before, 5.0f);
-    EXPECT_EQ(k.state.Z1, 7);
-    EXPECT_EQ(k.state.Z2, std::lround(-100.0 * k.state.Z2Offset));
-    EXPECT_EQ(k.state.Z3, 0);  // overwritten even though its error is 0
-    EXPECT_EQ(Labels()[1], "7");
-    EXPECT_EQ(k.state.Z0, 50);
-    EXPECT_EQ(k.form.GradientShim.caption, "Gradient Shim");
-}
-
-TEST_F(GameTest, GradientShimDrawsItsPulseBeforeTheWait) {
-    // A waiter that looks at the window as the wait begins.
-    struct Peek : Waiter {
-        std::function<void()> look;
-        FakeClock* clock = nullptr;
-        void WaitUntil(const std::function<bool()>& done) override {
-            look();
-            while (!done()) clock->Advance(1);
-        }
-    } peek;
-    Kymbral shimmed{clock, messages, peek};
-    shimmed.state = k.state;
-    shimmed.form = k.form;
-    Insert_Click(shimmed);
-    std::size_t pulseStrokes = 0;
-    std::string caption;
-    peek.clock = &clock;
-    peek.look = [&] {
-        pulseStrokes = shimmed.form.PlotPeakShape.strokes.size();
-        caption = shimmed.form.GradientShim.caption;
-    };
-    GradientShim_Click(shimmed);
-    EXPECT_EQ(caption, "Shimming...");
-    EXPECT_EQ(pulseStrokes, 2 * 100u + 1);  // two sine edges of 100 points and the flat top
-}
-
-TEST_F(GameTest, GradientShimWithTheSampleOutOnlyClearsTheSpectrum) {
-    k.state.Z1Offset = 0.05f;
-    float before = clock.Now();
-    GradientShim_Click(k);
-    EXPECT_EQ(waiter.waits, 0);
-    EXPECT_EQ(clock.Now(), before);
-    EXPECT_EQ(k.state.Z1, 0);
-    EXPECT_TRUE(k.form.PlotPeakShape.strokes.empty());
-    EXPECT_EQ(k.form.GradientShim.caption, "Gradient Shim");
-}
-
 TEST_F(GameTest, HelpShowsItsTwelveLines) {
     Help_Click(k);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -257,10 +180,4 @@ TEST_F(GameTest, HelpShowsItsTwelveLines) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 11);
     EXPECT_EQ(text.find('\n'), std::string::npos);
     EXPECT_EQ(text.rfind("Simulates Orvane software", 0), 0u);
-    EXPECT_NE(text.find("\r\rClick Scramble and shim Z0,Z1,Z2, by left/right clicking.\r"),
-              std::string::npos);
-    EXPECT_NE(text.find("FID/Lock Graph  Bottom Row: Sample Properties.\r\r"), std::string::npos);
-    EXPECT_NE(text.find("\r  e.g., Change PW by typing in PW=3 above the parameters box."),
-              std::string::npos);
-    EXPECT_TRUE(text.ends_with("  Click Scramble Sample again to display the PW90, T1, T2 for the unknown sample."));
 }

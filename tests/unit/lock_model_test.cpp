@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "form_load.h"
 #include "fake_clock.h"
 #include "fake_waiter.h"
+#include "form_load.h"
 #include "recording_messages.h"
 
 namespace {
@@ -42,6 +42,17 @@ TEST_F(LockModelTest, StartUpSettingsWithTheSampleInLockAt5322) {
     EXPECT_EQ(m.levelText, "53.22");
 }
 
+// As the field rises, the line reaches the spectrum's last bin before it leaves.
+TEST_F(LockModelTest, TheLineReachesTheLastBin) {
+    bool reached = false;
+    for (std::int16_t z0 = 50; z0 < 1000 && !reached; ++z0) {
+        k.state.Z0 = z0;
+        Compute();
+        reached = k.state.SpectrumBins[100] > 0;
+    }
+    EXPECT_TRUE(reached);
+}
+
 TEST_F(LockModelTest, ShimStepsMoveTheLineBetweenBins) {
     k.state.Z0 = 51;
     EXPECT_EQ(Compute().levelText, "53.22");  // 1.01 x 50 still falls into bin 50
@@ -73,17 +84,6 @@ TEST_F(LockModelTest, EjectedSampleGivesNoLockAndKeepsTheSpectrum) {
     }
 }
 
-TEST_F(LockModelTest, NoGainOrPowerMeansNoSignal) {
-    for (auto knob : {&SimulatorState::LockGain, &SimulatorState::LockPower}) {
-        SetUp();
-        k.state.*knob = 0;
-        LockModel m = Compute();
-        EXPECT_EQ(m.lockSum, 0);
-        EXPECT_EQ(m.traceHeight, 100);
-        EXPECT_EQ(m.levelText, "0");
-    }
-}
-
 TEST_F(LockModelTest, PhaseErrorOf180DegreesInvertsTheSignal) {
     k.state.LockPhase = 320;
     LockModel m = Compute();
@@ -105,24 +105,6 @@ TEST_F(LockModelTest, HighGainAndPowerSaturateTheLock) {
     EXPECT_EQ(m.traceHeight, 850);
 }
 
-TEST_F(LockModelTest, FarOffFieldGivesAnEmptyLineShape) {
-    k.state.Z0 = 160;
-    LockModel m = Compute();
-    for (int i = 0; i <= 100; ++i) EXPECT_EQ(k.state.PanelBins[i], 0);
-    EXPECT_EQ(m.lockSum, 0);
-    EXPECT_EQ(m.traceHeight, 100);
-}
-
-TEST_F(LockModelTest, HiddenErrorsAddToTheCoefficients) {
-    k.state.Z0Offset = 0.02f;
-    k.state.Z1Offset = -0.03f;
-    LockModel m = Compute();
-    for (int p = 1; p <= 100; ++p) {
-        double z = (p - 50) / 50.0;
-        EXPECT_NEAR(Centre(m).field[p], 0.5 + double{0.02f} + z * double{-0.03f}, 1e-12);
-    }
-}
-
 TEST_F(LockModelTest, ShimMapVariesTheNamedShimAcrossColumns) {
     k.state.Z1 = 5;
     LockModel m = Compute(true, "Z1");
@@ -141,11 +123,6 @@ TEST_F(LockModelTest, ShimMapVariesTheNamedShimAcrossColumns) {
     EXPECT_EQ(Centre(single).field, Centre(m).field);
 }
 
-TEST_F(LockModelTest, ZeroIsNeverVariedAcrossThePanels) {
-    LockModel m = Compute(true, "Z0");
-    for (const PanelTrace& panel : m.panels) EXPECT_EQ(panel.field, Centre(m).field);
-}
-
 TEST_F(LockModelTest, ExtremeSettingsNeitherOverflowNorWrap) {
     k.state.LockGain = 32767;
     k.state.LockPower = 32767;
@@ -160,5 +137,6 @@ TEST_F(LockModelTest, ExtremeSettingsNeitherOverflowNorWrap) {
     k.state.LockGain = 182;
     k.state.LockPower = 182;  // the product 33124 is beyond 16 bits
     k.state.Z4 = 0;
-    EXPECT_NEAR(Compute().amplitude, 33124 / 20000.0 * std::cos((32767 + 32767 - 140) * std::numbers::pi / 180), 1e-9);
+    EXPECT_NEAR(Compute().amplitude,
+                33124 / 20000.0 * std::cos((32767 + 32767 - 140) * std::numbers::pi / 180), 1e-9);
 }

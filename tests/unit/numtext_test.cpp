@@ -39,6 +39,9 @@ TEST(ReadNumber, OverflowIsInfiniteAndUnderflowZero) {
     EXPECT_EQ(ReadNumber("1e-999"), 0);
     EXPECT_EQ(ReadNumber("123e-400"), 0);
     EXPECT_EQ(ReadNumber("0.0e999"), 0);
+    // Where the first significant digit stands decides it, not the exponent alone.
+    EXPECT_EQ(ReadNumber("0." + std::string(500, '0') + "1e100"), 0);
+    EXPECT_TRUE(std::isinf(ReadNumber("1" + std::string(500, '0') + "e-100")));
 }
 
 TEST(ReadNumber, NeverReadsPastTheText) {
@@ -98,17 +101,10 @@ TEST(NumberText, KeepsFifteenDigitsForDoublesAndSevenForSingles) {
     EXPECT_EQ(NumberText(123456789.0f), " 1.234568E+08");
 }
 
-TEST(DecimalText, HasNoSignBlank) {
+TEST(DecimalText, AndIntegerTextHaveNoSignBlank) {
     EXPECT_EQ(DecimalText(53.22), "53.22");
-    EXPECT_EQ(DecimalText(7.5), "7.5");
-    EXPECT_EQ(DecimalText(0), "0");
-}
-
-TEST(IntegerText, IsPlainDigits) {
-    EXPECT_EQ(IntegerText(-3), "-3");
-    EXPECT_EQ(IntegerText(0), "0");
-    EXPECT_EQ(IntegerText(140), "140");
     EXPECT_EQ(IntegerText(-32768), "-32768");
+    EXPECT_EQ(IntegerText(140), "140");
 }
 
 TEST(FixedText, KeepsTheGivenDecimals) {

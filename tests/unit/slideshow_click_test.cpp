@@ -14,18 +14,6 @@ const std::string kBackHint = "(Right Click on screen to go back.)";
 
 using SlideClicks = SlideShowTest;
 
-TEST_F(SlideClicks, FirstDisplayShowsSlideZeroWithoutTheBackHint) {
-    EXPECT_EQ(show.SlideIndex, 0);
-    EXPECT_EQ(show.form.InfoBox.caption,
-              "Screen:  0\r\r" + std::string(Slides()[0].SlideText) + "\r\r");
-    EXPECT_EQ(show.form.Picture1.picture, ScreenshotPath(workingDirectory, 0).string());
-    // Score, clue level and clue line keep their start-up look until the first click.
-    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 0");
-    EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 0");
-    EXPECT_EQ(show.form.InfoLine, MakeSlideForm().InfoLine);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(SlideClicks, OnlyClicksStrictlyInsideTheAcceptedAreaGoOn) {
     for (int i = 0; i < kSlideCount; ++i) {
         int next = (i + 1) % kSlideCount;
@@ -87,15 +75,6 @@ TEST_F(SlideClicks, ARightClickOnSlideZeroWrapsToTheLastSlideWithAShortClue) {
     EXPECT_DOUBLE_EQ(show.form.InfoLine.y2, 6886.5);
     EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 99");
     EXPECT_EQ(show.Penalty, 1);
-}
-
-TEST_F(SlideClicks, EveryClickShowsItsSlideAgainAndTheBackHint) {
-    GoTo(2);
-    images.requested.clear();
-    ClickWrong();
-    EXPECT_EQ(images.requested, (std::vector{ScreenshotPath(workingDirectory, 2).string()}));
-    EXPECT_TRUE(show.form.InfoBox.caption.ends_with("\r\r" + kBackHint));
-    EXPECT_TRUE(show.form.InfoBox.caption.starts_with("Screen:  2\r\r"));
 }
 
 TEST_F(SlideClicks, MouseMovesWriteThePositionIntoTheHiddenLabel) {

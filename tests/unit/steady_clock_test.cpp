@@ -2,6 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
+namespace {
+
+int WholeSecondsOfTheDay() {
+    std::time_t now = std::time(nullptr);
+    std::tm local = *std::localtime(&now);
+    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+}
+
+}  // namespace
+
+TEST(SteadyClock, ReadsTheTimeOfDayToAFractionOfASecond) {
+    int before = WholeSecondsOfTheDay();
+    float now = SteadyClock().Now();
+    int after = WholeSecondsOfTheDay();
+    if (after < before) GTEST_SKIP() << "midnight passed";
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, after + 1);
+}
+
 TEST(SteadyClock, StartsWithinTheDayAndNeverGoesBack) {
     SteadyClock clock;
     float first = clock.Now();

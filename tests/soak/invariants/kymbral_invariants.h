@@ -10,7 +10,7 @@
 
 using Problems = std::vector<std::string>;
 
-// The captions, lists and visibilities that must agree with the state after any event.
+// The captions and lists that must agree with the state after any event.
 void CheckCaptions(const Kymbral& k, Problems& problems);
 
 // What must hold of the simulator's window after every event, whatever came
@@ -18,7 +18,6 @@ void CheckCaptions(const Kymbral& k, Problems& problems);
 // once, when it first appears.
 class KymbralInvariants {
   public:
-    KymbralInvariants();
     // The problems after one event during which the clock ticked `ticks` times.
     Problems After(const Kymbral& k, int ticks);
 
@@ -31,7 +30,6 @@ class KymbralInvariants {
                       Problems& problems) const;
     void CheckFigures(const MainForm& f, Problems& problems) const;
 
-    MainForm layout_;
     std::array<Seen, 3> seen_{};
     std::size_t fidTicks_ = 0;
 };
