@@ -4,33 +4,11 @@
 #include <QTimer>
 
 #include "qt_message_boxes.h"
-#include "slide_handlers.h"
+#include "slide_view.h"
 
 namespace {
 
 constexpr int kPixel = 15;
-
-// Stacking order inside the picture: the first added lies lowest.
-void AddControls(FormView& view, SlideForm& f) {
-    view.Add(f.Picture1);
-    view.Add(f.InfoBox, f.Picture1);
-    view.Add(f.InfoLine, f.Picture1);
-    view.Add(f.MouseXYLabel, f.Picture1);
-    view.Add(f.ClueLabel, f.Picture1);
-    view.Add(f.ScoreLabel, f.Picture1);
-}
-
-void BindEvents(FormView& view, SlideShow& show) {
-    view.OnMouseUp(show.form.Picture1, [&show](int button, double x, double y) {
-        Picture1_MouseUp(show, button, x, y);
-    });
-    view.OnMouseMove(show.form.Picture1, [&show](int button, double x, double y) {
-        Picture1_MouseMove(show, button, x, y);
-    });
-    view.SetAfterEvent([&show] {
-        if (show.exitCode != 0) QCoreApplication::exit(show.exitCode);
-    });
-}
 
 }  // namespace
 
@@ -44,8 +22,11 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingD
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
     view.resize(kFormWidth / kPixel, kFormHeight / kPixel);
-    AddControls(view, show_->form);
-    BindEvents(view, *show_);
+    AddSlideControls(view, show_->form);
+    BindSlideEvents(view, *show_);
+    view.SetAfterEvent([this] {
+        if (show_->exitCode != 0) QCoreApplication::exit(show_->exitCode);
+    });
 }
 
 TessivarWindow::~TessivarWindow() = default;
