@@ -45,12 +45,14 @@ export function applyFont(element, [family, points, bold]) {
   style.fontWeight = bold ? 'bold' : 'normal';
 }
 
+// On whole pixels, edges rounded as the desktop rounds them.
 export function place(element, [left, top, width, height]) {
+  const [x, y] = [Math.round(px(left)), Math.round(px(top))];
   Object.assign(element.style, {
-    left: `${px(left)}px`,
-    top: `${px(top)}px`,
-    width: `${px(width)}px`,
-    height: `${px(height)}px`,
+    left: `${x}px`,
+    top: `${y}px`,
+    width: `${Math.round(px(left + width)) - x}px`,
+    height: `${Math.round(px(top + height)) - y}px`,
   });
 }
 
