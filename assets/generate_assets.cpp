@@ -8,6 +8,7 @@
 
 #include "console_background.h"
 #include "screenshots.h"
+#include "slide_table.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ bool SaveScreenshots(const QString& folder) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
         return false;
     }
-    for (int slide = 0; slide < kScreenshotCount; ++slide) {
+    for (int slide = 0; slide < kSlideCount; ++slide) {
         const QString name = QString("ScreenShot-%1.jpg").arg(slide);
         if (!Save(DrawScreenshot(slide), QDir(folder).filePath(name))) return false;
     }

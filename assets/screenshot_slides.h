@@ -4,6 +4,8 @@
 // study queue is in, which page of the parameter panel is open, what the
 // graphics area holds and what the command line and status bar read.
 
+#include "slide_table.h"
+
 namespace orvane {
 
 // The left column: experiment selector over the study queue.
@@ -50,8 +52,6 @@ struct Slide {
     bool solvent_chosen;      // CDCl3 ticked
     bool lock_on;             // lock check box on the lock page
 };
-
-inline constexpr int kSlideCount = 26;
 
 const Slide& SlideAt(int index);
 

@@ -6,8 +6,6 @@
 #include "orvane_parts.h"
 #include "screenshot_slides.h"
 
-static_assert(kScreenshotCount == orvane::kSlideCount);
-
 QImage DrawScreenshot(int slide) {
     const orvane::Slide& row = orvane::SlideAt(slide);
     QImage image(orvane::layout::kImage, QImage::Format_RGB32);

@@ -4,6 +4,5 @@
 
 // The slide show's screenshots of the Orvane console program, one per slide
 // (0 to 25), each 1239 x 705 pixels with the slide's click target in place.
-inline constexpr int kScreenshotCount = 26;
 
 QImage DrawScreenshot(int slide);

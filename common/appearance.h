@@ -4,6 +4,8 @@
 #include <string>
 
 // Positions and sizes are in twips: 1/1440 inch, 15 twips to a pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+
 struct TwipRect {
     int left = 0;
     int top = 0;

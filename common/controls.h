@@ -6,6 +6,11 @@
 #include "appearance.h"
 #include "picture_box.h"
 
+// Mouse button codes of the controls' events; several held add up.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
 // Plain models of a window's controls. Handlers read and write these fields;
 // the renderer shows them. Every control carries its name so the view can
 // find it again.

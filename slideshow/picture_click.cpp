@@ -7,9 +7,6 @@
 namespace {
 
 constexpr int kLastSlide = kSlideCount - 1;
-// The accepted area reaches this far left of and above the target point.
-constexpr int kAreaWidth = 1440;
-constexpr int kAreaHeight = 300;
 constexpr int kFullScore = 100;
 
 std::string Number(std::int64_t value) {
@@ -18,8 +15,8 @@ std::string Number(std::int64_t value) {
 
 // Strictly inside: the area's edges do not count.
 bool HitsTarget(const Slide& slide, double x, double y) {
-    bool withinX = slide.TargetX - kAreaWidth < x && x < slide.TargetX;
-    bool withinY = slide.TargetY - kAreaHeight < y && y < slide.TargetY;
+    bool withinX = slide.TargetX - kTargetAreaWidth < x && x < slide.TargetX;
+    bool withinY = slide.TargetY - kTargetAreaHeight < y && y < slide.TargetY;
     return withinX && withinY;
 }
 

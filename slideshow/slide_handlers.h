@@ -2,11 +2,6 @@
 
 #include "slide_show.h"
 
-// Mouse button codes of the picture's events.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
-
 // The window loads, before it first shows: the slide table is built.
 void Form_Load(SlideShow& show);
 // The window shows for the first time: the show starts at slide 0.

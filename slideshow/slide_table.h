@@ -11,7 +11,11 @@ inline constexpr char ParagraphBreak[] = "\r\r";
 inline constexpr int kSlideCount = 26;
 
 // One slide of the show. The target point, in twips on the slide's screenshot,
-// is the lower-right corner of the area that a click must hit to go on.
+// is the lower-right corner of the area that a click must hit to go on; the
+// area reaches this far left of and above it.
+inline constexpr int kTargetAreaWidth = 1440;
+inline constexpr int kTargetAreaHeight = 300;
+
 struct Slide {
     std::int16_t TargetX = 0;
     std::int16_t TargetY = 0;

@@ -6,12 +6,6 @@
 #include "qt_message_boxes.h"
 #include "slide_view.h"
 
-namespace {
-
-constexpr int kPixel = 15;
-
-}  // namespace
-
 TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingDirectory) {
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
@@ -21,7 +15,7 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingD
 
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
-    view.resize(kFormWidth / kPixel, kFormHeight / kPixel);
+    view.resize(kFormWidth / kTwipsPerPixel, kFormHeight / kTwipsPerPixel);
     AddSlideControls(view, show_->form);
     BindSlideEvents(view, *show_);
     view.SetAfterEvent([this] {

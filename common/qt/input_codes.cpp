@@ -1,5 +1,7 @@
 #include "input_codes.h"
 
+#include "controls.h"
+
 namespace {
 
 struct KeyPair {
@@ -13,9 +15,9 @@ struct ButtonPair {
 };
 
 constexpr ButtonPair kButtons[] = {
-    {Qt::LeftButton, 1},
-    {Qt::RightButton, 2},
-    {Qt::MiddleButton, 4},
+    {Qt::LeftButton, kLeftButton},
+    {Qt::RightButton, kRightButton},
+    {Qt::MiddleButton, kMiddleButton},
 };
 
 // Letters, digits and the space bar have their character as Qt key value already.

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kBorderPixels = kPictureBorderTwips / 15;
+constexpr int kBorderPixels = kPictureBorderTwips / kTwipsPerPixel;
 
 }  // namespace
 

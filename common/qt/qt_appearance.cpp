@@ -6,8 +6,11 @@
 
 namespace {
 
+// Fractional positions stay fractional.
+constexpr double kTwips = kTwipsPerPixel;
+
 int Pixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips / kTwips));
 }
 
 // Families that a Linux desktop seldom has, followed by look-alikes that it does.
@@ -61,12 +64,12 @@ QRect PixelRect(const TwipRect& rect) {
 }
 
 QRectF PixelRectF(const TwipRect& rect) {
-    return {rect.left / kTwipsPerPixel, rect.top / kTwipsPerPixel, rect.width / kTwipsPerPixel,
-            rect.height / kTwipsPerPixel};
+    return {rect.left / kTwips, rect.top / kTwips, rect.width / kTwips,
+            rect.height / kTwips};
 }
 
 QPointF PixelPoint(double xTwips, double yTwips) {
-    return {xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel};
+    return {xTwips / kTwips, yTwips / kTwips};
 }
 
 QColor ToQColor(const Colour& colour, const QPalette& palette) {

@@ -11,8 +11,6 @@
 
 // Translation of the models' plain appearance values into Qt's.
 
-inline constexpr double kTwipsPerPixel = 15.0;
-
 // Edges are rounded separately so that touching rectangles stay touching.
 QRect PixelRect(const TwipRect& rect);
 QRectF PixelRectF(const TwipRect& rect);

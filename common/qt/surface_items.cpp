@@ -69,12 +69,6 @@ void SurfaceItems::Paint(QPainter& painter, const QRegion& area, const QPalette&
     }
 }
 
-QRegion SurfaceItems::Everything() const {
-    QRegion all;
-    for (const Item& item : items_) all += BoundsOf(item.shown);
-    return all;
-}
-
 const SurfaceItems::Item* SurfaceItems::LabelAt(QPointF position) const {
     for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
         const auto* label = std::get_if<Label>(&item->shown);

@@ -27,7 +27,6 @@ class SurfaceItems {
     // new place of every item that changed.
     QRegion Sync();
     void Paint(QPainter& painter, const QRegion& area, const QPalette& palette) const;
-    QRegion Everything() const;
 
     // A visible label takes the mouse over it, whether or not anything handles
     // its click. These return true when a label took the event.

@@ -14,7 +14,6 @@ class TimerDriver {
     TimerDriver(Timer& model, std::function<void()> tick, QObject* parent);
 
     void Sync();
-    const QTimer& QtTimer() const { return *timer_; }
 
   private:
     Timer& model_;

@@ -2,10 +2,6 @@
 
 #include "kymbral.h"
 
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
-
 // A release over knob `index`: the left button steps its setting down, the right
 // button up; then every value label is rewritten and the views redrawn.
 void KeyIn_MouseUp(Kymbral& k, int index, int button);

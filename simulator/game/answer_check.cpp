@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr const char* kTitle = "Kymbral";
 constexpr const char* kDefaultsCaption = "Read Default Shims";
 constexpr double kLockGoal = 53;
 
@@ -50,13 +49,13 @@ std::string Verdict(Kymbral& k) {
 void Walkup_Click(Kymbral& k) {
     SimulatorState& s = k.state;
     MainForm& f = k.form;
-    if (!SampleInserted(f)) k.messages.Show(kTitle, "Something is wrong. Did you inject your sample?");
+    if (!SampleInserted(f)) k.messages.Show(kProgramName, "Something is wrong. Did you inject your sample?");
     if (f.Walkup.caption == kDefaultsCaption) {
         LoadDefaults(s);
     } else {
         LoadAnswer(s);
         f.Walkup.caption = kDefaultsCaption;
-        k.messages.Show(kTitle, Verdict(k));
+        k.messages.Show(kProgramName, Verdict(k));
         s.LockGain = s.LockPower = 20;
     }
     WriteShimLabels(k);

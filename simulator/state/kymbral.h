@@ -7,6 +7,9 @@
 #include "simulator_state.h"
 #include "waiter.h"
 
+// The title of the program's window and of its message boxes.
+inline constexpr char kProgramName[] = "Kymbral";
+
 // The whole simulator: its state, its window's controls and the services the
 // handlers use. Every handler takes it by reference.
 struct Kymbral {

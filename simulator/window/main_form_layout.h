@@ -1,6 +1,8 @@
 #pragma once
 
-#include "main_form.h"
+#include <string>
+
+#include "kymbral.h"
 
 // Every control of the main window with its caption, place, font, colours and
 // visibility as the window opens, before start-up runs.
@@ -9,4 +11,4 @@ MainForm MakeMainForm();
 // The window's client area in twips.
 inline constexpr int kFormWidth = 19155;
 inline constexpr int kFormHeight = 10185;
-inline constexpr const char* kFormCaption = "Kymbral (alpha version)";
+inline const std::string kFormCaption = std::string(kProgramName) + " (alpha version)";

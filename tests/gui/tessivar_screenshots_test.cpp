@@ -9,10 +9,9 @@
 
 namespace {
 
-constexpr int kPixel = 15;
-// The accepted click area in pixels: 1440 x 300 twips.
-constexpr int kAreaWidth = 96;
-constexpr int kAreaHeight = 20;
+constexpr int kPixel = kTwipsPerPixel;
+constexpr int kAreaWidth = kTargetAreaWidth / kPixel;
+constexpr int kAreaHeight = kTargetAreaHeight / kPixel;
 
 QImage Screenshot(int slide) {
     return QImageReader(QString::fromStdString(ScreenshotPath(TessivarBuildDir(), slide).string()))

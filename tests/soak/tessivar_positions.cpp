@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double kAreaWidth = 1440, kAreaHeight = 300;
+constexpr double kAreaWidth = kTargetAreaWidth, kAreaHeight = kTargetAreaHeight;
 constexpr double kPictureWidth = 23175, kPictureHeight = 12735;
 
 double Between(std::mt19937_64& random, double low, double high) {

@@ -1,4 +1,5 @@
 #include "main_form_layout.h"
+#include "main_form_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -41,4 +42,21 @@ TEST(MainFormLayout, PictureBoxesDrawInsideTheirBorder) {
     EXPECT_EQ(f.PlotFID.scale.height, -2000);
     EXPECT_EQ(f.PlotPeakShape.scale.width, 10575 - 60);
     EXPECT_EQ(f.PlotPeakShape.background, colours::MenuText);
+}
+
+// A control left out of the list never shows; one listed twice shows twice.
+TEST(MainFormLayout, TheControlListHoldsEveryControlOnceByItsOwnName) {
+    MainForm f = MakeMainForm();
+    std::size_t bytes = 0, named = 0;
+    std::set<std::string> names;
+    ForEachControl(f, [&](const auto& control) {
+        bytes += sizeof(control);
+        if constexpr (requires { control.name; }) {
+            EXPECT_FALSE(control.name.empty());
+            names.insert(control.name);
+            ++named;
+        }
+    });
+    EXPECT_EQ(bytes, sizeof(MainForm));
+    EXPECT_EQ(names.size(), named);
 }

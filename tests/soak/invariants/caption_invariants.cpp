@@ -34,15 +34,13 @@ void CheckChoices(const MainForm& f, Problems& problems) {
 }
 
 void CheckNoNonFiniteText(const MainForm& f, Problems& problems) {
-    MainFormControls c = ControlsOf(f);
-    for (const Label* label : c.labels) {
-        if (ShowsNonFinite(label->caption)) problems.push_back(label->name + ": " + label->caption);
-    }
-    for (const Button* button : c.buttons) {
-        if (ShowsNonFinite(button->caption)) {
-            problems.push_back(button->name + ": " + button->caption);
+    ForEachControl(f, [&problems](const auto& control) {
+        if constexpr (requires { control.caption; }) {
+            if (ShowsNonFinite(control.caption)) {
+                problems.push_back(control.name + ": " + control.caption);
+            }
         }
-    }
+    });
 }
 
 void CheckSettingsShown(const Kymbral& k, Problems& problems) {

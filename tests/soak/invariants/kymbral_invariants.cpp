@@ -63,17 +63,26 @@ void KymbralInvariants::CheckPicture(const PictureBox& picture, Seen& seen, std:
 }
 
 void KymbralInvariants::CheckFigures(const MainForm& f, Problems& problems) const {
-    MainFormControls now = ControlsOf(f), laidOut = ControlsOf(layout_);
-    for (const LineFigure* line : now.lines) {
-        if (!Finite({line->x1, line->y1, line->x2, line->y2})) {
-            problems.push_back(line->name + " has an end that is not finite");
+    ForEachControl(f, [&problems](const auto& control) {
+        if constexpr (kIsA<LineFigure, decltype(control)>) {
+            if (!Finite({control.x1, control.y1, control.x2, control.y2})) {
+                problems.push_back(control.name + " has an end that is not finite");
+            }
         }
-    }
+    });
     // Only the tube moves, and only between its two places.
-    for (std::size_t i = 0; i < now.shapes.size(); ++i) {
-        TwipRect expected = laidOut.shapes[i]->rect;
-        if (now.shapes[i] == &f.NMRTube) expected.top = f.NMRTube.rect.top;
-        if (now.shapes[i]->rect != expected) problems.push_back(now.shapes[i]->name + " moved");
+    std::vector<const ShapeFigure*> now, laidOut;
+    auto collect = [](std::vector<const ShapeFigure*>& shapes) {
+        return [&shapes](const auto& control) {
+            if constexpr (kIsA<ShapeFigure, decltype(control)>) shapes.push_back(&control);
+        };
+    };
+    ForEachControl(f, collect(now));
+    ForEachControl(layout_, collect(laidOut));
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        TwipRect expected = laidOut[i]->rect;
+        if (now[i] == &f.NMRTube) expected.top = f.NMRTube.rect.top;
+        if (now[i]->rect != expected) problems.push_back(now[i]->name + " moved");
     }
     int tubeTop = f.NMRTube.rect.top;
     if (tubeTop != kTubeEjectedTop && tubeTop != kTubeInsertedTop) {
