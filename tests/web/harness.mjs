@@ -26,7 +26,11 @@ export async function launch() {
     headless: false, // FLAGS asks for it
     args: FLAGS,
   });
-  browser.on('disconnected', () => rmSync(profile, { recursive: true, force: true }));
+  // Closed, with its profile gone once the browser has let go of it.
+  browser.end = async () => {
+    await browser.close();
+    rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+  };
   return browser;
 }
 

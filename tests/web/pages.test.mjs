@@ -13,7 +13,7 @@ before(async () => {
   browser = await launch();
 });
 after(async () => {
-  await browser?.close();
+  await browser?.end();
   server?.close();
 });
 
