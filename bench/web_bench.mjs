@@ -63,8 +63,9 @@ await page.evaluate(() => {
 await click(page, 'Restart');
 const session = await page.createCDPSession();
 await session.send('Performance.enable');
-const busy = async () => (await session.send('Performance.getMetrics')).metrics
-  .find((m) => m.name === 'TaskDuration').value;
+const metrics = async () => Object.fromEntries((await session.send('Performance.getMetrics')).metrics
+  .map((m) => [m.name, m.value]));
+const busy = async () => (await metrics()).TaskDuration;
 const [ticks0, busy0, start] = [await page.evaluate(() => window.ticks), await busy(), Date.now()];
 await new Promise((resolve) => setTimeout(resolve, 30000));
 const [ticks1, busy1, seconds] = [await page.evaluate(() => window.ticks), await busy(), (Date.now() - start) / 1000];

@@ -117,12 +117,22 @@ const KINDS = {
       element.append(document.createElementNS('http://www.w3.org/2000/svg', 'line'));
       return element;
     },
+    // The drawing covers only the line's own box, so that moving it repaints little.
     update(element, m) {
       const line = element.firstChild;
       const [x1, y1, x2, y2] = m.ends.map(px);
-      Object.entries({ x1, y1, x2, y2 }).forEach(([key, value]) => line.setAttribute(key, value));
+      const width = Math.max(m.width, 1);
+      const [left, top] = [Math.min(x1, x2) - width, Math.min(y1, y2) - width];
+      Object.assign(element.style, {
+        left: `${left}px`,
+        top: `${top}px`,
+        width: `${Math.abs(x2 - x1) + 2 * width}px`,
+        height: `${Math.abs(y2 - y1) + 2 * width}px`,
+      });
+      const ends = { x1: x1 - left, y1: y1 - top, x2: x2 - left, y2: y2 - top };
+      Object.entries(ends).forEach(([key, value]) => line.setAttribute(key, value));
       line.setAttribute('stroke', colour(m.colour));
-      line.setAttribute('stroke-width', Math.max(m.width, 1));
+      line.setAttribute('stroke-width', width);
       show(element, m.visible);
     },
   },

@@ -55,12 +55,21 @@ export class FormView {
   }
 
   // Enabling a timer, or changing its interval, starts its count afresh.
+  // Ticks keep to their schedule, not to the last one's lateness; those that
+  // came due while the page was held up are dropped, as on the desktop.
   setTimer({ id, enabled, interval }) {
-    clearInterval(this.timers.get(id));
+    clearTimeout(this.timers.get(id));
     this.timers.delete(id);
-    if (enabled && interval > 0) {
-      this.timers.set(id, setInterval(() => this.post(id, EVENT.tick), interval));
-    }
+    if (!enabled || interval <= 0) return;
+    let due = performance.now() + interval;
+    const tick = () => {
+      this.post(id, EVENT.tick);
+      const now = performance.now();
+      due += interval;
+      if (now - due >= interval) due += Math.floor((now - due) / interval) * interval;
+      this.timers.set(id, setTimeout(tick, due - now));
+    };
+    this.timers.set(id, setTimeout(tick, interval));
   }
 
   // Scaled down, never up, so the whole window shows; the pictures follow at
@@ -92,7 +101,7 @@ export class FormView {
   // The program cannot go on: no more events, the clocks stop.
   stop() {
     this.post = () => {};
-    for (const id of this.timers.keys()) clearInterval(this.timers.get(id));
+    for (const id of this.timers.keys()) clearTimeout(this.timers.get(id));
     this.timers.clear();
     this.form.classList.add('stopped');
   }
