@@ -34,16 +34,18 @@ const KINDS = {
       }
       return element;
     },
-    update(element, m) {
-      place(element, m.rect);
-      applyFont(element, m.font);
-      element.textContent = displayText(m.text);
-      Object.assign(element.style, {
-        color: colour(m.fg),
-        background: m.transparent ? 'transparent' : colour(m.bg),
-        textAlign: ALIGN[m.align],
-        whiteSpace: m.wrap ? 'pre-wrap' : 'pre',
-      });
+    update(element, m, changed) {
+      if (changed('rect')) place(element, m.rect);
+      if (changed('font')) applyFont(element, m.font);
+      if (changed('text')) element.textContent = displayText(m.text);
+      if (changed('fg', 'bg', 'transparent', 'align', 'wrap')) {
+        Object.assign(element.style, {
+          color: colour(m.fg),
+          background: m.transparent ? 'transparent' : colour(m.bg),
+          textAlign: ALIGN[m.align],
+          whiteSpace: m.wrap ? 'pre-wrap' : 'pre',
+        });
+      }
       show(element, m.visible);
     },
   },
@@ -54,10 +56,10 @@ const KINDS = {
       element.addEventListener('mouseup', (e) => post(EVENT.mouseUp, BUTTON_CODES[e.button]));
       return element;
     },
-    update(element, m) {
-      place(element, m.rect);
-      applyFont(element, m.font);
-      element.textContent = displayText(m.text);
+    update(element, m, changed) {
+      if (changed('rect')) place(element, m.rect);
+      if (changed('font')) applyFont(element, m.font);
+      if (changed('text')) element.textContent = displayText(m.text);
       element.disabled = !m.enabled;
       show(element, m.visible);
     },
@@ -118,7 +120,7 @@ const KINDS = {
       return element;
     },
     // The drawing covers only the line's own box, so that moving it repaints little.
-    update(element, m) {
+    update(element, m, changed) {
       const line = element.firstChild;
       const [x1, y1, x2, y2] = m.ends.map(px);
       const width = Math.max(m.width, 1);
@@ -131,8 +133,10 @@ const KINDS = {
       });
       const ends = { x1: x1 - left, y1: y1 - top, x2: x2 - left, y2: y2 - top };
       Object.entries(ends).forEach(([key, value]) => line.setAttribute(key, value));
-      line.setAttribute('stroke', colour(m.colour));
-      line.setAttribute('stroke-width', width);
+      if (changed('colour', 'width')) {
+        line.setAttribute('stroke', colour(m.colour));
+        line.setAttribute('stroke-width', width);
+      }
       show(element, m.visible);
     },
   },
@@ -169,7 +173,7 @@ const KINDS = {
       canvas.area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
       return element;
     },
-    update(element, m, view) {
+    update(element, m, changed, view) {
       place(element, m.rect);
       element.classList.toggle('sunken', m.sunken);
       element.style.background = colour(m.bg);
@@ -178,8 +182,19 @@ const KINDS = {
   },
 };
 
+// Each update touches only what differs from the control's last model: a
+// clock tick changes a caption or a line's ends, not fonts and places.
 export function createControl(model, post, view) {
   const kind = KINDS[model.kind];
   const element = kind.create(model, post, view);
-  return { element, update: (m) => kind.update(element, m, view) };
+  let last = null;
+  return {
+    element,
+    update(m) {
+      const changed = (...keys) =>
+        !last || keys.some((key) => JSON.stringify(m[key]) !== JSON.stringify(last[key]));
+      kind.update(element, m, changed, view);
+      last = m;
+    },
+  };
 }
