@@ -177,6 +177,11 @@ QImage DrawConsoleBackground() {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    PaintConsoleBackground(p);
+    return image;
+}
+
+void PaintConsoleBackground(QPainter& p) {
     p.fillRect(Span(0, kPageTop, kWidth - 1, kHeight - 1), kit::colour::kPage);
     DrawBar(p);
     DrawMenu(p);
@@ -186,5 +191,4 @@ QImage DrawConsoleBackground() {
     DrawUnderGrid(p);
     DrawAutoshim(p);
     DrawStatus(p);
-    return image;
 }

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include "embedded_fonts.h"
+
 namespace kit {
 
 namespace {
@@ -19,8 +21,11 @@ QRectF Crisp(const QRect& r) {
     return QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
+// What the face lacks (arrows, crosses) comes from the symbols face, not from
+// whatever the machine would offer.
 QFont Family(const char* family, int pixel_size, bool bold) {
-    QFont font(family);
+    QFont font;
+    font.setFamilies({family, fonts::kSymbols});
     font.setPixelSize(pixel_size);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -39,15 +44,15 @@ void RoundBox(QPainter& p, const QRect& r, const QBrush& fill, const QColor& edg
 }  // namespace
 
 QFont Ui(int pixel_size, bool bold) {
-    return Family("Liberation Sans", pixel_size, bold);
+    return Family(fonts::kSans, pixel_size, bold);
 }
 
 QFont Mono(int pixel_size, bool bold) {
-    return Family("Liberation Mono", pixel_size, bold);
+    return Family(fonts::kMono, pixel_size, bold);
 }
 
 QFont Narrow(int pixel_size, bool bold) {
-    return Family("Liberation Sans Narrow", pixel_size, bold);
+    return Family(fonts::kNarrow, pixel_size, bold);
 }
 
 void Text(QPainter& p, const QRect& r, const QString& text, int flags, const QFont& font,

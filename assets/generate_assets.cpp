@@ -1,12 +1,14 @@
 // Draws the programs' pictures at build time: the simulator's console
 // background and the slide show's screenshots.
 #include <QDir>
+#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <cstdio>
 
 #include "console_background.h"
+#include "embedded_fonts.h"
 #include "screenshots.h"
 #include "slide_table.h"
 
@@ -34,6 +36,12 @@ bool SaveScreenshots(const QString& folder) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    // Drawn with the programs' own fonts, never the machine's.
+    if (!RegisterEmbeddedFonts()) {
+        std::fprintf(stderr, "cannot load the carried fonts\n");
+        return 1;
+    }
+    QGuiApplication::setFont(QFont(fonts::kSans));
     const QString command = argc == 3 ? QString(argv[1]) : QString();
     const QString target = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (command == "background") return Save(DrawConsoleBackground(), target) ? 0 : 1;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "draw_kit.h"
+#include "embedded_fonts.h"
 #include "orvane_layout.h"
 #include "orvane_parts.h"
 
@@ -113,7 +114,7 @@ void DrawGraphicsTools(QPainter& p) {
         kit::Button(p, tool, {});
         const bool has_menu = i == kIntegralTool;
         kit::Text(p, tool.adjusted(0, 0, has_menu ? -10 : 0, 0), kGraphicsTools[i], Qt::AlignCenter,
-                  QFont("DejaVu Sans", 10));
+                  QFont(fonts::kSymbols, 10));
         if (!has_menu) continue;
         const QPoint c(tool.right() - 6, tool.center().y());
         p.setPen(Qt::NoPen);

@@ -7,13 +7,17 @@
 #include "screenshot_slides.h"
 
 QImage DrawScreenshot(int slide) {
-    const orvane::Slide& row = orvane::SlideAt(slide);
     QImage image(orvane::layout::kImage, QImage::Format_RGB32);
     image.fill(kit::colour::kPage);
     QPainter p(&image);
+    PaintScreenshot(p, slide);
+    return image;
+}
+
+void PaintScreenshot(QPainter& p, int slide) {
+    const orvane::Slide& row = orvane::SlideAt(slide);
     orvane::DrawChrome(p, row);
     orvane::DrawLeftColumn(p, row);
     orvane::DrawCanvas(p, row);
     orvane::DrawParameterPanel(p, row);
-    return image;
 }

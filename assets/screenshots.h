@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 
 // The slide show's screenshots of the Orvane console program, one per slide
 // (0 to 25), each 1239 x 705 pixels with the slide's click target in place.
 
 QImage DrawScreenshot(int slide);
+// The same over the page colour on any painter, as large as the picture.
+void PaintScreenshot(QPainter& p, int slide);

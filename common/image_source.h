@@ -6,6 +6,6 @@
 class ImageSource {
   public:
     virtual ~ImageSource() = default;
-    // True when the file at the path exists and decodes as a picture.
+    // True when the file at the path exists and decodes whole as a picture.
     virtual bool CanLoad(const std::string& path) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "appearance.h"
@@ -40,7 +41,13 @@ struct PictureBox {
     // The image shown unscaled at the drawing area's top-left corner, under the
     // strokes: a key (a file path) that the view resolves; empty for none.
     std::string picture;
+    // Each load counts, so the view reads the picture again even under the same key.
+    std::uint64_t pictureLoads = 0;
 
+    void LoadPicture(std::string key) {
+        picture = std::move(key);
+        ++pictureLoads;
+    }
     void Clear() {
         strokes.clear();
         ++clears;

@@ -16,7 +16,7 @@ bool LoadScreenshot(SlideShow& show) {
         show.exitCode = kFailedExitCode;
         return false;
     }
-    show.form.Picture1.picture = path;
+    show.form.Picture1.LoadPicture(path);
     return true;
 }
 

@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "slide_view.h"
 
 TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingDirectory) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
@@ -16,6 +18,8 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, WorkingDirectory workingD
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
     view.resize(kFormWidth / kTwipsPerPixel, kFormHeight / kTwipsPerPixel);
+    // The window shows the very picture that was checked when the slide was shown.
+    view.SetImageLoader([this](const std::string& path) { return images_.Loaded(path); });
     AddSlideControls(view, show_->form);
     BindSlideEvents(view, *show_);
     view.SetAfterEvent([this] {

@@ -29,7 +29,8 @@ export class PictureCanvas {
     if (model.clear) this.strokes = [];
     const first = this.strokes.length / STROKE_FIELDS;
     this.strokes.push(...model.strokes);
-    const look = { width, height, bg: model.bg, image: model.image, scale, dpr: devicePixelRatio };
+    // A picture loaded again is drawn again, even under the same name.
+    const look = { width, height, bg: model.bg, image: model.image, loads: model.loads, scale, dpr: devicePixelRatio };
     const same = Object.keys(look).every((key) => this.state[key] === look[key]);
     this.state = look;
     if (same && !model.clear) this.draw(first);

@@ -58,8 +58,9 @@ bool PictureWidget::DrawingChanged() const {
 }
 
 bool PictureWidget::SyncPicture() {
-    if (pictureKey_ == model_.picture) return false;
+    if (pictureKey_ == model_.picture && pictureLoads_ == model_.pictureLoads) return false;
     pictureKey_ = model_.picture;
+    pictureLoads_ = model_.pictureLoads;
     picture_ = pictureKey_.empty() || !loader_ ? QImage() : loader_(pictureKey_);
     return true;
 }

@@ -53,6 +53,7 @@ class PictureWidget : public QWidget {
     std::uint64_t clears_ = 0;
     std::size_t drawn_ = 0;
     std::string pictureKey_;
+    std::uint64_t pictureLoads_ = 0;
     QImage picture_;
     QImage backing_;
     MouseHandler onMouseUp_;

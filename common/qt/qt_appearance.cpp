@@ -1,8 +1,9 @@
 #include "qt_appearance.h"
 
-#include <QFontDatabase>
-#include <QStringList>
+#include <QGuiApplication>
 #include <cmath>
+
+#include "embedded_fonts.h"
 
 namespace {
 
@@ -13,26 +14,25 @@ int Pixels(double twips) {
     return static_cast<int>(std::lround(twips / kTwips));
 }
 
-// Families that a Linux desktop seldom has, followed by look-alikes that it does.
-struct FontSubstitute {
+// Every family the models name is drawn with one the programs carry, the
+// same on every machine.
+struct CarriedFace {
     const char* family;
-    QStringList fallbacks;
-    bool italicWhenMissing;  // a plain serif gets a hand-lettered air from italics
+    const char* carried;
+    bool italic;  // a plain serif gets a hand-lettered air from italics
 };
 
-const FontSubstitute kSubstitutes[] = {
-    {"Arial", {"Liberation Sans", "DejaVu Sans"}, false},
-    {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}, false},
-    {"Courier", {"Liberation Mono", "DejaVu Sans Mono"}, false},
-    {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}, false},
-    {"Papyrus", {"Z003", "Liberation Serif", "DejaVu Serif"}, true},
+const CarriedFace kFaces[] = {
+    {"Arial", fonts::kSans, false},   {"MS Sans Serif", fonts::kSans, false},
+    {"Courier", fonts::kMono, false}, {"Courier New", fonts::kMono, false},
+    {"Papyrus", fonts::kSerif, true},
 };
 
-const FontSubstitute* SubstituteFor(const std::string& family) {
-    for (const FontSubstitute& substitute : kSubstitutes) {
-        if (family == substitute.family) return &substitute;
+CarriedFace FaceFor(const std::string& family) {
+    for (const CarriedFace& face : kFaces) {
+        if (family == face.family) return face;
     }
-    return nullptr;
+    return {"", fonts::kSans, false};
 }
 
 QColor RoleColour(SystemColour role, const QPalette& palette) {
@@ -78,19 +78,22 @@ QColor ToQColor(const Colour& colour, const QPalette& palette) {
 }
 
 QFont ToQFont(const Font& font) {
+    CarriedFace face = FaceFor(font.family);
     QFont result;
-    QString family = QString::fromStdString(font.family);
-    QStringList families{family};
-    if (const FontSubstitute* substitute = SubstituteFor(font.family)) {
-        families << substitute->fallbacks;
-        if (substitute->italicWhenMissing && !QFontDatabase::hasFamily(family))
-            result.setItalic(true);
-    }
-    result.setFamilies(families);
+    // Characters the face lacks come from the symbols face first.
+    result.setFamilies({face.carried, fonts::kSymbols});
+    result.setItalic(face.italic);
     // Sizes are points at 96 dots per inch; pixel sizes keep them so on any screen.
     result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     result.setBold(font.bold);
     return result;
+}
+
+bool UseEmbeddedFonts() {
+    if (!RegisterEmbeddedFonts()) return false;
+    // Message boxes and anything else without a font of its own.
+    QGuiApplication::setFont(ToQFont({"MS Sans Serif", 8.25, false}));
+    return true;
 }
 
 QString DisplayText(const std::string& text) {

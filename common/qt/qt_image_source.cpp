@@ -1,8 +1,13 @@
 #include "qt_image_source.h"
 
-#include <QImageReader>
+#include "whole_image.h"
 
 bool QtImageSource::CanLoad(const std::string& path) {
-    // A readable header is not enough: a truncated file fails only when decoded.
-    return !QImageReader(QString::fromStdString(path)).read().isNull();
+    path_ = path;
+    image_ = ReadWholeImage(QString::fromStdString(path));
+    return !image_.isNull();
+}
+
+QImage QtImageSource::Loaded(const std::string& path) const {
+    return path == path_ ? image_ : QImage();
 }

@@ -51,7 +51,13 @@ void Paint(QPainter& painter, const LineFigure& line, const QPalette& palette) {
     if (!line.visible) return;
     QPen pen(ToQColor(line.colour, palette), std::max(line.width, 1), Qt::SolidLine, Qt::RoundCap);
     painter.setPen(pen);
-    painter.drawLine(PixelPoint(line.x1, line.y1), PixelPoint(line.x2, line.y2));
+    QPointF from = PixelPoint(line.x1, line.y1), to = PixelPoint(line.x2, line.y2);
+    // Qt paints nothing for a line of no length; the bar shrunk to a point is a dot.
+    if (from == to) {
+        painter.drawPoint(from);
+    } else {
+        painter.drawLine(from, to);
+    }
 }
 
 void Paint(QPainter& painter, const ShapeFigure& shape, const QPalette& palette) {

@@ -14,6 +14,7 @@ struct PictureApplied {
     TwipRect rect;
     Colour background;
     std::string picture;
+    std::uint64_t pictureLoads = 0;
     std::uint64_t clears = 0;
     std::size_t strokes = 0;
 };
@@ -53,6 +54,7 @@ std::shared_ptr<std::optional<PictureBox>> WebForm::Track(PictureBox& model, int
             bool clear = !last || last->clears != model.clears;
             bool same = last && !clear && last->rect == model.rect &&
                         last->background == model.background && last->picture == model.picture &&
+                        last->pictureLoads == model.pictureLoads &&
                         last->strokes == model.strokes.size();
             if (same) return;
             Open(out, id, parent);

@@ -23,10 +23,11 @@ double FlipAngle(const SimulatorState& s, double pw90) {
 // What is wrong with the values a scan needs, if anything.
 std::optional<std::string> Unusable(const Sample& sample, const SimulatorState& s) {
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };
-    if (!std::isfinite(sample.PW90) || sample.PW90 == 0) return "PW90 must be a number other than 0.";
-    if (!positive(sample.T1)) return "T1 must be a number greater than 0.";
-    if (!positive(sample.T2)) return "T2 must be a number greater than 0.";
-    if (!positive(s.at)) return "at must be a number greater than 0.";
+    if (!std::isfinite(sample.PW90) || sample.PW90 == 0)
+        return "PW90 must be a finite number other than 0.";
+    if (!positive(sample.T1)) return "T1 must be a finite number greater than 0.";
+    if (!positive(sample.T2)) return "T2 must be a finite number greater than 0.";
+    if (!positive(s.at)) return "at must be a finite number greater than 0.";
     if (!std::isfinite(s.pw)) return "pw must be a finite number.";
     // The flip angle itself must be finite, not only the ratio it scales.
     if (!std::isfinite(FlipAngle(s, sample.PW90))) return "pw is too large for this PW90.";
@@ -65,14 +66,17 @@ bool ScanIsOver(const SimulatorState& s) {
     return s.ScanElapsed > s.at || !std::isfinite(s.at) || s.T2 <= 0;
 }
 
+bool ScanValuesUsable(Kymbral& k) {
+    auto problem = Unusable(ReadSample(k.form), k.state);
+    if (problem) StopWithMessage(k, *problem);
+    return !problem;
+}
+
 bool StartScan(Kymbral& k) {
     SimulatorState& s = k.state;
     MainForm& f = k.form;
+    if (!ScanValuesUsable(k)) return false;
     Sample sample = ReadSample(f);
-    if (auto problem = Unusable(sample, s)) {
-        StopWithMessage(k, *problem);
-        return false;
-    }
     s.T1 = sample.T1;
     s.T2 = sample.T2;
     ShowNuclei(f, s.T2 < 1000);

@@ -13,6 +13,7 @@ struct MainForm {
     // Top row: command line and spectrum
     TextBox KeyboardInput;
     PictureBox PlotPeakShape;
+    Label Label9;  // inside PlotPeakShape, below its visible area
     Label ShimYLabel;
     Label ShimXLabel;
 

@@ -36,6 +36,7 @@ void ForEachControl(Form& f, Visit&& visit) {
     for (auto& label : f.ShimLabel) visit(label);
     visit(f.KeyboardInput);
     for (auto* picture : {&f.PlotPeakShape, &f.PlotBField, &f.PlotFID}) visit(*picture);
+    visit(f.Label9);  // inside PlotPeakShape, so after it
     for (auto* button : {&f.Restart, &f.Simulator, &f.Insert, &f.Eject, &f.GradientShim,
                          &f.SpinOn, &f.SpinOff, &f.Walkup, &f.ScrambleEasy, &f.Scramble,
                          &f.ScrambleHard, &f.SampleScramble, &f.Help}) {

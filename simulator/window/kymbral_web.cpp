@@ -4,9 +4,9 @@
 
 #include "form_activate.h"
 #include "form_load.h"
-#include "main_form_controls.h"
 #include "main_form_events.h"
 #include "main_form_layout.h"
+#include "main_form_view.h"
 #include "steady_clock.h"
 #include "web_exports.h"
 #include "web_services.h"
@@ -22,10 +22,7 @@ struct KymbralPage {
 
     KymbralPage() {
         kymbral.form = MakeMainForm();
-        ForEachControl(kymbral.form, [this](auto& control) {
-            // The timer has no place on the form; its ticks are bound with the events.
-            if constexpr (!kIsA<Timer, decltype(control)>) form.Add(control);
-        });
+        AddMainFormControls(form, kymbral.form);
         BindMainFormEvents(form, kymbral);
     }
 };

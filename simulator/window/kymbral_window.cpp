@@ -5,40 +5,33 @@
 
 #include "form_activate.h"
 #include "form_load.h"
-#include "main_form_controls.h"
 #include "main_form_events.h"
 #include "main_form_layout.h"
+#include "main_form_view.h"
 #include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "qt_waiter.h"
-
-namespace {
-
-// The timer has no place on the form; its ticks are bound with the events.
-void AddControls(FormView& view, MainForm& f) {
-    ForEachControl(f, [&view](auto& control) {
-        if constexpr (!kIsA<Timer, decltype(control)>) {
-            view.Add(control);
-        }
-    });
-}
-
-}  // namespace
+#include "synced_message_boxes.h"
 
 KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
+    UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
     }
+    syncedMessages_ = std::make_unique<SyncedMessageBoxes>(view, *messages);
     waiter_ = std::make_unique<QtWaiter>(view);
-    kymbral_ = std::make_unique<Kymbral>(clock, *messages, *waiter_);
+    kymbral_ = std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_);
     kymbral_->form = MakeMainForm();
 
     view.setObjectName(kProgramName);
     view.setWindowTitle(QString::fromStdString(kFormCaption));
     view.resize(kFormWidth / kTwipsPerPixel, kFormHeight / kTwipsPerPixel);
-    view.SetBackground(QImage(":/kymbral/console_background.jpg"));
-    AddControls(view, kymbral_->form);
+    // The picture is wider than the window; an enlarged window shows the
+    // plain form beside it, not the rest of the picture.
+    QImage background(":/kymbral/console_background.jpg");
+    view.SetBackground(background.copy(background.rect().intersected(view.rect())));
+    AddMainFormControls(view, kymbral_->form);
     BindMainFormEvents(view, *kymbral_);
 }
 

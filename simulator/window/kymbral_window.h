@@ -21,6 +21,7 @@ public:
 
 private:
     std::unique_ptr<MessageBoxes> ownMessages_;
+    std::unique_ptr<MessageBoxes> syncedMessages_;
     std::unique_ptr<Waiter> waiter_;
     std::unique_ptr<Kymbral> kymbral_;
 };

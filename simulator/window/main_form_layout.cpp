@@ -95,6 +95,7 @@ void LayOutKnobs(MainForm& f) {
 void LayOutTopRow(MainForm& f) {
     f.KeyboardInput = Box("KeyboardInput", "", {1200, 0, 10575, 405}, kCourier12Bold);
     f.PlotPeakShape = Picture("PlotPeakShape", {1200, 480, 10575, 4575});
+    f.Label9 = Plain("Label9", "Label9", {0, 5280, 1455, 15}, kSans);
     f.ShimYLabel = OnWhite("ShimYLabel", "", {960, 480, 255, 255}, kArial);
     f.ShimXLabel = Plain("ShimXLabel", "Z3", {4800, 5040, 2895, 255}, kArial, Alignment::Centre);
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFontInfo>
 #include <QPaintEvent>
 #include <QTest>
 
+#include "embedded_fonts.h"
 #include "test_form.h"
 
 namespace {
@@ -33,6 +35,19 @@ TEST(FormPainting, BackgroundIsUnscaledOverTheButtonFace) {
     EXPECT_EQ(PixelOf(view, {39, 19}), QColor(Qt::red));
     EXPECT_EQ(PixelOf(view, {40, 19}), ButtonFace());
     EXPECT_EQ(PixelOf(view, {39, 20}), ButtonFace());
+}
+
+TEST(FormPainting, AThickLineOfNoLengthIsADot) {
+    LineFigure dot;
+    dot.x1 = dot.x2 = 300;
+    dot.y1 = dot.y2 = 300;
+    dot.width = 4;
+    dot.colour = Colour::Rgb(255, 0, 0);
+    FormView view;
+    view.Add(dot);
+    view.resize(40, 40);
+    EXPECT_EQ(PixelOf(view, {20, 20}), QColor(Qt::red));
+    EXPECT_EQ(PixelOf(view, {24, 20}), ButtonFace());
 }
 
 ShapeFigure Panel(Colour fill) {
@@ -114,15 +129,31 @@ TEST(FormPainting, WidgetsTakeNameGeometryAndFont) {
     EXPECT_EQ(knob->geometry(), QRect(20, 45, 60, 20));
     EXPECT_EQ(knob->font().pixelSize(), 11);
     EXPECT_TRUE(knob->font().bold());
-    EXPECT_EQ(knob->font().families().value(0), "Arial");
+    EXPECT_EQ(knob->font().family(), fonts::kSans);
 }
 
-TEST(Appearance, FontsFallBackToFamiliesADebianDesktopHas) {
-    QFont courier = ToQFont({"Courier", 12, true});
-    EXPECT_EQ(courier.pixelSize(), 16);
-    EXPECT_EQ(courier.families(), (QStringList{"Courier", "Liberation Mono", "DejaVu Sans Mono"}));
-    EXPECT_TRUE(ToQFont({"Papyrus", 8.25, true}).families().contains("Liberation Serif"));
-    EXPECT_EQ(ToQFont({"MS Sans Serif", 8.25, false}).families().value(1), "Liberation Sans");
+TEST(Appearance, EveryFamilyIsDrawnWithAFontTheProgramsCarry) {
+    struct Case {
+        Font font;
+        const char* carried;
+        bool italic;
+    };
+    const Case cases[] = {
+        {{"Arial", 8.25, false}, fonts::kSans, false},
+        {{"Arial", 12, true}, fonts::kSans, false},
+        {{"MS Sans Serif", 8.25, false}, fonts::kSans, false},
+        {{"Courier", 9.75, true}, fonts::kMono, false},
+        {{"Papyrus", 8.25, true}, fonts::kSerif, true},
+    };
+    for (const Case& c : cases) {
+        QFontInfo shown(ToQFont(c.font));
+        EXPECT_EQ(shown.family(), c.carried) << c.font.family;
+        EXPECT_EQ(shown.bold(), c.font.bold) << c.font.family;
+        EXPECT_EQ(shown.italic(), c.italic) << c.font.family;
+    }
+    EXPECT_EQ(ToQFont({"Courier", 12, true}).pixelSize(), 16);
+    // Message boxes, which have no font of their own.
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), fonts::kSans);
 }
 
 TEST(Appearance, SystemColoursComeFromThePalette) {

@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "fake_clock.h"
 #include "knobs.h"
 #include "kymbral_window.h"
@@ -126,4 +129,42 @@ TEST_F(KymbralWindowTest, TheGradientShimWaitHoldsTicksAndClicksUntilItEnds) {
     EXPECT_EQ(k.form.ShimLabel[0].caption, "51");
     EXPECT_EQ(Find<QPushButton>("GradientShim").text(), "Gradient Shim");
     EXPECT_FALSE(ClockTimer()->isActive());      // the redraw stopped the acquisition
+}
+
+TEST(KymbralWindowMessages, TheWindowBehindAMessageShowsWhatTheHandlerDidSoFar) {
+    struct Peeking : MessageBoxes {
+        std::function<void()> onShow;
+        void Show(const std::string&, const std::string&) override { onShow(); }
+    } peeking;
+    FakeClock clock{100};
+    KymbralWindow window{clock, &peeking};
+    std::string behind;
+    peeking.onShow = [&] {
+        behind = window.view.findChild<QPushButton*>("Restart")->text().toStdString();
+    };
+    window.Open();
+    QApplication::processEvents();
+    QTest::mouseClick(window.view.findChild<QPushButton*>("Restart"), Qt::LeftButton);
+    QTimer* timer = nullptr;
+    for (QTimer* each : window.view.findChildren<QTimer*>()) {
+        if (each->interval() == 10) timer = each;
+    }
+    ASSERT_NE(timer, nullptr);
+    QMetaObject::invokeMethod(timer, "timeout");  // the scan starts
+    window.view.Dispatch([&] { window.model().form.PW90Value.text = "0"; });
+    clock.Advance(31);
+    QMetaObject::invokeMethod(timer, "timeout");  // the scan's last tick
+    QMetaObject::invokeMethod(timer, "timeout");  // the next scan is refused
+    EXPECT_EQ(behind, "GA");
+}
+
+TEST_F(KymbralWindowTest, AnEnlargedWindowShowsThePlainFormBesideThePicture) {
+    window.view.resize(1500, 800);
+    QImage shown = window.view.grab().toImage();
+    QColor face = QApplication::palette().color(QPalette::Button);
+    for (int x = 1280; x < 1500; x += 4) {
+        for (int y = 0; y < 800; y += 8) {
+            ASSERT_EQ(shown.pixelColor(x, y), face) << x << ", " << y;
+        }
+    }
 }

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <utility>
 
 #include "recording_messages.h"
 #include "slide_display.h"
@@ -85,20 +93,85 @@ TEST_F(TessivarWindowTest, MouseMovesOverThePictureAreTracked) {
     EXPECT_EQ(show.form.MouseXYLabel.caption, " 150, 300");
 }
 
-TEST(TessivarWindowFailure, AMissingScreenshotEndsTheProgramWithAFailureStatus) {
-    RecordingMessages messages;
-    std::filesystem::path nowhere = TessivarBuildDir() / "no such folder";
-    TessivarWindow window{&messages, [&] { return nowhere; }};
-    // Only if the program failed to end would this fire.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(10000);
+namespace {
 
+// A folder of screenshots made by the test, as the working directory.
+struct MadeScreenshots {
+    QTemporaryDir dir;
+    std::filesystem::path Folder() const { return dir.path().toStdString(); }
+    QString Path(int slide) const {
+        return QString::fromStdString(ScreenshotPath(Folder(), slide).string());
+    }
+    QByteArray Jpeg(QColor colour) const {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(colour);
+        for (int x = 0; x < image.width(); x += 7) image.setPixelColor(x, x % 300, Qt::black);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG");
+        return buffer.data();
+    }
+    void Write(int slide, const QByteArray& bytes) const {
+        QDir().mkpath(QFileInfo(Path(slide)).path());
+        QFile file(Path(slide));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+};
+
+}  // namespace
+
+TEST(TessivarWindowFailure, AMissingOrDamagedScreenshotEndsTheProgramWithAFailureStatus) {
+    MadeScreenshots made;
+    const QByteArray whole = made.Jpeg(Qt::red);
+    QByteArray noise(5000, '\0');
+    for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919) >> 3);
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    QImage(40, 30, QImage::Format_RGB32).save(&pngBuffer, "PNG");
+    const std::pair<const char*, std::function<void()>> kinds[] = {
+        {"missing", [] {}},
+        {"cut short", [&] { made.Write(0, whole.left(whole.size() / 2)); }},
+        {"zero bytes", [&] { made.Write(0, {}); }},
+        {"random bytes", [&] { made.Write(0, noise); }},
+        {"a PNG cut short", [&] { made.Write(0, png.left(png.size() - 20)); }},
+        {"another format", [&] { made.Write(0, "%PDF-1.4\n%\xE2\xE3\n1 0 obj\n"); }},
+        {"not a file", [&] { QDir().mkpath(made.Path(0)); }},
+    };
+    for (const auto& [kind, damage] : kinds) {
+        QDir(QFileInfo(made.Path(0)).path()).removeRecursively();
+        damage();
+        RecordingMessages messages;
+        TessivarWindow window{&messages, [&] { return made.Folder(); }};
+        // Only if the program failed to end would this fire.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(10000);
+
+        window.Open();
+        EXPECT_EQ(QApplication::exec(), 1) << kind;
+        ASSERT_EQ(messages.shown.size(), 1u) << kind;
+        EXPECT_EQ(messages.shown[0].title, "Tessivar");
+        EXPECT_NE(messages.shown[0].text.find(made.Path(0).toStdString()), std::string::npos)
+            << kind << ": " << messages.shown[0].text;
+    }
+}
+
+TEST(TessivarWindowReload, ASlideShownAgainReadsItsScreenshotAgain) {
+    MadeScreenshots made;
+    made.Write(0, made.Jpeg(Qt::red));
+    RecordingMessages messages;
+    TessivarWindow window{&messages, [&] { return made.Folder(); }};
     window.Open();
-    EXPECT_EQ(QApplication::exec(), 1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Tessivar");
-    std::string path = ScreenshotPath(nowhere, 0).string();
-    EXPECT_NE(messages.shown[0].text.find(path), std::string::npos) << messages.shown[0].text;
+    QApplication::processEvents();  // the first activation
+    auto& picture = *window.view.findChild<QWidget*>("Picture1");
+    EXPECT_GT(picture.grab().toImage().pixelColor(3, 3).red(), 200);
+
+    made.Write(0, made.Jpeg(Qt::blue));
+    QTest::mouseClick(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));  // a wrong click
+    ASSERT_EQ(window.model().SlideIndex, 0);
+    EXPECT_GT(picture.grab().toImage().pixelColor(3, 3).blue(), 200);
+    EXPECT_TRUE(messages.shown.empty());
 }

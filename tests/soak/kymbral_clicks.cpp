@@ -20,7 +20,9 @@ void ExpectRedrawn(const Snapshot&, const KymbralWorld& world, EventOutcome& out
 
 void ExpectToggled(const Snapshot& before, const KymbralWorld& world, EventOutcome& out) {
     const MainForm& f = world.app.k.form;
-    bool started = before.restart == "GA";
+    // GA with values no scan can take is refused with a message, and stays GA.
+    bool refused = world.app.messages.shown.size() > before.messages;
+    bool started = before.restart == "GA" && !refused;
     Expect(f.Restart.caption == (started ? "Abort" : "GA"), "Restart did not toggle", out);
     Expect(f.Timer1.enabled == started, "the clock does not follow Restart", out);
 }

@@ -126,11 +126,14 @@ void TypeCommand(KymbralWorld& world, EventOutcome& out) {
     int key = Below(world.random, 7) == 0 ? kOtherKeys[Below(world.random, std::size(kOtherKeys))]
                                           : kEnterKey;
     out.detail = "key " + std::to_string(key) + " on \"" + Printable(command) + "\"";
+    std::size_t messages = world.app.messages.shown.size();
     KeyboardInput_KeyUp(world.app.k, key);
     if (box.text != (key == kEnterKey ? "" : command)) {
         out.problems.push_back("KeyboardInput holds \"" + Printable(box.text) + "\"");
     }
-    if (key == kEnterKey && command == "ga" && !world.app.k.form.Timer1.enabled) {
+    // Unless the values cannot make a scan, which is refused with a message.
+    bool refused = world.app.messages.shown.size() > messages;
+    if (key == kEnterKey && command == "ga" && !refused && !world.app.k.form.Timer1.enabled) {
         out.problems.push_back("\"ga\" started no acquisition");
     }
 }

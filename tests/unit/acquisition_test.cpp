@@ -180,35 +180,31 @@ TEST(ArcCos, IsTheInverseCosineInsideAndZeroAtOrBeyondOne) {
 
 TEST_F(AcquisitionTest, UnusableValuesStopTheAcquisitionWithAMessage) {
     struct Case {
-        const char* box;
+        TextBox MainForm::*box;
         const char* text;
         const char* command;
         const char* message;
     };
     const Case cases[] = {
-        {"PW90", "0", "", "PW90 must be a number other than 0."},
-        {"PW90", "abc", "", "PW90 must be a number other than 0."},
-        {"T1", "0", "", "T1 must be a number greater than 0."},
-        {"T1", "1e999", "", "T1 must be a number greater than 0."},
-        {"T2", "-5", "", "T2 must be a number greater than 0."},
-        {"PW90", "1", "at=0", "at must be a number greater than 0."},
-        {"PW90", "1", "at=-1", "at must be a number greater than 0."},
-        {"PW90", "1", "at=1e999", "at must be a number greater than 0."},
-        {"PW90", "1", "pw=1e999", "pw must be a finite number."},
-        {"PW90", "1e-320", "", "pw is too large for this PW90."},
+        {&MainForm::PW90Value, "0", "", "PW90 must be a finite number other than 0."},
+        {&MainForm::PW90Value, "abc", "", "PW90 must be a finite number other than 0."},
+        {&MainForm::PW90Value, "1e999", "", "PW90 must be a finite number other than 0."},
+        {&MainForm::T1Value, "0", "", "T1 must be a finite number greater than 0."},
+        {&MainForm::T1Value, "1e999", "", "T1 must be a finite number greater than 0."},
+        {&MainForm::T2Value, "-5", "", "T2 must be a finite number greater than 0."},
+        {&MainForm::PW90Value, "1", "at=0", "at must be a finite number greater than 0."},
+        {&MainForm::PW90Value, "1", "at=-1", "at must be a finite number greater than 0."},
+        {&MainForm::PW90Value, "1", "at=1e999", "at must be a finite number greater than 0."},
+        {&MainForm::PW90Value, "1", "pw=1e999", "pw must be a finite number."},
+        {&MainForm::PW90Value, "1e-320", "", "pw is too large for this PW90."},
     };
     for (const Case& c : cases) {
         StartedKymbral fresh;
         Kymbral& kk = fresh.k;
-        TextBox& box = c.box == std::string("T1")   ? kk.form.T1Value
-                       : c.box == std::string("T2") ? kk.form.T2Value
-                                                    : kk.form.PW90Value;
-        box.text = c.text;
+        (kk.form.*c.box).text = c.text;
         kk.form.KeyboardInput.text = c.command;
         KeyboardInput_KeyUp(kk, kEnterKey);
         Restart_Click(kk);
-        fresh.clock.Advance(0.01f);
-        Timer1_Timer(kk);
         EXPECT_FALSE(kk.form.Timer1.enabled) << c.message;
         EXPECT_EQ(kk.form.Restart.caption, "GA") << c.message;
         ASSERT_EQ(fresh.messages.shown.size(), 1u) << c.message;
@@ -216,4 +212,35 @@ TEST_F(AcquisitionTest, UnusableValuesStopTheAcquisitionWithAMessage) {
         EXPECT_EQ(fresh.messages.shown[0].text, c.message);
         EXPECT_TRUE(kk.form.PlotFID.strokes.size() == 27u) << c.message;  // the lock trace stays
     }
+}
+
+// GA refuses at once; values that turn bad during an acquisition are refused
+// at the next scan start, by a tick that writes nothing.
+TEST_F(AcquisitionTest, ARefusedStartLeavesNoTraceOfTheScanThatNeverStarted) {
+    Insert_Click(k);
+    Ga();
+    Tick(100);
+    Ga();  // Abort
+    k.form.PW90Value.text = "0";
+    const MainForm before = k.form;
+    Ga();
+    while (k.form.Timer1.enabled) Tick();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(k.form.Restart.caption, "GA");
+    for (auto label : {&MainForm::TimeLabel, &MainForm::MxLabel, &MainForm::Angle1Label,
+                       &MainForm::Angle2Label, &MainForm::LockFID}) {
+        EXPECT_EQ((k.form.*label).caption, (before.*label).caption);
+    }
+    EXPECT_EQ(k.form.PlotFID.strokes.size(), before.PlotFID.strokes.size());
+
+    k.form.PW90Value.text = "1";
+    Ga();
+    Tick(3);
+    k.form.PW90Value.text = "0";
+    Type("at=0.01");  // the scan is over: the next tick starts another
+    const MainForm running = k.form;
+    Tick();
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(k.form.Restart.caption, "GA");
+    EXPECT_EQ(k.form.TimeLabel.caption, running.TimeLabel.caption);
 }

@@ -42,6 +42,9 @@ TEST(MainFormLayout, PictureBoxesDrawInsideTheirBorder) {
     EXPECT_EQ(f.PlotFID.scale.height, -2000);
     EXPECT_EQ(f.PlotPeakShape.scale.width, 10575 - 60);
     EXPECT_EQ(f.PlotPeakShape.background, colours::MenuText);
+    // Label9 lies in the spectrum's picture box, below what it shows.
+    EXPECT_EQ(f.Label9.caption, "Label9");
+    EXPECT_GE(f.Label9.rect.top, f.PlotPeakShape.rect.height);
 }
 
 // A control left out of the list never shows; one listed twice shows twice.
