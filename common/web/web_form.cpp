@@ -60,8 +60,12 @@ std::shared_ptr<std::optional<PictureBox>> WebForm::Track(PictureBox& model, int
             Open(out, id, parent);
             WriteFields(out, model, clear ? 0 : last->strokes, clear);
             out.Close('}');
-            last = PictureApplied{model.rect, model.background, model.picture, model.clears,
-                                  model.strokes.size()};
+            last = PictureApplied{.rect = model.rect,
+                                  .background = model.background,
+                                  .picture = model.picture,
+                                  .pictureLoads = model.pictureLoads,
+                                  .clears = model.clears,
+                                  .strokes = model.strokes.size()};
         });
     return nullptr;
 }
