@@ -106,6 +106,12 @@ test('Tessivar: a missing screenshot is named and stops the show', async () => {
   await page.waitForSelector('.form.stopped');
 });
 
+test('a page opened from a file names the command that serves it', async () => {
+  const page = await browser.newPage();
+  await page.goto(`file://${site}/kymbral.html`);
+  await page.waitForFunction(() => document.body.textContent.includes('scripts/serve-web'));
+});
+
 for (const scale of [1, 2]) {
   test(`every control at its layout rectangle / 15, device pixel ratio ${scale}`, async () => {
     for (const program of [kymbral, tessivar]) {
