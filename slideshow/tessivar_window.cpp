@@ -5,7 +5,7 @@
 
 #include "qt_appearance.h"
 #include "qt_message_boxes.h"
-#include "slide_handlers.h"
+#include "slide_view.h"
 
 namespace {
 
@@ -13,28 +13,6 @@ QImage Shrunk(const QImage& picture, double zoom) {
     if (zoom == 1 || picture.isNull()) return picture;
     return picture.scaled((QSizeF(picture.size()) * zoom).toSize(), Qt::IgnoreAspectRatio,
                           Qt::SmoothTransformation);
-}
-
-// Stacking order inside the picture: the first added lies lowest.
-void AddControls(FormView& view, SlideForm& f) {
-    view.Add(f.Picture1);
-    view.Add(f.InfoBox, f.Picture1);
-    view.Add(f.InfoLine, f.Picture1);
-    view.Add(f.MouseXYLabel, f.Picture1);
-    view.Add(f.ClueLabel, f.Picture1);
-    view.Add(f.ScoreLabel, f.Picture1);
-}
-
-void BindEvents(FormView& view, SlideShow& show, const std::function<void(int)>& ended) {
-    view.OnMouseUp(show.form.Picture1, [&show](int button, double x, double y) {
-        Picture1_MouseUp(show, button, x, y);
-    });
-    view.OnMouseMove(show.form.Picture1, [&show](int button, double x, double y) {
-        Picture1_MouseMove(show, button, x, y);
-    });
-    view.SetAfterEvent([&show, &ended] {
-        if (show.exitCode != 0) ended(show.exitCode);
-    });
 }
 
 }  // namespace
@@ -56,9 +34,12 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, PictureFolder folder,
     view.setObjectName(kProgramName);
     view.setWindowTitle(kFormCaption);
     view.resize(PixelRect({0, 0, kFormWidth, kFormHeight}).size());
-    AddControls(view, show_->form);
+    AddSlideControls(view, show_->form);
+    BindSlideEvents(view, *show_);
     ended = [](int status) { QCoreApplication::exit(status); };
-    BindEvents(view, *show_, ended);
+    view.SetAfterEvent([this] {
+        if (show_->exitCode != 0) ended(show_->exitCode);
+    });
 }
 
 TessivarWindow::~TessivarWindow() = default;

@@ -5,28 +5,13 @@
 
 #include "form_activate.h"
 #include "form_load.h"
-#include "main_form_controls.h"
 #include "main_form_events.h"
 #include "main_form_layout.h"
+#include "main_form_view.h"
 #include "qt_appearance.h"
 #include "qt_message_boxes.h"
 #include "qt_waiter.h"
 #include "synced_message_boxes.h"
-
-namespace {
-
-// The timer has no place on the form; its ticks are bound with the events.
-void AddControls(FormView& view, MainForm& f) {
-    ForEachControl(f, [&view](auto& control) {
-        if constexpr (requires { control.container; }) {
-            view.Add(control.child, control.container);
-        } else if constexpr (!kIsA<Timer, decltype(control)>) {
-            view.Add(control);
-        }
-    });
-}
-
-}  // namespace
 
 KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
     UseEmbeddedFonts();  // before anything is drawn
@@ -46,7 +31,7 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
     // plain form beside it, not the rest of the picture.
     QImage background(":/kymbral/console_background.jpg");
     view.SetBackground(background.copy(background.rect().intersected(view.rect())));
-    AddControls(view, kymbral_->form);
+    AddMainFormControls(view, kymbral_->form);
     BindMainFormEvents(view, *kymbral_);
 }
 

@@ -33,7 +33,11 @@ void BindMainFormEvents(View& view, Kymbral& k) {
         {&f.Walkup, Walkup_Click},
         {&f.Help, Help_Click},
     };
-    for (auto [button, handler] : clicks) view.OnClick(*button, [&k, handler] { handler(k); });
+    for (auto [button, handler] : clicks) {
+        // A copy of its own: clang before 16 cannot capture a structured binding.
+        auto call = handler;
+        view.OnClick(*button, [&k, call] { call(k); });
+    }
     for (int i = 0; i < kKnobCount; ++i) {
         view.OnMouseUp(f.KeyIn[i], [&k, i](int button) { KeyIn_MouseUp(k, i, button); });
     }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// The page's side of the binding, as C++ calls it. The waits return to the
+// browser until the page resolves them; handlers above them do not notice.
+namespace page {
+
+// Hands the page the changes of the control models (JSON from WebForm).
+void Apply(const std::string& changes);
+// A modal message box; returns when the user closes it.
+void ShowMessage(const std::string& title, const std::string& text);
+// Fetches and decodes a picture beside the page, kept for drawing under its
+// path; false when it is missing or damaged.
+bool LoadPicture(const std::string& path);
+// Gives the browser the given time to paint and run its timers.
+void Sleep(int milliseconds);
+// The program cannot go on: the page takes no more input.
+void Stop(int status);
+
+}  // namespace page

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "image_source.h"
+#include "message_boxes.h"
+#include "waiter.h"
+#include "web_form.h"
+
+// The platform services in the browser. What a handler has drawn so far is
+// on the page before it waits; the page's events meanwhile are held by the
+// form's event pump, its clock ticks dropped.
+
+class WebMessageBoxes : public MessageBoxes {
+  public:
+    explicit WebMessageBoxes(WebForm& form) : form_(form) {}
+    void Show(const std::string& title, const std::string& text) override;
+
+  private:
+    WebForm& form_;
+};
+
+class WebWaiter : public Waiter {
+  public:
+    explicit WebWaiter(WebForm& form) : form_(form) {}
+    void WaitUntil(const std::function<bool()>& done) override;
+
+  private:
+    WebForm& form_;
+};
+
+// Pictures beside the page, fetched and decoded by the browser.
+class WebImageSource : public ImageSource {
+  public:
+    bool CanLoad(const std::string& path) override;
+};

@@ -1,0 +1,40 @@
+// Kymbral in the browser: the main window's controls served to the page,
+// which shows them over the console picture and sends back its events.
+#include <emscripten.h>
+
+#include "form_activate.h"
+#include "form_load.h"
+#include "main_form_events.h"
+#include "main_form_layout.h"
+#include "main_form_view.h"
+#include "steady_clock.h"
+#include "web_exports.h"
+#include "web_services.h"
+
+namespace {
+
+struct KymbralPage {
+    WebForm form{kFormCaption, kFormWidth, kFormHeight};
+    SteadyClock clock;
+    WebMessageBoxes messages{form};
+    WebWaiter waiter{form};
+    Kymbral kymbral{clock, messages, waiter};
+
+    KymbralPage() {
+        kymbral.form = MakeMainForm();
+        AddMainFormControls(form, kymbral.form);
+        BindMainFormEvents(form, kymbral);
+    }
+};
+
+}  // namespace
+
+// Runs start-up, shows the window and activates it once.
+extern "C" EMSCRIPTEN_KEEPALIVE void web_start() {
+    static KymbralPage program;
+    ServeForm(program.form);
+    Form_Load(program.kymbral);
+    program.form.Publish();
+    program.form.Dispatch([] { Form_Activate(program.kymbral); });
+    program.form.Pump();
+}
