@@ -14,7 +14,7 @@ struct TessivarPage {
     WebMessageBoxes messages{form};
     WebImageSource images;
     // The screenshots lie beside the page, which is where relative paths lead.
-    SlideShow show{messages, images, [] { return std::filesystem::path(); }};
+    SlideShow show{messages, images, [] { return ScreenshotFolder(std::filesystem::path()); }};
 
     TessivarPage() {
         AddSlideControls(form, show.form);

@@ -11,6 +11,7 @@ export async function start({ createModule, background }) {
     apply: (changes) => view.apply(JSON.parse(changes)),
     showMessage,
     loadPicture: (path) => view.loadPicture(path),
+    pictureSize: (path) => view.pictureSize(path),
     stop: () => view.stop(),
   };
   const [module] = await Promise.all([

@@ -98,6 +98,11 @@ export class FormView {
     }
   }
 
+  pictureSize(path) {
+    const picture = this.pictures.get(path);
+    return picture ? [picture.width, picture.height] : [0, 0];
+  }
+
   // The program cannot go on: no more events, the clocks stop.
   stop() {
     this.post = () => {};

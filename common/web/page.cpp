@@ -11,6 +11,12 @@ EM_ASYNC_JS(void, page_show_message, (const char* title, const char* text),
 EM_ASYNC_JS(int, page_load_picture, (const char* path),
             { return (await Module.page.loadPicture(UTF8ToString(path))) ? 1 : 0; });
 
+EM_JS(void, page_picture_size, (const char* path, int* size), {
+    const[width, height] = Module.page.pictureSize(UTF8ToString(path));
+    HEAP32[size >> 2] = width;
+    HEAP32[(size >> 2) + 1] = height;
+});
+
 EM_JS(void, page_stop, (int status), { Module.page.stop(status); });
 
 namespace page {
@@ -25,6 +31,13 @@ void ShowMessage(const std::string& title, const std::string& text) {
 
 bool LoadPicture(const std::string& path) {
     return page_load_picture(path.c_str()) != 0;
+}
+
+std::optional<PictureSize> PictureSizeOf(const std::string& path) {
+    int size[2] = {0, 0};
+    page_picture_size(path.c_str(), size);
+    if (size[0] <= 0 || size[1] <= 0) return std::nullopt;
+    return PictureSize{size[0], size[1]};
 }
 
 void Sleep(int milliseconds) {

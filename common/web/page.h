@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "image_source.h"
 
 // The page's side of the binding, as C++ calls it. The waits return to the
 // browser until the page resolves them; handlers above them do not notice.
@@ -13,6 +16,8 @@ void ShowMessage(const std::string& title, const std::string& text);
 // Fetches and decodes a picture beside the page, kept for drawing under its
 // path; false when it is missing or damaged.
 bool LoadPicture(const std::string& path);
+// The size of a picture loaded before; nothing when none was.
+std::optional<PictureSize> PictureSizeOf(const std::string& path);
 // Gives the browser the given time to paint and run its timers.
 void Sleep(int milliseconds);
 // The program cannot go on: the page takes no more input.

@@ -15,3 +15,7 @@ void WebWaiter::WaitUntil(const std::function<bool()>& done) {
 bool WebImageSource::CanLoad(const std::string& path) {
     return page::LoadPicture(path);
 }
+
+std::optional<PictureSize> WebImageSource::Size(const std::string& path) {
+    return page::PictureSizeOf(path);
+}

@@ -31,4 +31,5 @@ class WebWaiter : public Waiter {
 class WebImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;
+    std::optional<PictureSize> Size(const std::string& path) override;
 };
