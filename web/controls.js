@@ -119,19 +119,17 @@ const KINDS = {
       element.append(document.createElementNS('http://www.w3.org/2000/svg', 'line'));
       return element;
     },
-    // The drawing covers only the line's own box, so that moving it repaints little.
+    // The drawing's box never moves: a new position changes the line's ends
+    // only, which neither restyles nor lays out the page. The ends keep the
+    // offset a whole-pixel box around the line would give them, which sets
+    // how its edges shade.
     update(element, m, changed) {
       const line = element.firstChild;
       const [x1, y1, x2, y2] = m.ends.map(px);
       const width = Math.max(m.width, 1);
       const [left, top] = [Math.min(x1, x2) - width, Math.min(y1, y2) - width];
-      Object.assign(element.style, {
-        left: `${left}px`,
-        top: `${top}px`,
-        width: `${Math.abs(x2 - x1) + 2 * width}px`,
-        height: `${Math.abs(y2 - y1) + 2 * width}px`,
-      });
-      const ends = { x1: x1 - left, y1: y1 - top, x2: x2 - left, y2: y2 - top };
+      const [dx, dy] = [Math.round(left) - left, Math.round(top) - top];
+      const ends = { x1: x1 + dx, y1: y1 + dy, x2: x2 + dx, y2: y2 + dy };
       Object.entries(ends).forEach(([key, value]) => line.setAttribute(key, value));
       if (changed('colour', 'width')) {
         line.setAttribute('stroke', colour(m.colour));
