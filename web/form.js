@@ -87,12 +87,14 @@ export class FormView {
   }
 
   // Fetches and decodes a picture beside the page; kept under its path.
+  // Its [width, height], or false when it is missing or damaged.
   async loadPicture(path) {
     try {
       const response = await fetch(encodeURI(path.replaceAll('\\', '/')));
       if (!response.ok) return false;
-      this.pictures.set(path, await createImageBitmap(await response.blob()));
-      return true;
+      const bitmap = await createImageBitmap(await response.blob());
+      this.pictures.set(path, bitmap);
+      return [bitmap.width, bitmap.height];
     } catch {
       return false;
     }

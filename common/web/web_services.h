@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 #include "image_source.h"
 #include "message_boxes.h"
 #include "waiter.h"
@@ -31,4 +33,8 @@ class WebWaiter : public Waiter {
 class WebImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;
+    std::optional<PictureSize> Size(const std::string& path) override;
+
+  private:
+    std::map<std::string, PictureSize> sizes_;  // of the pictures loaded last
 };
