@@ -36,5 +36,5 @@ class WebImageSource : public ImageSource {
     std::optional<PictureSize> Size(const std::string& path) override;
 
   private:
-    std::map<std::string, PictureSize> sizes_;  // of the pictures loaded last
+    std::map<std::string, PictureSize> sizes_;  // as each picture last loaded
 };
