@@ -43,5 +43,8 @@ DeckReading ReadDeck(std::string_view text);
 // UTF-8), the header row, then the slides.
 std::string WriteDeck(const Deck& deck);
 
+// A file name alone: nothing that could lead out of the deck's folder.
+bool PlainFileName(std::string_view name);
+
 // Adds "deck.csv line N: what" to the problems unless there are enough already.
 void AddProblem(std::vector<std::string>& problems, int line, const std::string& what);

@@ -54,11 +54,17 @@ OpenedDeck OpenDeck(std::string_view deckText, const std::filesystem::path& fold
     return opened;
 }
 
-OpenedDeck OpenDeckFolder(const std::filesystem::path& folder, ImageSource& images) {
-    std::ifstream file(folder / kDeckFileName, std::ios::binary);
-    if (!file) return {{}, {(folder / kDeckFileName).string() + " cannot be read"}};
-    std::string text{std::istreambuf_iterator<char>(file), {}};
-    return OpenDeck(text, folder, images);
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream) return std::nullopt;
+    return std::string{std::istreambuf_iterator<char>(stream), {}};
+}
+
+OpenedDeck OpenDeckFolder(const std::filesystem::path& folder, ImageSource& images,
+                          const FileReader& read) {
+    std::optional<std::string> text = read(folder / kDeckFileName);
+    if (!text) return {{}, {(folder / kDeckFileName).string() + " cannot be read"}};
+    return OpenDeck(*text, folder, images);
 }
 
 std::string ProblemsText(const std::vector<std::string>& problems) {

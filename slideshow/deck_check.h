@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +23,13 @@ struct OpenedDeck {
 OpenedDeck OpenDeck(std::string_view deckText, const std::filesystem::path& folder,
                     ImageSource& images);
 
-// The same for the deck file in `folder`.
-OpenedDeck OpenDeckFolder(const std::filesystem::path& folder, ImageSource& images);
+// A whole file's bytes, or nothing when it cannot be read.
+using FileReader = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+
+// The same for the deck file in `folder`, read with `read`.
+OpenedDeck OpenDeckFolder(const std::filesystem::path& folder, ImageSource& images,
+                          const FileReader& read = ReadWholeFile);
 
 // The problems as one message, one to a line.
 std::string ProblemsText(const std::vector<std::string>& problems);

@@ -25,15 +25,6 @@ std::optional<int> WholeNumber(std::string_view text) {
     return error == std::errc() ? value : kLargestNumber + 1;
 }
 
-// A file name alone: nothing that could lead out of the deck's folder.
-bool PlainFileName(std::string_view name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    for (unsigned char c : name) {
-        if (c < 32 || c == '/' || c == '\\' || c == ':') return false;
-    }
-    return true;
-}
-
 // The show breaks lines with carriage returns; spreadsheets write any kind.
 std::string ShowLineBreaks(std::string_view text) {
     std::string shown;
@@ -108,6 +99,14 @@ std::optional<DeckSlide> ReadSlide(const CsvRecord& record, std::vector<std::str
 }
 
 }  // namespace
+
+bool PlainFileName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (unsigned char c : name) {
+        if (c < 32 || c == '/' || c == '\\' || c == ':') return false;
+    }
+    return true;
+}
 
 void AddProblem(std::vector<std::string>& problems, int line, const std::string& what) {
     if (problems.size() >= kMostProblems) return;

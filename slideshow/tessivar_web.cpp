@@ -2,6 +2,8 @@
 // which shows them and sends back the mouse over the picture.
 #include <emscripten.h>
 
+#include "deck_check.h"
+#include "deck_link.h"
 #include "page.h"
 #include "slide_view.h"
 #include "web_exports.h"
@@ -9,12 +11,16 @@
 
 namespace {
 
+constexpr int kFailed = 1;
+
 struct TessivarPage {
     WebForm form{kFormCaption, kFormWidth, kFormHeight};
     WebMessageBoxes messages{form};
     WebImageSource images;
-    // The screenshots lie beside the page, which is where relative paths lead.
-    SlideShow show{messages, images, [] { return ScreenshotFolder(std::filesystem::path()); }};
+    // Relative paths lead beside the page: to the built-in screenshots, or to
+    // the deck that the page's address names.
+    std::filesystem::path folder = kScreenshotFolder;
+    SlideShow show{messages, images, [this] { return folder; }};
 
     TessivarPage() {
         AddSlideControls(form, show.form);
@@ -25,13 +31,38 @@ struct TessivarPage {
     }
 };
 
+// The deck that the page's address names (?deck=FOLDER) replaces the built-in
+// show once it is checked whole; false, after telling the student why, when
+// it cannot play.
+bool OpenLinkedDeck(TessivarPage& program) {
+    std::optional<std::string> name = page::AddressParameter("deck");
+    if (!name) return true;
+    OpenedDeck opened;
+    if (std::optional<std::string> refused = DeckLinkProblem(*name)) {
+        opened.problems = {*refused};
+    } else {
+        opened = OpenDeckFolder(*name, program.images, page::FetchFile);
+    }
+    if (!opened.problems.empty()) {
+        program.messages.Show(kProgramName, ProblemsText(opened.problems));
+        return false;
+    }
+    program.folder = *name;
+    program.show.deck = std::move(opened.slides);
+    return true;
+}
+
 }  // namespace
 
-// Loads the window, shows it and activates it once; async, as the first
-// screenshot is fetched meanwhile.
+// Loads the window, shows it and activates it once; async, as the deck and
+// the first screenshot are fetched meanwhile.
 extern "C" EMSCRIPTEN_KEEPALIVE void web_start() {
     static TessivarPage program;
     ServeForm(program.form);
+    if (!OpenLinkedDeck(program)) {
+        page::Stop(kFailed);
+        return;
+    }
     Form_Load(program.show);
     program.form.Publish();
     program.form.Dispatch([] { Form_Activate(program.show); });

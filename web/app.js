@@ -11,7 +11,6 @@ export async function start({ createModule, background }) {
     apply: (changes) => view.apply(JSON.parse(changes)),
     showMessage,
     loadPicture: (path) => view.loadPicture(path),
-    pictureSize: (path) => view.pictureSize(path),
     stop: () => view.stop(),
   };
   const [module] = await Promise.all([

@@ -87,20 +87,21 @@ export class FormView {
   }
 
   // Fetches and decodes a picture beside the page; kept under its path.
+  // Its [width, height], or false when it is missing or damaged. Every
+  // display loads its picture afresh, so only the last one is kept: a deck
+  // of large pictures must not hold them all decoded at once.
   async loadPicture(path) {
     try {
       const response = await fetch(encodeURI(path.replaceAll('\\', '/')));
       if (!response.ok) return false;
-      this.pictures.set(path, await createImageBitmap(await response.blob()));
-      return true;
+      const bitmap = await createImageBitmap(await response.blob());
+      for (const old of this.pictures.values()) old.close();
+      this.pictures.clear();
+      this.pictures.set(path, bitmap);
+      return [bitmap.width, bitmap.height];
     } catch {
       return false;
     }
-  }
-
-  pictureSize(path) {
-    const picture = this.pictures.get(path);
-    return picture ? [picture.width, picture.height] : [0, 0];
   }
 
   // The program cannot go on: no more events, the clocks stop.

@@ -30,7 +30,8 @@ export class PictureCanvas {
     const first = this.strokes.length / STROKE_FIELDS;
     this.strokes.push(...model.strokes);
     // A picture loaded again is drawn again, even under the same name.
-    const look = { width, height, bg: model.bg, image: model.image, loads: model.loads, scale, dpr: devicePixelRatio };
+    const look = { width, height, bg: model.bg, image: model.image, loads: model.loads, zoom: model.zoom, scale,
+      dpr: devicePixelRatio };
     const same = Object.keys(look).every((key) => this.state[key] === look[key]);
     this.state = look;
     if (same && !model.clear) this.draw(first);
@@ -44,7 +45,7 @@ export class PictureCanvas {
   }
 
   redraw() {
-    const { width, height, bg, image, scale } = this.state;
+    const { width, height, bg, image, zoom, scale } = this.state;
     const ratio = devicePixelRatio * scale;
     this.canvas.width = Math.round(width * ratio);
     this.canvas.height = Math.round(height * ratio);
@@ -54,7 +55,8 @@ export class PictureCanvas {
     context.fillStyle = colour(bg);
     context.fillRect(0, 0, width, height);
     const bitmap = image && this.pictures.get(image);
-    if (bitmap) context.drawImage(bitmap, 0, 0);
+    // A picture larger than the window is drawn smaller, to whole pixels as on the desktop.
+    if (bitmap) context.drawImage(bitmap, 0, 0, Math.round(bitmap.width * zoom), Math.round(bitmap.height * zoom));
     this.draw(0);
   }
 

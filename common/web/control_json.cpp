@@ -124,6 +124,7 @@ void WriteFields(JsonOut& out, const PictureBox& picture, std::size_t first, boo
     Colours(out, "bg", picture.background);
     out.Key("sunken").Value(picture.sunkenBorder).Key("image").Value(picture.picture);
     out.Key("loads").Value(static_cast<double>(picture.pictureLoads));
+    out.Key("zoom").Value(picture.pictureZoom);
     out.Key("clear").Value(clear);
     // Flat: kind, x1, y1, x2, y2, colour, then the scale's left, top, width, height.
     out.Key("strokes").Open('[');

@@ -2,22 +2,60 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
 // Module.page is the object the page hands to the module when it creates it.
 EM_JS(void, page_apply, (const char* changes), { Module.page.apply(UTF8ToString(changes)); });
 
 EM_ASYNC_JS(void, page_show_message, (const char* title, const char* text),
             { await Module.page.showMessage(UTF8ToString(title), UTF8ToString(text)); });
 
-EM_ASYNC_JS(int, page_load_picture, (const char* path),
-            { return (await Module.page.loadPicture(UTF8ToString(path))) ? 1 : 0; });
+EM_ASYNC_JS(int, page_load_picture, (const char* path, int* size), {
+    const loaded = await Module.page.loadPicture(UTF8ToString(path));
+    if (!loaded) return 0;
+    HEAP32.set(loaded, size >> 2);
+    return 1;
+});
 
-EM_JS(void, page_picture_size, (const char* path, int* size), {
-    const[width, height] = Module.page.pictureSize(UTF8ToString(path));
-    HEAP32[size >> 2] = width;
-    HEAP32[(size >> 2) + 1] = height;
+// The bytes as they are (a deck file may hold anything), in memory the
+// caller frees; null when the file cannot be fetched.
+EM_ASYNC_JS(char*, page_fetch_file, (const char* path, int* size), {
+    try {
+        const url = UTF8ToString(path).split('/').map(encodeURIComponent).join('/');
+        const response = await fetch(url);
+        if (!response.ok) return 0;
+        const bytes = new Uint8Array(await response.arrayBuffer());
+        const data = _malloc(bytes.length + 1);
+        HEAPU8.set(bytes, data);
+        HEAP32[size >> 2] = bytes.length;
+        return data;
+    } catch (e) {
+        return 0;
+    }
+});
+
+// The value as UTF-8, an encoded NUL included, in memory the caller frees.
+EM_JS(char*, page_address_parameter, (const char* name, int* size), {
+    const value = new URLSearchParams(location.search).get(UTF8ToString(name));
+    if (value == null) return 0;
+    HEAP32[size >> 2] = lengthBytesUTF8(value);
+    const data = _malloc(HEAP32[size >> 2] + 1);
+    stringToUTF8(value, data, HEAP32[size >> 2] + 1);
+    return data;
 });
 
 EM_JS(void, page_stop, (int status), { Module.page.stop(status); });
+
+namespace {
+
+std::optional<std::string> Take(char* data, int size) {
+    if (!data) return std::nullopt;
+    std::string bytes(data, static_cast<std::size_t>(size));
+    std::free(data);
+    return bytes;
+}
+
+}  // namespace
 
 namespace page {
 
@@ -29,15 +67,22 @@ void ShowMessage(const std::string& title, const std::string& text) {
     page_show_message(title.c_str(), text.c_str());
 }
 
-bool LoadPicture(const std::string& path) {
-    return page_load_picture(path.c_str()) != 0;
+std::optional<PictureSize> LoadPicture(const std::string& path) {
+    int size[2] = {};
+    if (!page_load_picture(path.c_str(), size)) return std::nullopt;
+    return PictureSize{size[0], size[1]};
 }
 
-std::optional<PictureSize> PictureSizeOf(const std::string& path) {
-    int size[2] = {0, 0};
-    page_picture_size(path.c_str(), size);
-    if (size[0] <= 0 || size[1] <= 0) return std::nullopt;
-    return PictureSize{size[0], size[1]};
+std::optional<std::string> FetchFile(const std::filesystem::path& path) {
+    int size = 0;
+    char* data = page_fetch_file(path.string().c_str(), &size);
+    return Take(data, size);
+}
+
+std::optional<std::string> AddressParameter(const std::string& name) {
+    int size = 0;
+    char* data = page_address_parameter(name.c_str(), &size);
+    return Take(data, size);
 }
 
 void Sleep(int milliseconds) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,10 +15,12 @@ void Apply(const std::string& changes);
 // A modal message box; returns when the user closes it.
 void ShowMessage(const std::string& title, const std::string& text);
 // Fetches and decodes a picture beside the page, kept for drawing under its
-// path; false when it is missing or damaged.
-bool LoadPicture(const std::string& path);
-// The size of a picture loaded before; nothing when none was.
-std::optional<PictureSize> PictureSizeOf(const std::string& path);
+// path; its size, or nothing when it is missing or damaged.
+std::optional<PictureSize> LoadPicture(const std::string& path);
+// The bytes of a file beside the page; nothing when it cannot be fetched.
+std::optional<std::string> FetchFile(const std::filesystem::path& path);
+// A parameter of the page's address (?name=value), decoded; nothing without it.
+std::optional<std::string> AddressParameter(const std::string& name);
 // Gives the browser the given time to paint and run its timers.
 void Sleep(int milliseconds);
 // The program cannot go on: the page takes no more input.

@@ -13,9 +13,16 @@ void WebWaiter::WaitUntil(const std::function<bool()>& done) {
 }
 
 bool WebImageSource::CanLoad(const std::string& path) {
-    return page::LoadPicture(path);
+    std::optional<PictureSize> size = page::LoadPicture(path);
+    if (size) {
+        sizes_[path] = *size;
+    } else {
+        sizes_.erase(path);
+    }
+    return size.has_value();
 }
 
 std::optional<PictureSize> WebImageSource::Size(const std::string& path) {
-    return page::PictureSizeOf(path);
+    if (!sizes_.contains(path) && !CanLoad(path)) return std::nullopt;
+    return sizes_.at(path);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 #include "image_source.h"
 #include "message_boxes.h"
 #include "waiter.h"
@@ -32,4 +34,7 @@ class WebImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;
     std::optional<PictureSize> Size(const std::string& path) override;
+
+  private:
+    std::map<std::string, PictureSize> sizes_;  // as each picture last loaded
 };

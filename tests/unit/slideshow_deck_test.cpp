@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "deck_check.h"
+#include "deck_link.h"
 #include "fake_image_source.h"
 
 // Reading deck files: what reads, and how each fault is told.
@@ -162,4 +163,15 @@ TEST_F(DeckPictures, AThousandSlidesOpen) {
     EXPECT_TRUE(opened.problems.empty());
     ASSERT_EQ(opened.slides.size(), 1000u);
     EXPECT_EQ(opened.slides[999].SlideText, "Slide 999,\rclick it");
+}
+
+TEST(DeckLink, NamesOnlyAFolderBesideThePage) {
+    for (const char* name : {"mine", "Orvane ScreenShots", "..mine", "Décks"}) {
+        EXPECT_FALSE(DeckLinkProblem(name)) << name;
+    }
+    for (const char* name : {"", ".", "..", "../x", "/abs", "a/b", "a\\b", "http://evil", "C:x",
+                             "a?b", "a#b", "a\tb"}) {
+        EXPECT_TRUE(DeckLinkProblem(name)) << name;
+    }
+    EXPECT_TRUE(DeckLinkProblem("/abs")->ends_with("\r/abs"));
 }

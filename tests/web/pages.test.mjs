@@ -106,6 +106,39 @@ test('Tessivar: a missing screenshot is named and stops the show', async () => {
   await page.waitForSelector('.form.stopped');
 });
 
+// A deck named in the page's address, its files served as given here or from the site.
+const deck = (name, files = {}) => open(browser, `${server.url}tessivar.html?deck=${encodeURIComponent(name)}`, {
+  before: async (p) => {
+    await p.setRequestInterception(true);
+    p.on('request', (r) => {
+      const body = files[decodeURIComponent(new URL(r.url()).pathname.slice(1))];
+      return body === undefined ? r.continue() : r.respond({ body });
+    });
+  },
+});
+const header = 'picture,text,left,top,width,height\r\n';
+const zoom = 1239 / 1445; // the console picture, shrunk to the window's width
+
+test('Tessivar: a deck beside the page plays; other links and bad rows are told and stop', async () => {
+  const cases = [
+    ['Orvane ScreenShots', {}, targets[0], 'Screen:  1'],
+    ['big', { 'big/deck.csv': `${header}wide.jpg,Wide,100,100,96,20\r\n`,
+      'big/wide.jpg': readFileSync(`${site}/console_background.jpg`) },
+    { x: 148 * zoom * 15, y: 110 * zoom * 15 }, /^You completed this exercise/],
+    ['bad', { 'bad/deck.csv': `${header}x.jpg,Hi,0,0,0,10\r\n` }, null,
+      /^deck\.csv line 2: width must be a whole number greater than 0$/],
+    ...['../x', 'http://evil', '/abs', 'a\\b', ''].map((name) => [name, {}, null,
+      /^Tessivar plays only a deck in a folder beside this page/]),
+  ];
+  for (const [name, files, target, expected] of cases) {
+    const page = await deck(name, files);
+    if (target) await click(page, 'Picture1', target);
+    if (typeof expected === 'string') await waitText(page, 'InfoBox', expected);
+    else assert.match((await closeMessage(page))[1], expected, name);
+    if (!target) await page.waitForSelector('.form.stopped');
+  }
+});
+
 test('a page opened from a file names the command that serves it', async () => {
   const page = await browser.newPage();
   await page.goto(`file://${site}/kymbral.html`);
