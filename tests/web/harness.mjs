@@ -1,16 +1,17 @@
-// The browser tests' page API, one for every engine: Debian's chromium and
-// firefox-esr through puppeteer-core (Firefox over WebDriver BiDi). Servers and
-// browsers use loopback only.
+// The browser tests' page API, one for three engines: Debian's chromium and
+// firefox-esr through puppeteer-core (Firefox over WebDriver BiDi), and
+// WebKitGTK's MiniBrowser through WebKitWebDriver and selenium-webdriver, on a
+// display of its own (Xvfb). Servers, drivers and browsers use loopback only.
 //
 // browserTest(name, [{ needs: ['touch'] }], async ({ engine, open }) => ...)
-//     registers the test once per engine of KYMBRAL_ENGINES (default all),
+//     registers the test once per engine of KYMBRAL_ENGINES (default all three),
 //     named "name [engine]"; skipped, with the reason, where the engine LACKS a need.
 // open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
 //     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
 //     body.ready or a message box is open; files: { 'site/path': body, or null
 //     for not found } served in place of the site's, for this page only. The
 //     test's pages close when it ends.
-// page.engine                  'chromium' or 'firefox'
+// page.engine                  'chromium', 'firefox' or 'webkit'
 // page.evaluate(fn, ...args)   fn(...args) in the page, awaited; arguments and result as JSON
 // page.waitFor(fn, ...args)    until fn(...args) is truthy in the page (20 s at most); its value
 // page.box(selector)           the element's { x, y, width, height }, viewport CSS pixels
@@ -19,10 +20,10 @@
 // page.keyboard.press(key)     a key by its KeyboardEvent.key name: 'Enter', 'Escape', 'a'
 // page.keyboard.type(text)     into the focused element
 // page.screenshot()            the viewport as a PNG Buffer, in device pixels
-// page.setViewport({ width, height, scale })
+// page.setViewport({ width, height, scale })   (WebKit: at the scale the page opened with)
 // page.goto(url), page.close()
-// page.native                  the puppeteer Page: for what one engine alone can do
-//                              (and the test needs names)
+// page.native                  the puppeteer Page, or selenium's WebDriver: for what
+//                              one engine alone can do (and the test needs names)
 // text(page, name), waitText(page, name, expected), click(page, name, { button, x, y }),
 // closeMessage(page): a control's text; a click in a control, at twips from its corner;
 //     the open message box's [title, text], closed with Enter.
@@ -34,8 +35,9 @@ import { extname, join, normalize } from 'node:path';
 import { after, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, launchFirefox } from './engines/puppeteer.mjs';
+import { launchWebKit } from './engines/webkit.mjs';
 
-export const ENGINES = (process.env.KYMBRAL_ENGINES ?? 'chromium,firefox').split(',');
+export const ENGINES = (process.env.KYMBRAL_ENGINES ?? 'chromium,firefox,webkit').split(',');
 
 // What an engine's automation cannot do: a test that needs it is skipped there, saying why.
 export const LACKS = {
@@ -43,9 +45,13 @@ export const LACKS = {
     touch: "touch actions fail in headless Firefox over puppeteer-core's WebDriver BiDi",
     accessibility: 'puppeteer-core reads the accessibility tree over the DevTools protocol only',
   },
+  webkit: {
+    touch: 'WebKitWebDriver takes touch actions but the page gets no events from them',
+    accessibility: 'WebDriver has no accessibility tree',
+  },
 };
 
-const LAUNCH = { chromium: launchChromium, firefox: launchFirefox };
+const LAUNCH = { chromium: launchChromium, firefox: launchFirefox, webkit: launchWebKit };
 export const launch = (engine = 'chromium') => LAUNCH[engine]();
 
 // A program's page; start-up ends when its first activation returns, which may be a message box.
