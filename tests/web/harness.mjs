@@ -76,7 +76,7 @@ export async function serve(site) {
     const [, set, rest] = /^(?:\/~(\d+))?\/(.*)$/.exec(new URL(request.url, 'http://host').pathname);
     const name = decodeURIComponent(rest === '' || rest.endsWith('/') ? `${rest}index.html` : rest);
     const files = replaced[set] ?? {};
-    const body = name in files ? files[name] : await readFile(join(site, normalize(`/${name}`))).catch(() => null);
+    const body = Object.hasOwn(files, name) ? files[name] : await readFile(join(site, normalize(`/${name}`))).catch(() => null);
     response.writeHead(body === null ? 404 : 200, { 'Content-Type': TYPES[extname(name)] ?? 'application/octet-stream' });
     response.end(body ?? undefined);
   });
