@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 
 #include "author_window.h"
+#include "check_progress_dialog.h"
 #include "deck_check.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
@@ -18,6 +19,12 @@ std::filesystem::path ToPath(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
 }
 
+OpenedDeck CheckDeckFolder(const std::filesystem::path& folder) {
+    QtImageSource images;
+    CheckProgressDialog progress(nullptr);
+    return OpenDeckFolder(folder, images, ReadWholeFile, progress.Callback());
+}
+
 int Play(const QStringList& folders, const std::filesystem::path& results) {
     std::filesystem::path folder = folders.isEmpty()
                                        ? CurrentScreenshotFolder()
@@ -25,8 +32,7 @@ int Play(const QStringList& folders, const std::filesystem::path& results) {
     PictureFolder pictures = [folder] { return folder; };
     std::vector<Slide> slides = BuiltInSlides();
     if (!folders.isEmpty() || std::filesystem::exists(folder / kDeckFileName)) {
-        QtImageSource images;
-        OpenedDeck opened = OpenDeckFolder(folder, images);
+        OpenedDeck opened = CheckDeckFolder(folder);
         if (!opened.problems.empty()) {
             QtMessageBoxes(nullptr).Show(kProgramName, ProblemsText(opened.problems));
             return kFailed;
