@@ -1,20 +1,25 @@
 #include "author_window.h"
 
 #include <QCloseEvent>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
 
-#include "deck_check.h"
+#include "check_progress_dialog.h"
+#include "covered_areas.h"
+#include "csv.h"
+#include "picture_formats.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
 #include "target_picture_widget.h"
@@ -45,6 +50,18 @@ void AddButton(QWidget* window, QBoxLayout* row, const QString& caption, const Q
     new QShortcut(keys, window, action);
 }
 
+// A row that did not read, as the file holds it.
+QString RowText(const AuthorEntry& entry) {
+    std::string text = entry.source.empty() ? CsvLine(entry.fields) : entry.source;
+    return QString::fromStdString(text).trimmed();
+}
+
+std::optional<std::string_view> Covering(const AuthorEntry& entry, const QImage& picture) {
+    if (!IsSlide(entry) || picture.isNull()) return std::nullopt;
+    const TargetRect& t = *entry.target;
+    return CoveringText(t, {picture.width(), picture.height()});
+}
+
 }  // namespace
 
 bool SaveWhole(const std::filesystem::path& file, const std::string& text, QString* error) {
@@ -66,45 +83,59 @@ AuthorWindow::AuthorWindow(std::filesystem::path folder, QWidget* parent)
     };
     setObjectName("Author");
     setWindowTitle("Tessivar deck - " + ToQString(folder_) + "[*]");
+    // A trial show sets the application's font to the show's own; this
+    // window keeps the desktop's.
+    QFont own = font();
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    setFont(own);
     BuildWidgets();
     Load();
 }
 
 AuthorWindow::~AuthorWindow() = default;
 
-// Rows that do not read are left out, and the instructor is told which.
+// A file that is there but cannot be read is never written over.
 void AuthorWindow::Load() {
-    Deck deck;
-    std::ifstream file(folder_ / kDeckFileName, std::ios::binary);
-    if (file) {
-        DeckReading reading = ReadDeck(std::string{std::istreambuf_iterator<char>(file), {}});
-        deck = std::move(reading.deck);
-        if (!reading.problems.empty()) {
-            QtMessageBoxes(this).Show(
-                kProgramName, "These rows are left out:\r" + ProblemsText(reading.problems));
-        }
+    std::filesystem::path file = folder_ / kDeckFileName;
+    DeckReading reading;
+    std::error_code error;
+    if (std::filesystem::exists(file, error)) {
+        std::optional<std::string> bytes = ReadWholeFile(file);
+        if (bytes) reading = ReadDeck(*bytes);
+        if (!bytes) unreadable_ = file.string() + " cannot be read";
+        if (!reading.decoded) unreadable_ = ProblemsText(reading.problems);
     }
-    list_ = StartAuthoring(deck, PicturesIn(folder_));
-    Fill(0);
+    columns_ = reading.columns;
+    pictures_ = PicturesIn(folder_);
+    list_ = StartAuthoring(reading, pictures_);
+    Refresh();
+}
+
+void AuthorWindow::Refresh() {
+    int row = Current();
+    std::optional<AuthorEntry> chosen;
+    if (row >= 0) chosen = list_[row];
+    pictures_ = PicturesIn(folder_);
+    ListPictures(list_, pictures_);
+    std::error_code error;
+    if (watcher_->directories().isEmpty() && std::filesystem::is_directory(folder_, error)) {
+        watcher_->addPath(ToQString(folder_));
+    }
+    auto at = chosen ? std::find(list_.begin(), list_.end(), *chosen) : list_.end();
+    Fill(at != list_.end() ? static_cast<int>(at - list_.begin()) : std::max(row, 0));
 }
 
 void AuthorWindow::BuildWidgets() {
     slides_ = new QListWidget;
     slides_->setObjectName("slides");
-    picture_ = new TargetPictureWidget;
-    picture_->setObjectName("picture");
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(picture_);
-    text_ = new QPlainTextEdit;
-    text_->setObjectName("text");
-    text_->setPlaceholderText("The slide's text: what to click, and why");
-    text_->setMaximumHeight(120);
-
+    slides_->setDragDropMode(QAbstractItemView::InternalMove);
+    slides_->setDefaultDropAction(Qt::MoveAction);
     auto* listButtons = new QHBoxLayout;
     AddButton(this, listButtons, "Up", QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
     AddButton(this, listButtons, "Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
               [this] { Move(1); });
     AddButton(this, listButtons, "Remove", QKeySequence(), [this] { Remove(); });
+    AddButton(this, listButtons, "Refresh", QKeySequence::Refresh, [this] { Refresh(); });
     // Delete in the list only: in the text it deletes text.
     auto* remove = new QShortcut(QKeySequence::Delete, slides_, [this] { Remove(); });
     remove->setContext(Qt::WidgetShortcut);
@@ -112,50 +143,87 @@ void AuthorWindow::BuildWidgets() {
     left->addWidget(slides_);
     left->addLayout(listButtons);
 
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(PictureColumn(), 4);
+    resize(1280, 800);
+
+    watcher_ = new QFileSystemWatcher(this);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
+    connect(slides_, &QListWidget::currentRowChanged, this, [this] { ShowEntry(); });
+    connect(slides_->model(), &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex&, int from, int, const QModelIndex&, int before) {
+                Dragged(from, before > from ? before - 1 : before);
+            });
+    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
+        int row = Current();
+        if (row < 0 || IsUnreadRow(list_[row])) return;
+        list_[row].text = SlideText(text_->toPlainText());
+        if (IsSlide(list_[row])) Changed();
+    });
+    picture_->OnTargetDrawn([this](QRect drawn) {
+        int row = Current();
+        if (row < 0 || IsUnreadRow(list_[row])) return;
+        list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
+        Changed();
+        Fill(row);
+    });
+    picture_->OnZoomed(
+        [this] { zoom_->setText(QString("%1 %").arg(qRound(picture_->Zoom() * 100))); });
+}
+
+// What to do, the picture with its zoom, the slide's text and the deck's buttons.
+QLayout* AuthorWindow::PictureColumn() {
+    guide_ = new QLabel;
+    guide_->setObjectName("guide");
+    guide_->setWordWrap(true);
+    picture_ = new TargetPictureWidget;
+    picture_->setObjectName("picture");
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(picture_);
+    zoom_ = new QLabel;
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(guide_, 1);
+    AddButton(this, zoomRow, "Zoom out", QKeySequence::ZoomOut, [this] { picture_->ZoomBy(-1); });
+    AddButton(this, zoomRow, "Fit", QKeySequence(Qt::CTRL | Qt::Key_0), [this] { FitPicture(); });
+    AddButton(this, zoomRow, "Zoom in", QKeySequence::ZoomIn, [this] { picture_->ZoomBy(1); });
+    zoomRow->addWidget(zoom_);
+    text_ = new QPlainTextEdit;
+    text_->setObjectName("text");
+    text_->setPlaceholderText("The slide's text: what to click, and why");
+    text_->setMaximumHeight(120);
+
     auto* slideButtons = new QHBoxLayout;
     slideButtons->addStretch();
     AddButton(this, slideButtons, "Play from here", QKeySequence(Qt::Key_F5), [this] { Play(); });
     AddButton(this, slideButtons, "Save", QKeySequence::Save, [this] { Save(); });
-    auto* right = new QVBoxLayout;
-    right->addWidget(scroll, 1);
-    right->addWidget(text_);
-    right->addLayout(slideButtons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 4);
-    resize(1280, 800);
-
-    connect(slides_, &QListWidget::currentRowChanged, this, [this] { ShowEntry(); });
-    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        int row = Current();
-        if (row < 0 || !list_[row].target) return;
-        list_[row].text = SlideText(text_->toPlainText());
-        Changed();
-    });
-    picture_->OnTargetDrawn([this](QRect drawn) {
-        int row = Current();
-        if (row < 0) return;
-        bool added = !list_[row].target;
-        list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
-        list_[row].text = SlideText(text_->toPlainText());
-        Changed();
-        if (added) Fill(row);
-    });
+    auto* column = new QVBoxLayout;
+    column->addLayout(zoomRow);
+    column->addWidget(scroll_, 1);
+    column->addWidget(text_);
+    column->addLayout(slideButtons);
+    return column;
 }
 
-// The list shows slides by number and the pictures no slide shows after them.
+// The list shows slides by number, the rows that did not read, and the
+// pictures no slide shows.
 void AuthorWindow::Fill(int current) {
     QSignalBlocker blocker(slides_);
     slides_->clear();
     for (std::size_t i = 0; i < list_.size(); ++i) {
         const AuthorEntry& entry = list_[i];
         QString name = QString::fromStdString(entry.picture);
-        auto* item = new QListWidgetItem(
-            entry.target ? QString("%1. %2").arg(SlideOf(list_, i) + 1).arg(name)
-                         : name + " (not in the deck)",
-            slides_);
-        if (!entry.target) item->setForeground(palette().color(QPalette::PlaceholderText));
+        bool missing = IsSlide(entry) && std::find(pictures_.begin(), pictures_.end(),
+                                                   entry.picture) == pictures_.end();
+        QString label = IsUnreadRow(entry) ? "Not read: " + QString::fromStdString(entry.problem)
+                        : IsSlide(entry)   ? QString("%1. %2").arg(SlideOf(list_, i) + 1).arg(name)
+                                           : name + " (not in the deck)";
+        auto* item = new QListWidgetItem(label + (missing ? " (missing)" : ""), slides_);
+        if (IsUnreadRow(entry)) item->setToolTip(RowText(entry));
+        if (IsUnreadRow(entry) || missing) item->setForeground(QColor(180, 0, 0));
+        if (!IsSlide(entry) && !IsUnreadRow(entry)) {
+            item->setForeground(palette().color(QPalette::PlaceholderText));
+        }
     }
     slides_->setCurrentRow(std::min(current, slides_->count() - 1));
     ShowEntry();
@@ -163,23 +231,91 @@ void AuthorWindow::Fill(int current) {
 
 void AuthorWindow::ShowEntry() {
     int row = Current();
+    const AuthorEntry* entry = row >= 0 ? &list_[row] : nullptr;
     QImage picture;
-    std::optional<QRect> target;
-    QString text;
-    if (row >= 0) {
-        const AuthorEntry& entry = list_[row];
-        picture = QImageReader(ToQString(folder_ / entry.picture)).read();
-        if (entry.target) {
-            const TargetRect& t = *entry.target;
-            target = QRect(t.left, t.top, t.width, t.height);
-        }
-        text = EditorText(entry.text);
+    std::vector<QRectF> covered;
+    if (entry && !IsUnreadRow(*entry)) {
+        picture = QImageReader(ToQString(folder_ / entry->picture)).read();
     }
+    if (!picture.isNull()) {
+        for (const CoveredArea& a : CoveredAreas({picture.width(), picture.height()})) {
+            covered.push_back(QRectF(QPointF(a.left, a.top), QPointF(a.right, a.bottom)));
+        }
+    }
+    std::string shown = entry ? entry->picture : "";
+    bool samePicture = shown == shownPicture_;
+    shownPicture_ = shown;
     picture_->SetPicture(picture);
+    picture_->SetShaded(std::move(covered));
+    std::optional<QRect> target;
+    if (entry && entry->target) {
+        const TargetRect& t = *entry->target;
+        target = QRect(t.left, t.top, t.width, t.height);
+    }
     picture_->SetTarget(target);
+    // Each picture starts whole in view, from its top left corner.
+    if (!samePicture) FitPicture();
     QSignalBlocker blocker(text_);
-    text_->setPlainText(text);
+    text_->setReadOnly(entry && IsUnreadRow(*entry));
+    text_->setPlainText(entry && !IsUnreadRow(*entry) ? EditorText(entry->text) : QString());
     text_->moveCursor(QTextCursor::End);
+    Guide();
+}
+
+void AuthorWindow::FitPicture() {
+    QSize picture = picture_->Picture().size();
+    QSize view = scroll_->viewport()->size();
+    double fit = 1;
+    if (!picture.isEmpty()) {
+        fit = std::min({1.0, static_cast<double>(view.width()) / picture.width(),
+                        static_cast<double>(view.height()) / picture.height()});
+    }
+    picture_->SetZoom(fit);
+    scroll_->horizontalScrollBar()->setValue(0);
+    scroll_->verticalScrollBar()->setValue(0);
+}
+
+// A line over the picture says what to do next, or what is wrong.
+void AuthorWindow::Guide() {
+    int row = Current();
+    std::error_code error;
+    QString folder = ToQString(folder_);
+    QString formats = QString::fromStdString(PictureFormatNames());
+    QString text;
+    if (!unreadable_.empty()) {
+        text = QString::fromStdString(unreadable_) +
+               "\nTessivar will not write over this file: save it as CSV UTF-8, then open the "
+               "deck again.";
+    } else if (!std::filesystem::is_directory(folder_, error)) {
+        text = "The folder " + folder + " does not exist. Make it, put your screenshots (" +
+               formats + ") into it, then press Refresh.";
+    } else if (row < 0) {
+        text = "This folder has no pictures yet: put your screenshots (" + formats + ") into " +
+               folder + " and they appear in the list.";
+    } else if (const AuthorEntry& entry = list_[row]; IsUnreadRow(entry)) {
+        text = "This row of deck.csv could not be read: " + QString::fromStdString(entry.problem) +
+               ".\nIt is saved as it was: " + RowText(entry) +
+               "\nRemove takes it out of the file; or mend it in a spreadsheet.";
+    } else if (picture_->Picture().isNull()) {
+        text =
+            "The picture \"" + QString::fromStdString(entry.picture) +
+            "\" is missing from the folder or cannot be read: put it back, or Remove this slide.";
+    } else if (!IsSlide(entry)) {
+        text =
+            "Drag a rectangle over the place that students must click: the picture becomes a "
+            "slide. Then type below what to click, and why.";
+    } else if (std::optional<std::string_view> covering = Covering(entry, picture_->Picture())) {
+        text = "This target lies under " + QString::fromStdString(std::string(*covering)) +
+               ", which takes the clicks there: students could not click it. Drag a new "
+               "rectangle outside the shaded parts.";
+    } else {
+        text = QString(
+                   "Slide %1. Drag a new rectangle to move its target; students read the text "
+                   "below. The shaded parts lie under the texts that the show puts over "
+                   "the picture.")
+                   .arg(SlideOf(list_, static_cast<std::size_t>(row)) + 1);
+    }
+    guide_->setText(text);
 }
 
 void AuthorWindow::Changed() {
@@ -198,23 +334,43 @@ void AuthorWindow::Move(int by) {
     Changed();
 }
 
+// The list has moved the item itself; the entries follow it.
+void AuthorWindow::Dragged(int from, int to) {
+    MoveEntryTo(list_, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+    Changed();
+    QMetaObject::invokeMethod(
+        this, [this, to] { Fill(to); }, Qt::QueuedConnection);
+}
+
 void AuthorWindow::Remove() {
     int row = Current();
-    if (row < 0 || !list_[row].target) return;
+    if (row < 0 || (!IsSlide(list_[row]) && !IsUnreadRow(list_[row]))) return;
     RemoveEntry(list_, static_cast<std::size_t>(row));
     Fill(row);
     Changed();
 }
 
-// The deck as it stands, checked as a saved one would be, from the chosen slide.
+// The deck as it stands, checked as a saved one would be, from the chosen
+// slide; problems are named as the list names the slides.
 void AuthorWindow::Play() {
-    std::string deckText = WriteDeck(DeckOf(list_));
-    QtImageSource images;
-    OpenedDeck opened = OpenDeck(deckText, folder_, images);
-    if (!opened.problems.empty()) {
-        QtMessageBoxes(this).Show(kProgramName, ProblemsText(opened.problems));
-        return;
+    QtMessageBoxes messages(this);
+    Deck deck = DeckOf(list_);
+    std::vector<std::string> places;
+    for (std::size_t i = 0; i < deck.size(); ++i)
+        places.push_back("slide " + std::to_string(i + 1));
+    std::vector<std::string> problems;
+    for (const AuthorEntry& entry : list_) {
+        if (IsUnreadRow(entry)) AddProblem(problems, "a row not read", entry.problem);
     }
+    if (deck.empty()) problems.push_back("The deck has no slides yet: drag a target on a picture.");
+    QtImageSource images;
+    OpenedDeck opened;
+    if (problems.empty()) {
+        CheckProgressDialog progress(this);
+        opened = CheckDeck(deck, places, folder_, images, progress.Callback());
+        problems = opened.problems;
+    }
+    if (!problems.empty()) return messages.Show(kProgramName, ProblemsText(problems));
     std::size_t first = SlideOf(list_, static_cast<std::size_t>(std::max(Current(), 0)));
     std::filesystem::path folder = folder_;
     trial_ = std::make_unique<TessivarWindow>(
@@ -225,14 +381,27 @@ void AuthorWindow::Play() {
 }
 
 bool AuthorWindow::Save() {
-    QString error;
-    if (!SaveWhole(folder_ / kDeckFileName, WriteDeck(DeckOf(list_)), &error)) {
-        QtMessageBoxes(this).Show(kProgramName,
-                                  "The deck could not be saved:\r" + error.toStdString());
+    std::filesystem::path file = folder_ / kDeckFileName;
+    QtMessageBoxes messages(this);
+    if (!unreadable_.empty()) {
+        messages.Show(kProgramName, "Tessivar does not write over " + file.string() +
+                                        ", as it could not read it:\r" + unreadable_);
         return false;
     }
+    QString error;
+    if (!SaveWhole(file, AuthorDeckText(columns_, list_), &error)) {
+        messages.Show(kProgramName, "The deck could not be saved to " + file.string() + ":\r" +
+                                        error.toStdString());
+        return false;
+    }
+    columns_ = WritingColumns(columns_);
     setWindowModified(false);
     return true;
+}
+
+void AuthorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FitPicture();  // the view has its size only now
 }
 
 void AuthorWindow::closeEvent(QCloseEvent* event) {
