@@ -43,6 +43,13 @@ void SavePicture(const std::filesystem::path& file, QSize size) {
     ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
 }
 
+// The folder of the temporary directory, with these pictures in it.
+std::filesystem::path WithPictures(const QTemporaryDir& dir,
+                                   std::initializer_list<std::pair<const char*, QSize>> pictures) {
+    for (const auto& [name, size] : pictures) SavePicture(Folder(dir) / name, size);
+    return Folder(dir);
+}
+
 }  // namespace
 
 TEST(TessivarDeck, TheBuiltInDeckFilePlaysAsTheBuiltInTable) {
@@ -76,9 +83,8 @@ TEST(TessivarDeck, MissingAndDamagedPicturesAreRefused) {
 
 TEST(TessivarDeck, AnInstructorDrawsTypesSavesAndGetsTheSameDeckBack) {
     QTemporaryDir dir;
-    std::filesystem::path folder = Folder(dir);
-    SavePicture(folder / "a.png", {300, 200});
-    SavePicture(folder / "b.jpg", {2000, 1000});
+    std::filesystem::path folder =
+        WithPictures(dir, {{"a.png", {300, 200}}, {"b.jpg", {2000, 1000}}});
     AuthorWindow window(folder);
     window.show();
     window.activateWindow();  // for its shortcuts
@@ -115,8 +121,7 @@ TEST(TessivarDeck, AnInstructorDrawsTypesSavesAndGetsTheSameDeckBack) {
 
 TEST(TessivarDeck, RowsThatDoNotReadAreListedMarkedAndKeptWhenTheDeckIsSaved) {
     QTemporaryDir dir;
-    std::filesystem::path folder = Folder(dir);
-    SavePicture(folder / "a.png", {300, 200});
+    std::filesystem::path folder = WithPictures(dir, {{"a.png", {300, 200}}});
     const std::string bad = "b.png,\"Keep me, please\",0,0,0,10";
     Write(folder / "deck.csv",
           "picture,text,left,top,width,height\r\na.png,A,1,2,3,4\r\n" + bad + "\r\n");
@@ -132,9 +137,8 @@ TEST(TessivarDeck, RowsThatDoNotReadAreListedMarkedAndKeptWhenTheDeckIsSaved) {
 
 TEST(TessivarDeck, TextTypedForAPictureNotYetInTheDeckIsKept) {
     QTemporaryDir dir;
-    std::filesystem::path folder = Folder(dir);
-    SavePicture(folder / "a.png", {300, 200});
-    SavePicture(folder / "b.png", {300, 200});
+    std::filesystem::path folder =
+        WithPictures(dir, {{"a.png", {300, 200}}, {"b.png", {300, 200}}});
     AuthorWindow window(folder);
     auto* list = window.findChild<QListWidget*>("slides");
     auto* text = window.findChild<QPlainTextEdit*>("text");
@@ -187,8 +191,7 @@ TEST(TessivarDeck, TheWindowGuidesFitsPicturesFollowsTheFolderAndTakesDrags) {
 
 TEST(TessivarDeck, PlayFromHereNamesSlidesAsTheListDoesAndLeavesTheWindowsFonts) {
     QTemporaryDir dir;
-    std::filesystem::path folder = Folder(dir);
-    SavePicture(folder / "a.png", {1239, 705});
+    std::filesystem::path folder = WithPictures(dir, {{"a.png", {1239, 705}}});
     Write(
         folder / "deck.csv",
         "picture,text,left,top,width,height\r\na.png,A,10,10,30,20\r\na.png,B,1000,500,50,20\r\n");
