@@ -128,19 +128,23 @@ void AuthorWindow::Refresh() {
 void AuthorWindow::BuildWidgets() {
     slides_ = new QListWidget;
     slides_->setObjectName("slides");
+    slides_->setWordWrap(true);  // a row not read shows its whole problem
     slides_->setDragDropMode(QAbstractItemView::InternalMove);
     slides_->setDefaultDropAction(Qt::MoveAction);
-    auto* listButtons = new QHBoxLayout;
-    AddButton(this, listButtons, "Up", QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
-    AddButton(this, listButtons, "Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+    auto* moveButtons = new QHBoxLayout;
+    AddButton(this, moveButtons, "Up", QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
+    AddButton(this, moveButtons, "Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
               [this] { Move(1); });
+    auto* listButtons = new QHBoxLayout;
     AddButton(this, listButtons, "Remove", QKeySequence(), [this] { Remove(); });
-    AddButton(this, listButtons, "Refresh", QKeySequence::Refresh, [this] { Refresh(); });
+    AddButton(this, listButtons, "Refresh", QKeySequence(Qt::CTRL | Qt::Key_R),
+              [this] { Refresh(); });
     // Delete in the list only: in the text it deletes text.
     auto* remove = new QShortcut(QKeySequence::Delete, slides_, [this] { Remove(); });
     remove->setContext(Qt::WidgetShortcut);
     auto* left = new QVBoxLayout;
     left->addWidget(slides_);
+    left->addLayout(moveButtons);
     left->addLayout(listButtons);
 
     auto* layout = new QHBoxLayout(this);
@@ -294,7 +298,7 @@ void AuthorWindow::Guide() {
                folder + " and they appear in the list.";
     } else if (const AuthorEntry& entry = list_[row]; IsUnreadRow(entry)) {
         text = "This row of deck.csv could not be read: " + QString::fromStdString(entry.problem) +
-               ".\nIt is saved as it was: " + RowText(entry) +
+               ".\nIt stays in the file when you save: " + RowText(entry) +
                "\nRemove takes it out of the file; or mend it in a spreadsheet.";
     } else if (picture_->Picture().isNull()) {
         text =
