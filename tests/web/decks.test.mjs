@@ -56,7 +56,7 @@ for (const deck of decks) {
     const page = await open(browser, `${server.url}tessivar.html?deck=${encodeURIComponent(deck)}`);
     if (outcome.problems) {
       assert.equal((await closeMessage(page))[1], outcome.problems.join('\n'));
-      await page.waitForSelector('.form.stopped');
+      await page.waitForFunction(() => document.querySelector('.form.stopped'));
     } else {
       await playThrough(page, outcome.slides);
     }
