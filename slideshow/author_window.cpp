@@ -2,24 +2,18 @@
 
 #include <QCloseEvent>
 #include <QFileSystemWatcher>
-#include <QHBoxLayout>
 #include <QImageReader>
-#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
+#include "author_guide.h"
 #include "check_progress_dialog.h"
 #include "covered_areas.h"
-#include "csv.h"
-#include "picture_formats.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
 #include "target_picture_widget.h"
@@ -37,29 +31,6 @@ QString EditorText(const std::string& text) {
 }
 std::string SlideText(const QString& text) {
     return QString(text).replace('\n', '\r').toStdString();
-}
-
-// The shortcut acts at once (a button's own would first animate a click).
-void AddButton(QWidget* window, QBoxLayout* row, const QString& caption, const QKeySequence& keys,
-               const std::function<void()>& action) {
-    auto* button = new QPushButton(caption);
-    QObject::connect(button, &QPushButton::clicked, action);
-    row->addWidget(button);
-    if (keys.isEmpty()) return;
-    button->setToolTip(keys.toString(QKeySequence::NativeText));
-    new QShortcut(keys, window, action);
-}
-
-// A row that did not read, as the file holds it.
-QString RowText(const AuthorEntry& entry) {
-    std::string text = entry.source.empty() ? CsvLine(entry.fields) : entry.source;
-    return QString::fromStdString(text).trimmed();
-}
-
-std::optional<std::string_view> Covering(const AuthorEntry& entry, const QImage& picture) {
-    if (!IsSlide(entry) || picture.isNull()) return std::nullopt;
-    const TargetRect& t = *entry.target;
-    return CoveringText(t, {picture.width(), picture.height()});
 }
 
 }  // namespace
@@ -125,90 +96,6 @@ void AuthorWindow::Refresh() {
     Fill(at != list_.end() ? static_cast<int>(at - list_.begin()) : std::max(row, 0));
 }
 
-void AuthorWindow::BuildWidgets() {
-    slides_ = new QListWidget;
-    slides_->setObjectName("slides");
-    slides_->setWordWrap(true);  // a row not read shows its whole problem
-    slides_->setDragDropMode(QAbstractItemView::InternalMove);
-    slides_->setDefaultDropAction(Qt::MoveAction);
-    auto* moveButtons = new QHBoxLayout;
-    AddButton(this, moveButtons, "Up", QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
-    AddButton(this, moveButtons, "Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
-              [this] { Move(1); });
-    auto* listButtons = new QHBoxLayout;
-    AddButton(this, listButtons, "Remove", QKeySequence(), [this] { Remove(); });
-    AddButton(this, listButtons, "Refresh", QKeySequence(Qt::CTRL | Qt::Key_R),
-              [this] { Refresh(); });
-    // Delete in the list only: in the text it deletes text.
-    auto* remove = new QShortcut(QKeySequence::Delete, slides_, [this] { Remove(); });
-    remove->setContext(Qt::WidgetShortcut);
-    auto* left = new QVBoxLayout;
-    left->addWidget(slides_);
-    left->addLayout(moveButtons);
-    left->addLayout(listButtons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(PictureColumn(), 4);
-    resize(1280, 800);
-
-    watcher_ = new QFileSystemWatcher(this);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
-    connect(slides_, &QListWidget::currentRowChanged, this, [this] { ShowEntry(); });
-    connect(slides_->model(), &QAbstractItemModel::rowsMoved, this,
-            [this](const QModelIndex&, int from, int, const QModelIndex&, int before) {
-                Dragged(from, before > from ? before - 1 : before);
-            });
-    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        int row = Current();
-        if (row < 0 || IsUnreadRow(list_[row])) return;
-        list_[row].text = SlideText(text_->toPlainText());
-        if (IsSlide(list_[row])) Changed();
-    });
-    picture_->OnTargetDrawn([this](QRect drawn) {
-        int row = Current();
-        if (row < 0 || IsUnreadRow(list_[row])) return;
-        list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
-        Changed();
-        Fill(row);
-    });
-    picture_->OnZoomed(
-        [this] { zoom_->setText(QString("%1 %").arg(qRound(picture_->Zoom() * 100))); });
-}
-
-// What to do, the picture with its zoom, the slide's text and the deck's buttons.
-QLayout* AuthorWindow::PictureColumn() {
-    guide_ = new QLabel;
-    guide_->setObjectName("guide");
-    guide_->setWordWrap(true);
-    picture_ = new TargetPictureWidget;
-    picture_->setObjectName("picture");
-    scroll_ = new QScrollArea;
-    scroll_->setWidget(picture_);
-    zoom_ = new QLabel;
-    auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(guide_, 1);
-    AddButton(this, zoomRow, "Zoom out", QKeySequence::ZoomOut, [this] { picture_->ZoomBy(-1); });
-    AddButton(this, zoomRow, "Fit", QKeySequence(Qt::CTRL | Qt::Key_0), [this] { FitPicture(); });
-    AddButton(this, zoomRow, "Zoom in", QKeySequence::ZoomIn, [this] { picture_->ZoomBy(1); });
-    zoomRow->addWidget(zoom_);
-    text_ = new QPlainTextEdit;
-    text_->setObjectName("text");
-    text_->setPlaceholderText("The slide's text: what to click, and why");
-    text_->setMaximumHeight(120);
-
-    auto* slideButtons = new QHBoxLayout;
-    slideButtons->addStretch();
-    AddButton(this, slideButtons, "Play from here", QKeySequence(Qt::Key_F5), [this] { Play(); });
-    AddButton(this, slideButtons, "Save", QKeySequence::Save, [this] { Save(); });
-    auto* column = new QVBoxLayout;
-    column->addLayout(zoomRow);
-    column->addWidget(scroll_, 1);
-    column->addWidget(text_);
-    column->addLayout(slideButtons);
-    return column;
-}
-
 // The list shows slides by number, the rows that did not read, and the
 // pictures no slide shows.
 void AuthorWindow::Fill(int current) {
@@ -216,14 +103,11 @@ void AuthorWindow::Fill(int current) {
     slides_->clear();
     for (std::size_t i = 0; i < list_.size(); ++i) {
         const AuthorEntry& entry = list_[i];
-        QString name = QString::fromStdString(entry.picture);
         bool missing = IsSlide(entry) && std::find(pictures_.begin(), pictures_.end(),
                                                    entry.picture) == pictures_.end();
-        QString label = IsUnreadRow(entry) ? "Not read: " + QString::fromStdString(entry.problem)
-                        : IsSlide(entry)   ? QString("%1. %2").arg(SlideOf(list_, i) + 1).arg(name)
-                                           : name + " (not in the deck)";
-        auto* item = new QListWidgetItem(label + (missing ? " (missing)" : ""), slides_);
-        if (IsUnreadRow(entry)) item->setToolTip(RowText(entry));
+        auto* item =
+            new QListWidgetItem(QString::fromStdString(EntryLabel(list_, i, missing)), slides_);
+        if (IsUnreadRow(entry)) item->setToolTip(QString::fromStdString(RowText(entry)));
         if (IsUnreadRow(entry) || missing) item->setForeground(QColor(180, 0, 0));
         if (!IsSlide(entry) && !IsUnreadRow(entry)) {
             item->setForeground(palette().color(QPalette::PlaceholderText));
@@ -281,45 +165,31 @@ void AuthorWindow::FitPicture() {
 
 // A line over the picture says what to do next, or what is wrong.
 void AuthorWindow::Guide() {
-    int row = Current();
     std::error_code error;
-    QString folder = ToQString(folder_);
-    QString formats = QString::fromStdString(PictureFormatNames());
-    QString text;
-    if (!unreadable_.empty()) {
-        text = QString::fromStdString(unreadable_) +
-               "\nTessivar will not write over this file: save it as CSV UTF-8, then open the "
-               "deck again.";
-    } else if (!std::filesystem::is_directory(folder_, error)) {
-        text = "The folder " + folder + " does not exist. Make it, put your screenshots (" +
-               formats + ") into it, then press Refresh.";
-    } else if (row < 0) {
-        text = "This folder has no pictures yet: put your screenshots (" + formats + ") into " +
-               folder + " and they appear in the list.";
-    } else if (const AuthorEntry& entry = list_[row]; IsUnreadRow(entry)) {
-        text = "This row of deck.csv could not be read: " + QString::fromStdString(entry.problem) +
-               ".\nIt stays in the file when you save: " + RowText(entry) +
-               "\nRemove takes it out of the file; or mend it in a spreadsheet.";
-    } else if (picture_->Picture().isNull()) {
-        text =
-            "The picture \"" + QString::fromStdString(entry.picture) +
-            "\" is missing from the folder or cannot be read: put it back, or Remove this slide.";
-    } else if (!IsSlide(entry)) {
-        text =
-            "Drag a rectangle over the place that students must click: the picture becomes a "
-            "slide. Then type below what to click, and why.";
-    } else if (std::optional<std::string_view> covering = Covering(entry, picture_->Picture())) {
-        text = "This target lies under " + QString::fromStdString(std::string(*covering)) +
-               ", which takes the clicks there: students could not click it. Drag a new "
-               "rectangle outside the shaded parts.";
-    } else {
-        text = QString(
-                   "Slide %1. Drag a new rectangle to move its target; students read the text "
-                   "below. The shaded parts lie under the texts that the show puts over "
-                   "the picture.")
-                   .arg(SlideOf(list_, static_cast<std::size_t>(row)) + 1);
-    }
-    guide_->setText(text);
+    QImage picture = picture_->Picture();
+    AuthorView view{.folder = folder_.string(),
+                    .folderExists = std::filesystem::is_directory(folder_, error),
+                    .unreadable = unreadable_,
+                    .list = list_,
+                    .chosen = Current()};
+    if (!picture.isNull()) view.picture = PictureSize{picture.width(), picture.height()};
+    guide_->setText(QString::fromStdString(AuthorGuide(view)));
+}
+
+// Text typed for a picture not yet in the deck stays with it.
+void AuthorWindow::TextTyped() {
+    int row = Current();
+    if (row < 0 || IsUnreadRow(list_[row])) return;
+    list_[row].text = SlideText(text_->toPlainText());
+    if (IsSlide(list_[row])) Changed();
+}
+
+void AuthorWindow::TargetDrawn(QRect drawn) {
+    int row = Current();
+    if (row < 0 || IsUnreadRow(list_[row])) return;
+    list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
+    Changed();
+    Fill(row);
 }
 
 void AuthorWindow::Changed() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QRect>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -55,6 +56,8 @@ class AuthorWindow : public QWidget {
     void ShowEntry();
     void FitPicture();
     void Guide();
+    void TextTyped();
+    void TargetDrawn(QRect drawn);
     void Changed();
     int Current() const;
     void Move(int by);

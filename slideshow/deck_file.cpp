@@ -4,6 +4,7 @@
 
 #include "csv.h"
 #include "deck.h"
+#include "deck_header.h"
 #include "deck_text.h"
 #include "picture_formats.h"
 
@@ -11,84 +12,7 @@ namespace {
 
 // Larger than any screen, small enough that sums of two never overflow.
 constexpr int kLargestNumber = 100000;
-// What spreadsheets separate values with, the first the most common.
-constexpr char kSeparators[] = {',', ';', '\t'};
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
-
-// A header's name for one of the deck's columns, in any case, blanks around it.
-std::optional<DeckColumn> ColumnNamed(std::string_view name) {
-    name = WithoutBlanks(name);
-    for (int column = 0; column < kDeckColumns; ++column) {
-        std::string_view wanted = kColumnNames[column];
-        bool same =
-            std::equal(name.begin(), name.end(), wanted.begin(), wanted.end(),
-                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
-        if (same) return static_cast<DeckColumn>(column);
-    }
-    return std::nullopt;
-}
-
-int NamedColumns(const CsvRecord& record) {
-    return static_cast<int>(std::count_if(record.fields.begin(), record.fields.end(),
-                                          [](const std::string& f) { return ColumnNamed(f); }));
-}
-
-// The separator that makes the most of the header row's fields name the
-// deck's columns; a comma when none does.
-char SeparatorOf(std::string_view text) {
-    char best = kSeparators[0];
-    int most = 0;
-    for (char separator : kSeparators) {
-        int named = NamedColumns(FirstFilledRecord(text, separator));
-        if (named <= most) continue;
-        best = separator;
-        most = named;
-    }
-    return best;
-}
-
-// Where the header row puts each of the deck's columns.
-struct Header {
-    std::array<std::size_t, kDeckColumns> at{};
-    std::size_t fields = 0;
-    bool present = false;  // the first row names columns at all
-    std::vector<std::string> problems;
-};
-
-std::string ColumnList() {
-    std::string list;
-    for (std::string_view name : kColumnNames)
-        list += (list.empty() ? "" : ", ") + std::string(name);
-    return list;
-}
-
-Header ReadHeader(const CsvRecord& record) {
-    Header header;
-    header.fields = record.fields.size();
-    std::array<bool, kDeckColumns> found{};
-    for (std::size_t i = 0; i < record.fields.size(); ++i) {
-        std::optional<DeckColumn> column = ColumnNamed(record.fields[i]);
-        if (!column) continue;
-        header.present = true;
-        if (found[*column]) {
-            header.problems.push_back("the header row names the \"" +
-                                      std::string(kColumnNames[*column]) + "\" column twice");
-        }
-        found[*column] = true;
-        header.at[*column] = i;
-    }
-    if (!header.present) {
-        header.problems.push_back(
-            "the header row is missing: the first row must name the columns " + ColumnList());
-        return header;
-    }
-    for (int column = 0; column < kDeckColumns; ++column) {
-        if (found[column]) continue;
-        header.problems.push_back("the header row has no \"" + std::string(kColumnNames[column]) +
-                                  "\" column");
-    }
-    return header;
-}
 
 // Digits alone, blanks around them allowed; a number too large for an int
 // reads as one too large for a picture.
@@ -132,7 +56,7 @@ constexpr Bound kBounds[] = {
 
 // Fields past the header's count may only be empty ones that a spreadsheet added.
 std::optional<std::string> FieldCountProblem(const std::vector<std::string>& fields,
-                                             const Header& header) {
+                                             const DeckHeader& header) {
     std::size_t needed = *std::max_element(header.at.begin(), header.at.end()) + 1;
     std::size_t used = fields.size();
     while (used > header.fields && fields[used - 1].empty()) --used;
@@ -161,7 +85,7 @@ DeckRow UnreadRow(const CsvRecord& record, std::string problem) {
             .problems = {std::move(problem)}};
 }
 
-DeckRow ReadRow(const CsvRecord& record, const Header& header) {
+DeckRow ReadRow(const CsvRecord& record, const DeckHeader& header) {
     if (!record.problem.empty()) return UnreadRow(record, record.problem);
     if (std::optional<std::string> problem = FieldCountProblem(record.fields, header)) {
         return UnreadRow(record, *problem);
@@ -191,7 +115,7 @@ DeckRow ReadRow(const CsvRecord& record, const Header& header) {
 
 void ReadRows(std::string_view text, DeckReading& reading) {
     char separator = SeparatorOf(text);
-    std::optional<Header> header;
+    std::optional<DeckHeader> header;
     for (const CsvRecord& record : ParseCsv(text, separator)) {
         if (IsBlank(record)) continue;
         if (!header) {
