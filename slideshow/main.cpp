@@ -2,17 +2,13 @@
 // over an instructor's own deck of them.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDateTime>
-#include <QDir>
-#include <QStandardPaths>
-#include <cstdio>
 
-#include "append_line.h"
 #include "author_window.h"
+#include "check_progress_dialog.h"
 #include "deck_check.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
-#include "results_row.h"
+#include "results_file.h"
 #include "tessivar_window.h"
 
 namespace {
@@ -23,22 +19,10 @@ std::filesystem::path ToPath(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
 }
 
-std::filesystem::path ResultsFile(const QString& given) {
-    if (!given.isEmpty()) return ToPath(given);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    return ToPath(QDir(folder).filePath("results.csv"));
-}
-
-// Each show's result goes to the end of the file, whatever else writes there.
-void RecordResults(SlideShow& show, std::filesystem::path file, std::string deck) {
-    show.showEnded = [file = std::move(file), deck = std::move(deck)](const ShowResult& result) {
-        QDateTime local = QDateTime::currentDateTime();
-        QString now = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-        if (!AppendLine(file, ResultRow(now.toStdString(), deck, result))) {
-            std::fprintf(stderr, "tessivar: cannot write %s\n", file.string().c_str());
-        }
-    };
+OpenedDeck CheckDeckFolder(const std::filesystem::path& folder) {
+    QtImageSource images;
+    CheckProgressDialog progress(nullptr);
+    return OpenDeckFolder(folder, images, ReadWholeFile, progress.Callback());
 }
 
 int Play(const QStringList& folders, const std::filesystem::path& results) {
@@ -48,8 +32,7 @@ int Play(const QStringList& folders, const std::filesystem::path& results) {
     PictureFolder pictures = [folder] { return folder; };
     std::vector<Slide> slides = BuiltInSlides();
     if (!folders.isEmpty() || std::filesystem::exists(folder / kDeckFileName)) {
-        QtImageSource images;
-        OpenedDeck opened = OpenDeckFolder(folder, images);
+        OpenedDeck opened = CheckDeckFolder(folder);
         if (!opened.problems.empty()) {
             QtMessageBoxes(nullptr).Show(kProgramName, ProblemsText(opened.problems));
             return kFailed;

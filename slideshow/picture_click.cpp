@@ -31,7 +31,11 @@ void GoBack(SlideShow& show) {
 void GoForward(SlideShow& show) {
     show.ClueLevel = 0;
     if (++show.SlideIndex <= LastSlide(show)) return;
-    if (show.showEnded) show.showEnded({kFullScore - show.Penalty, show.wrongClicks});
+    if (show.showEnded) {
+        std::optional<std::string> lost =
+            show.showEnded({kFullScore - show.Penalty, show.wrongClicks});
+        if (lost) show.messages.Show(kProgramName, *lost);
+    }
     show.wrongClicks.assign(show.slides.size(), 0);
     show.messages.Show(kProgramName, "You completed this exercise with a score of: " +
                                          Number(kFullScore - show.Penalty) + "!" + ParagraphBreak +

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "image_source.h"
@@ -41,8 +43,9 @@ struct SlideShow {
     ImageSource& images;
     PictureFolder folder;
     std::vector<Slide> deck;  // what the show plays, once the window loads
-    // Told at the end of each show, before the student sees the score.
-    std::function<void(const ShowResult&)> showEnded;
+    // Told at the end of each show, before the student sees the score; what
+    // it returns, when it could not keep the result, the student is told.
+    std::function<std::optional<std::string>(const ShowResult&)> showEnded;
 
     std::vector<Slide> slides;  // filled when the window loads
     SlideForm form = MakeSlideForm();

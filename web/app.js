@@ -2,6 +2,7 @@
 // window, its message boxes and pictures.
 import { FormView } from './form.js';
 import { showMessage } from './dialog.js';
+import { showProgress } from './progress.js';
 import { FACES } from './appearance.js';
 
 export async function start({ createModule, background }) {
@@ -10,7 +11,8 @@ export async function start({ createModule, background }) {
   const page = {
     apply: (changes) => view.apply(JSON.parse(changes)),
     showMessage,
-    loadPicture: (path) => view.loadPicture(path),
+    decodePicture: (path, bytes) => view.decodePicture(path, bytes),
+    showProgress,
     stop: () => view.stop(),
   };
   const [module] = await Promise.all([

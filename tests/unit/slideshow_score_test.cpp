@@ -96,9 +96,10 @@ TEST_F(SlideScore, AScoreBelowZeroCarriesItsMinusSignRightAfterTheEqualsSign) {
 
 TEST_F(SlideScore, EachShowEndsWithItsResultRowBeforeTheMessage) {
     std::vector<ShowResult> results;
-    show.showEnded = [&](const ShowResult& result) {
+    show.showEnded = [&](const ShowResult& result) -> std::optional<std::string> {
         EXPECT_TRUE(messages.shown.empty());
         results.push_back(result);
+        return std::nullopt;
     };
     ClickWrong();  // forgiven on slide 0, but still a wrong click
     GoTo(3);
@@ -115,4 +116,13 @@ TEST_F(SlideScore, EachShowEndsWithItsResultRowBeforeTheMessage) {
     std::string row = "2026-12-06T22:45:00+01:00,\"/lab/deck, one\",90,1,0,1,2";
     for (int slide = 4; slide < kSlideCount; ++slide) row += ",0";
     EXPECT_EQ(ResultRow("2026-12-06T22:45:00+01:00", "/lab/deck, one", results[0]), row + "\r\n");
+}
+
+TEST_F(SlideScore, AResultThatCannotBeKeptIsToldBeforeTheScore) {
+    show.showEnded = [](const ShowResult&) { return std::optional<std::string>("not kept"); };
+    GoTo(25);
+    ClickTarget();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "not kept");
+    EXPECT_TRUE(messages.shown[1].text.starts_with("You completed this exercise"));
 }

@@ -3,9 +3,10 @@
 // WebKitGTK's MiniBrowser through WebKitWebDriver and selenium-webdriver, on a
 // display of its own (Xvfb). Servers, drivers and browsers use loopback only.
 //
-// browserTest(name, [{ needs: ['touch'] }], async ({ engine, open }) => ...)
+// browserTest(name, [{ needs: ['touch'], site }], async ({ engine, open }) => ...)
 //     registers the test once per engine of KYMBRAL_ENGINES (default all three),
-//     named "name [engine]"; skipped, with the reason, where the engine LACKS a need.
+//     named "name [engine]"; skipped, with the reason, where the engine LACKS a need;
+//     its pages come from the folder site (default SITE).
 // open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
 //     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
 //     body.ready or a message box is open; files: { 'site/path': body, or null
@@ -111,7 +112,8 @@ export function browserTest(name, options, body) {
   for (const engine of ENGINES) {
     const lack = (options.needs ?? []).map((need) => LACKS[engine]?.[need]).find(Boolean);
     test(`${name} [${engine}]`, { skip: lack && `${engine}: ${lack}` }, async () => {
-      const [server, browser] = [await once('server', () => serve(SITE)), await once(engine, () => launch(engine))];
+      const site = options.site ?? SITE;
+      const [server, browser] = [await once(site, () => serve(site)), await once(engine, () => launch(engine))];
       const pages = [];
       const openPath = async (path, { files, ...options } = {}) => {
         pages.push(await open(browser, new URL(path, files ? server.with(files) : server.url).href, options));
