@@ -25,6 +25,8 @@ class PictureWidget : public QWidget {
     void SetMouseUpHandler(MouseHandler handler) { onMouseUp_ = std::move(handler); }
     void SetMouseMoveHandler(MouseHandler handler) { onMouseMove_ = std::move(handler); }
     void Sync();
+    // Where the drawing area starts, in the widget's pixels.
+    QPoint DrawingOrigin() const { return Area().topLeft(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
