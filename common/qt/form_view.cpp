@@ -94,6 +94,7 @@ void FormView::Add(PictureBox& pictureBox) {
     auto& picture = AddWidget<PictureWidget>(pictureBox, imageLoader_);
     pictures_.push_back(&picture);
     accessibles_.AddHolder(picture);
+    ring_->Watch(picture, [&picture](bool shown) { picture.ShowPointer(shown); });
 }
 
 template <class Widget, class Model, class... Extra>
