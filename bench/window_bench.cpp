@@ -1,7 +1,10 @@
-// The real window under the offscreen platform: a knob release until the window
-// is repainted, and one clock tick with its repaint near the start and the end of a scan.
+// The real window under the offscreen platform: a knob release, or a key on a
+// focused knob, until the window is repainted, and one clock tick with its
+// repaint near the start and the end of a scan.
 #include <benchmark/benchmark.h>
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -44,12 +47,37 @@ static void BM_KnobReleaseToPaint(benchmark::State& bench) {
 }
 BENCHMARK(BM_KnobReleaseToPaint)->Unit(benchmark::kMicrosecond);
 
+// Up and Down in turn on the knob that has the keyboard's focus (its ring shown).
+static void BM_KnobKeyToPaint(benchmark::State& bench) {
+    FakeClock clock(100);
+    RecordingMessages messages;
+    KymbralWindow window(clock, &messages);
+    window.Open();
+    QApplication::setActiveWindow(&window.view);
+    Repaint();
+    auto* knob = window.view.findChild<QPushButton*>("KeyIn0");
+    knob->setFocus(Qt::TabFocusReason);
+    bool up = true;
+    for (auto _ : bench) {
+        QKeyEvent press(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(knob, &press);
+        QApplication::sendEvent(knob, &release);
+        up = !up;
+        Repaint();
+    }
+}
+BENCHMARK(BM_KnobKeyToPaint)->Unit(benchmark::kMicrosecond);
+
 // The plot holds what a scan has drawn by the given time: every 100 ticks the
 // scan is started again and replayed to that point, outside the timing.
+// With a second argument of 1, as if a screen reader listened: what changed
+// is told to it after every tick (news of the labels paced to once a second).
 static void BM_TickWithRepaint(benchmark::State& bench) {
     FakeClock clock(100);
     RecordingMessages messages;
     KymbralWindow window(clock, &messages);
+    QAccessible::setActive(bench.range(1) != 0);
     window.Open();
     Repaint();
     Kymbral& k = window.model();
@@ -77,11 +105,13 @@ static void BM_TickWithRepaint(benchmark::State& bench) {
         bench.ResumeTiming();
     }
     bench.counters["fid_points"] = static_cast<double>(k.form.PlotFID.strokes.size());
+    QAccessible::setActive(false);
 }
 BENCHMARK(BM_TickWithRepaint)
-    ->Arg(100)
-    ->Arg(29900)
-    ->ArgName("ms_into_scan")
+    ->Args({100, 0})
+    ->Args({29900, 0})
+    ->Args({100, 1})
+    ->ArgNames({"ms_into_scan", "listening"})
     ->Iterations(2000)
     ->Unit(benchmark::kMicrosecond);
 

@@ -5,6 +5,7 @@
 
 #include "qt_appearance.h"
 #include "qt_message_boxes.h"
+#include "slide_access.h"
 #include "slide_view.h"
 
 namespace {
@@ -36,6 +37,7 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, PictureFolder folder,
     view.resize(PixelRect({0, 0, kFormWidth, kFormHeight}).size());
     AddSlideControls(view, show_->form);
     BindSlideEvents(view, *show_);
+    DescribeSlideForm(view, *show_);
     ended = [](int status) { QCoreApplication::exit(status); };
     view.SetAfterEvent([this] {
         if (show_->exitCode != 0) ended(show_->exitCode);

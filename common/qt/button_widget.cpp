@@ -5,6 +5,8 @@
 #include <QStylePainter>
 
 #include "input_codes.h"
+#include "key_clicks.h"
+#include "key_codes.h"
 
 ButtonWidget::ButtonWidget(Button& model, QWidget* parent) : QPushButton(parent), model_(model) {
     setObjectName(QString::fromStdString(model.name));
@@ -40,6 +42,24 @@ void ButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
+}
+
+void ButtonWidget::ClickWith(int button) {
+    if (!isEnabled()) return;
+    if (onMouseUp_) onMouseUp_(button);
+    if (button == kLeftButton) click();
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+    int key = KeyCode(*event);
+    // A held key steps a knob on, as on any spin button.
+    if (int button = onMouseUp_ ? KnobButtonFor(key) : 0) {
+        ClickWith(button);
+    } else if (key == kEnterKey && !onMouseUp_) {
+        if (!event->isAutoRepeat()) click();
+    } else {
+        QPushButton::keyPressEvent(event);
+    }
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {

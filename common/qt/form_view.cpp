@@ -5,8 +5,11 @@
 #include <QPainter>
 #include <stdexcept>
 
+#include "accessible_interfaces.h"
 #include "button_widget.h"
 #include "check_box_widget.h"
+#include "focus_ring.h"
+#include "label_button.h"
 #include "list_box_widget.h"
 #include "picture_widget.h"
 #include "qt_appearance.h"
@@ -23,11 +26,18 @@ QImage ReadImage(const std::string& path, double zoom) {
 
 }  // namespace
 
-FormView::FormView(QWidget* parent) : QWidget(parent), imageLoader_(ReadImage) {
+FormView::FormView(QWidget* parent)
+    : QWidget(parent), ring_(new FocusRing(*this)), imageLoader_(ReadImage) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallAccessibleInterfaces();
+    accessibles_.AddHolder(*this);
 }
 
-FormView::~FormView() = default;
+FormView::~FormView() {
+    // The widgets go first, while what they tell of themselves is still there.
+    delete ring_;
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 void FormView::SetBackground(QImage image) {
     background_ = std::move(image);
@@ -40,6 +50,7 @@ void FormView::SetImageLoader(ImageLoader loader) {
 
 void FormView::Add(Label& label) {
     surface_.Add(label);
+    accessibles_.AddPainted(label, *this, [] { return QPoint(0, 0); });
     update(PixelRect(label.rect));
 }
 
@@ -57,6 +68,7 @@ void FormView::Add(Label& label, PictureBox& container) {
     auto& picture = WidgetOf<PictureWidget>(&container);
     picture.Items().Add(label);
     picture.update();
+    accessibles_.AddPainted(label, picture, [&picture] { return picture.DrawingOrigin(); });
 }
 
 void FormView::Add(LineFigure& line, PictureBox& container) {
@@ -79,7 +91,10 @@ void FormView::Add(CheckBox& checkBox) {
 }
 
 void FormView::Add(PictureBox& pictureBox) {
-    pictures_.push_back(&AddWidget<PictureWidget>(pictureBox, imageLoader_));
+    auto& picture = AddWidget<PictureWidget>(pictureBox, imageLoader_);
+    pictures_.push_back(&picture);
+    accessibles_.AddHolder(picture);
+    ring_->Watch(picture, [&picture](bool shown) { picture.ShowPointer(shown); });
 }
 
 template <class Widget, class Model, class... Extra>
@@ -89,6 +104,9 @@ Widget& FormView::AddWidget(Model& model, Extra&&... extra) {
     if constexpr (!requires { model.visible; }) widget->show();
     widgets_[&model] = widget;
     syncs_.push_back([widget] { widget->Sync(); });
+    accessibles_.AddWidget(model, *widget);
+    ring_->Watch(*widget);
+    tabOrderStale_ = true;
     return *widget;
 }
 
@@ -125,7 +143,23 @@ void FormView::OnMouseUp(Button& button, std::function<void(int)> handler) {
 }
 
 void FormView::OnClick(Label& label, Handler handler) {
-    SurfaceOf(label).SetClickHandler(label, AsEvent(std::move(handler)));
+    SurfaceItems& surface = SurfaceOf(label);
+    Handler click = AsEvent(std::move(handler));
+    surface.SetClickHandler(label, click);
+    // The keyboard's way to the label.
+    QWidget* holder = this;
+    QPoint origin(0, 0);
+    for (PictureWidget* picture : pictures_) {
+        if (&picture->Items() != &surface) continue;
+        holder = picture;
+        origin = picture->DrawingOrigin();
+    }
+    auto* stand = new LabelButton(label, origin, holder);
+    connect(stand, &QAbstractButton::clicked, this, click);
+    syncs_.push_back([stand] { stand->Sync(); });
+    accessibles_.StandIn(label, *stand);
+    ring_->Watch(*stand);
+    tabOrderStale_ = true;
 }
 
 void FormView::OnKeyUp(TextBox& textBox, std::function<void(int)> handler) {
@@ -134,6 +168,7 @@ void FormView::OnKeyUp(TextBox& textBox, std::function<void(int)> handler) {
 
 void FormView::OnMouseUp(PictureBox& pictureBox, std::function<void(int, double, double)> handler) {
     WidgetOf<PictureWidget>(&pictureBox).SetMouseUpHandler(AsEvent(std::move(handler)));
+    tabOrderStale_ = true;  // it takes the focus now
 }
 
 void FormView::OnMouseMove(PictureBox& pictureBox,
@@ -184,6 +219,14 @@ void FormView::Sync() {
     for (const auto& sync : syncs_) sync();
     QRegion changed = surface_.Sync();
     if (!changed.isEmpty()) update(changed);
+    if (tabOrderStale_) OrderTabStops();
+    accessibles_.Sync();
+}
+
+void FormView::OrderTabStops() {
+    std::vector<QWidget*> stops = accessibles_.TabStops(*this);
+    for (std::size_t i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
+    tabOrderStale_ = false;
 }
 
 void FormView::paintEvent(QPaintEvent* event) {

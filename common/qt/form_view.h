@@ -8,11 +8,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include "accessible.h"
+#include "accessible_controls.h"
 #include "controls.h"
 #include "picture_box.h"
 #include "surface_items.h"
 
 class ButtonWidget;
+class FocusRing;
 class TextBoxWidget;
 class PictureWidget;
 class TimerDriver;
@@ -24,6 +27,11 @@ class TimerDriver;
 //
 // Every handler runs as an event: after it returns, the after-event hook runs
 // and then Sync() brings the screen up to date with the models.
+//
+// Every control that takes a click takes the keyboard's focus too, by Tab in
+// reading order, and keys click it (see key_clicks.h); painted labels that
+// take a click get a stand-in widget for that. Assistive technology hears
+// each control's facts: its kind's, or those that Describe() gives.
 class FormView : public QWidget {
   public:
     using Handler = std::function<void()>;
@@ -66,6 +74,11 @@ class FormView : public QWidget {
     void OnMouseMove(PictureBox& pictureBox,
                      std::function<void(int button, double x, double y)> handler);
     void BindTimer(Timer& timer, Handler tick);
+    template <class Control>
+    void Describe(const Control& control, Describer describer) {
+        accessibles_.Describe(&control, std::move(describer));
+    }
+    AccessibleControls& Accessibles() { return accessibles_; }
 
     void SetAfterEvent(Handler hook);
     // Runs a handler as an event (with the after-event hook and a Sync). One
@@ -80,6 +93,7 @@ class FormView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void OrderTabStops();
     template <class Widget, class Model, class... Extra>
     Widget& AddWidget(Model& model, Extra&&... extra);
     template <class Widget>
@@ -88,6 +102,9 @@ class FormView : public QWidget {
     template <class... Args>
     std::function<void(Args...)> AsEvent(std::function<void(Args...)> handler);
 
+    AccessibleControls accessibles_;
+    FocusRing* ring_;
+    bool tabOrderStale_ = false;
     QImage background_;
     ImageLoader imageLoader_;
     SurfaceItems surface_;

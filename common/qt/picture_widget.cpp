@@ -1,16 +1,19 @@
 #include "picture_widget.h"
 
 #include <qdrawutil.h>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "input_codes.h"
+#include "key_codes.h"
 #include "qt_appearance.h"
 #include "stroke_geometry.h"
 
 namespace {
 
 constexpr int kBorderPixels = kPictureBorderTwips / kTwipsPerPixel;
+constexpr int kPointerArm = 16;  // pixels from the centre to each end of the cross-hair
 
 }  // namespace
 
@@ -20,6 +23,11 @@ PictureWidget::PictureWidget(PictureBox& model, ImageLoader loader, QWidget* par
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     Sync();
+}
+
+void PictureWidget::SetMouseUpHandler(MouseHandler handler) {
+    onMouseUp_ = std::move(handler);
+    setFocusPolicy(onMouseUp_ ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void PictureWidget::Sync() {
@@ -121,6 +129,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     painter.setClipRect(area);
     painter.translate(area.topLeft());
     items_.Paint(painter, event->region().translated(-area.topLeft()), palette());
+    if (pointerShown_) PaintPointer(painter);
 }
 
 void PictureWidget::resizeEvent(QResizeEvent*) {
@@ -142,6 +151,66 @@ void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
     QPointF position = InArea(event->position());
     if (items_.TakesMove(position, event->buttons())) return;
     Report(onMouseMove_, MouseButtonsCode(event->buttons()), position);
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* event) {
+    int key = KeyCode(*event);
+    bool clicks = key == kEnterKey || key == kBackspaceKey;
+    if (!onMouseUp_ || (clicks && event->isAutoRepeat())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QRect before = PointerMark();
+    PointerKeyResult result =
+        pointer_.Key(key, event->modifiers().testFlag(Qt::ShiftModifier), Seen());
+    if (!result.moved && result.button == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QPointF at = Pointer() / kTwipsPerPixel;
+    if (result.moved) {
+        update(before.united(PointerMark()));
+        if (!items_.Covers(at)) Report(onMouseMove_, 0, at);
+    }
+    // A label over the picture takes the click, as it takes the mouse's.
+    if (result.button != 0 && !items_.Covers(at)) Report(onMouseUp_, result.button, at);
+}
+
+void PictureWidget::ShowPointer(bool shown) {
+    if (shown) pointer_.Place(Seen());
+    if (shown == pointerShown_) return;
+    pointerShown_ = shown;
+    update(PointerMark());
+}
+
+TwipRect PictureWidget::Seen() const {
+    QRect seen = visibleRegion().boundingRect().intersected(Area());
+    if (seen.isEmpty()) seen = Area();
+    seen.translate(-Area().topLeft());
+    return {seen.x() * kTwipsPerPixel, seen.y() * kTwipsPerPixel, seen.width() * kTwipsPerPixel,
+            seen.height() * kTwipsPerPixel};
+}
+
+QRect PictureWidget::PointerMark() const {
+    QPoint centre = (Pointer() / kTwipsPerPixel).toPoint() + Area().topLeft();
+    int reach = kPointerArm + 2;
+    return QRect(centre, centre).adjusted(-reach, -reach, reach, reach);
+}
+
+// Black over a white halo shows on dark and light screenshots alike; the
+// middle stays open so that the place itself is seen.
+void PictureWidget::PaintPointer(QPainter& painter) const {
+    QPointF centre = (Pointer() / kTwipsPerPixel).toPoint();
+    const QPointF arms[][2] = {
+        {{-kPointerArm, 0}, {-4, 0}},
+        {{4, 0}, {kPointerArm, 0}},
+        {{0, -kPointerArm}, {0, -4}},
+        {{0, 4}, {0, kPointerArm}},
+    };
+    for (auto [pen, width] : {std::pair{QColor(Qt::white), 4}, {QColor(Qt::black), 2}}) {
+        painter.setPen(QPen(pen, width, Qt::SolidLine, Qt::SquareCap));
+        for (const auto& arm : arms) painter.drawLine(centre + arm[0], centre + arm[1]);
+    }
 }
 
 void PictureWidget::Report(const MouseHandler& handler, int button, QPointF position) const {

@@ -33,6 +33,8 @@ class SurfaceItems {
     bool Press(QPointF position);
     bool Release(QPointF position, Qt::MouseButton button);
     bool TakesMove(QPointF position, Qt::MouseButtons held) const;
+    // Whether a visible label lies there, which would take a click.
+    bool Covers(QPointF position) const { return LabelAt(position) != nullptr; }
 
   private:
     using Model = std::variant<Label*, LineFigure*, ShapeFigure*>;

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "key_codes.h"
 #include "kymbral.h"
-
-inline constexpr int kEnterKey = 13;
 
 // On Enter: runs the typed command ("name=value" edits a parameter line, "ga"
 // starts an acquisition; anything else is accepted silently) and empties the box.

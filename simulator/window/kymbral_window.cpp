@@ -5,6 +5,7 @@
 
 #include "form_activate.h"
 #include "form_load.h"
+#include "main_form_access.h"
 #include "main_form_events.h"
 #include "main_form_layout.h"
 #include "main_form_view.h"
@@ -33,6 +34,7 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
     view.SetBackground(background.copy(background.rect().intersected(view.rect())));
     AddMainFormControls(view, kymbral_->form);
     BindMainFormEvents(view, *kymbral_);
+    DescribeMainForm(view, kymbral_->form);
 }
 
 KymbralWindow::~KymbralWindow() = default;

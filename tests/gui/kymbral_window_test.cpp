@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "fake_clock.h"
 #include "knobs.h"
@@ -25,6 +30,14 @@ struct KymbralWindowTest : ::testing::Test {
     void SetUp() override {
         window.Open();
         QApplication::processEvents();  // the first activation
+        QApplication::setActiveWindow(&window.view);
+    }
+    std::string Focused() {
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused->objectName().toStdString() : "";
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
     template <class Widget>
     Widget& Find(const char* name) {
@@ -91,6 +104,7 @@ TEST_F(KymbralWindowTest, TheGradientShimWaitHoldsTicksAndClicksUntilItEnds) {
         captionDuring = Find<QPushButton>("GradientShim").text().toStdString();
         QMetaObject::invokeMethod(ClockTimer(), "timeout");
         QTest::mouseClick(&Find<QPushButton>("KeyIn0"), Qt::RightButton);
+        QTest::keyClick(&Find<QPushButton>("KeyIn0"), Qt::Key_Up);
         fidPointsDuring = k.form.PlotFID.strokes.size();
         z0During = k.state.Z0;
         clock.Advance(5);
@@ -99,9 +113,9 @@ TEST_F(KymbralWindowTest, TheGradientShimWaitHoldsTicksAndClicksUntilItEnds) {
 
     EXPECT_EQ(captionDuring, "Shimming...");
     EXPECT_EQ(fidPointsDuring, fidPointsBefore);  // the tick was not run
-    EXPECT_EQ(z0During, 50);                      // nor the click, yet
-    EXPECT_EQ(k.state.Z0, 51);                    // which came after the handler
-    EXPECT_EQ(k.form.ShimLabel[0].caption, "51");
+    EXPECT_EQ(z0During, 50);                      // nor the click and the key, yet
+    EXPECT_EQ(k.state.Z0, 52);                    // which came after the handler
+    EXPECT_EQ(k.form.ShimLabel[0].caption, "52");
     EXPECT_EQ(Find<QPushButton>("GradientShim").text(), "Gradient Shim");
     EXPECT_FALSE(ClockTimer()->isActive());  // the redraw stopped the acquisition
 }
@@ -142,4 +156,162 @@ TEST_F(KymbralWindowTest, AnEnlargedWindowShowsThePlainFormBesideThePicture) {
             ASSERT_EQ(shown.pixelColor(x, y), face) << x << ", " << y;
         }
     }
+}
+
+TEST_F(KymbralWindowTest, TabVisitsTheControlsThatTakeAClickInReadingOrder) {
+    const std::vector<std::string> order = {"KeyboardInput",
+                                            "Restart",
+                                            "Simulator",
+                                            "ShimXLabel",
+                                            "Insert",
+                                            "Eject",
+                                            "GradientShim",
+                                            "ScrambleEasy",
+                                            "Scramble",
+                                            "ScrambleHard",
+                                            "KeyIn0",
+                                            "KeyIn6",
+                                            "KeyIn5",
+                                            "KeyIn7",
+                                            "KeyIn1",
+                                            "KeyIn2",
+                                            "KeyIn3",
+                                            "KeyIn4",
+                                            "SpinOn",
+                                            "SpinOff",
+                                            "Walkup",
+                                            "AutoGainCheck",
+                                            "ParametersListBox",
+                                            "SampleScramble",
+                                            "PW90Value",
+                                            "T1Value",
+                                            "T2Value",
+                                            "Help"};
+    std::vector<std::string> visited = {Focused()};
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        Key(Qt::Key_Tab);
+        visited.push_back(Focused());
+    }
+    std::vector<std::string> expected = order;
+    expected.push_back(order.front());  // round again
+    EXPECT_EQ(visited, expected);
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(Focused(), "Help");
+
+    // A clickable label clicks by key too; the row label, shown with the shim
+    // map, joins in where it lies.
+    Find<QWidget>("ShimXLabel").setFocus();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(k.form.ShimXLabel.caption, "Z1");
+    Find<QWidget>("KeyboardInput").setFocus();
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), "ShimYLabel");
+}
+
+TEST_F(KymbralWindowTest, KeysClickTheFocusedControlAsTheMouseDoes) {
+    struct Case {
+        const char* control;
+        Qt::Key key;
+        std::string z0Label;  // after Insert, Z0 reads 50
+    };
+    const Case cases[] = {
+        {"KeyIn0", Qt::Key_Up, "51"},    {"KeyIn0", Qt::Key_Down, "49"},
+        {"KeyIn0", Qt::Key_Space, "49"}, {"KeyIn0", Qt::Key_Return, "49"},
+        {"KeyIn0", Qt::Key_Left, "50"},  {"Eject", Qt::Key_Return, "50"},
+    };
+    for (const Case& c : cases) {
+        FakeClock clock{100};
+        KymbralWindow fresh{clock, &messages};
+        fresh.Open();
+        QApplication::setActiveWindow(&fresh.view);
+        auto* insert = fresh.view.findChild<QPushButton*>("Insert");
+        insert->setFocus();
+        QTest::keyClick(insert, Qt::Key_Return);
+        ASSERT_TRUE(SampleInserted(fresh.model().form));
+        ASSERT_EQ(fresh.model().form.ShimLabel[0].caption, "50");
+
+        fresh.view.findChild<QWidget*>(c.control)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), c.key);
+        EXPECT_EQ(fresh.model().form.ShimLabel[0].caption, c.z0Label) << c.control << c.key;
+        EXPECT_EQ(SampleInserted(fresh.model().form), c.control != std::string("Eject"));
+    }
+}
+
+namespace {
+
+// Every interface below the form's: its name and role.
+void Told(QAccessibleInterface* iface, std::map<std::string, QAccessible::Role>& told) {
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        told[child->text(QAccessible::Name).toStdString()] = child->role();
+        Told(child, told);
+    }
+}
+
+}  // namespace
+
+TEST_F(KymbralWindowTest, AssistiveTechnologyHearsEveryControlByItsName) {
+    QAccessible::setActive(true);
+    std::map<std::string, QAccessible::Role> told;
+    Told(QAccessible::queryAccessibleInterface(&window.view), told);
+    const std::pair<std::string, QAccessible::Role> expected[] = {
+        {"Z0 shim, 50", QAccessible::SpinBox},
+        {"Z1 shim, 0", QAccessible::SpinBox},
+        {"Lock phase, 140", QAccessible::SpinBox},
+        {"Lock level, 0", QAccessible::ProgressBar},
+        {"Insert", QAccessible::Button},
+        {"Intensity versus Hz or ppm", QAccessible::Button},
+        {"Command line", QAccessible::EditableText},
+        {"PW90 (us)", QAccessible::EditableText},
+        {"AutoGain", QAccessible::CheckBox},
+        {"Experiment parameters", QAccessible::List},
+        {"Spectrum line shape, Intensity versus Hz or ppm", QAccessible::Graphic},
+        {"Magnetic Field along Z axis", QAccessible::Graphic},
+        {"Lock graph", QAccessible::Graphic},
+        {"Sample Properties:", QAccessible::StaticText},
+    };
+    for (const auto& [name, role] : expected) {
+        ASSERT_TRUE(told.contains(name)) << name;
+        EXPECT_EQ(told[name], role) << name;
+    }
+    // Each told control once, by a name; what another says already is not told again.
+    EXPECT_FALSE(told.contains(""));
+    EXPECT_FALSE(told.contains("Info2"));
+    EXPECT_FALSE(told.contains("Label9"));
+
+    // The focused knob's value follows its steps.
+    Find<QWidget>("KeyIn1").setFocus();
+    Key(Qt::Key_Up);
+    QAccessibleInterface* knob = QAccessible::queryAccessibleInterface(&Find<QWidget>("KeyIn1"));
+    EXPECT_EQ(knob->text(QAccessible::Name), "Z1 shim, 1");
+    EXPECT_EQ(knob->valueInterface()->currentValue(), 1);
+    QAccessible::setActive(false);
+}
+
+TEST(KymbralWindowKeys, AMessageBoxTakesTheKeysAndGivesTheFocusBack) {
+    FakeClock clock{100};
+    KymbralWindow window{clock};  // the desktop's own message boxes
+    window.Open();
+    QApplication::processEvents();
+    QApplication::setActiveWindow(&window.view);
+    auto* knob = window.view.findChild<QPushButton*>("KeyIn0");
+    knob->setFocus();
+    std::string focusedInBox;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QApplication::setActiveWindow(box);  // as the desktop does with a new window
+        focusedInBox = QApplication::focusWidget() == box->button(QMessageBox::Ok) ? "OK" : "";
+        // Keys for the window behind go nowhere, as its clicks do.
+        QTest::keyClick(window.view.windowHandle(), Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    window.view.findChild<QPushButton*>("Help")->click();
+
+    EXPECT_EQ(focusedInBox, "OK");
+    EXPECT_EQ(window.model().state.Z0, 50);
+    QApplication::setActiveWindow(&window.view);
+    EXPECT_EQ(QApplication::focusWidget(), knob);
+    QTest::keyClick(knob, Qt::Key_Up);
+    EXPECT_EQ(window.model().state.Z0, 51);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -9,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 
+#include "picture_widget.h"
 #include "recording_messages.h"
 #include "slide_display.h"
 #include "tessivar_build.h"
@@ -29,9 +32,10 @@ struct TessivarWindowTest : ::testing::Test {
     void SetUp() override {
         window.Open();
         QApplication::processEvents();  // the first activation
+        QApplication::setActiveWindow(&window.view);
     }
-    QWidget& Picture() {
-        auto* picture = window.view.findChild<QWidget*>("Picture1");
+    PictureWidget& Picture() {
+        auto* picture = window.view.findChild<PictureWidget*>("Picture1");
         EXPECT_NE(picture, nullptr);
         return *picture;
     }
@@ -73,6 +77,61 @@ TEST_F(TessivarWindowTest, ClickingEveryTargetInTurnCompletesTheShow) {
     EXPECT_EQ(show.SlideIndex, 0);
     EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 100");
     EXPECT_EQ(show.exitCode, 0);
+}
+
+// The keyboard pointer moved by arrow keys, far ones with Shift, to within a
+// step of the place.
+void PointTo(PictureWidget& picture, QPoint place) {
+    constexpr int step = kPointerStepTwips / kPixel;
+    for (;;) {
+        QPoint off = place - (picture.Pointer() / kPixel).toPoint();
+        bool across = std::abs(off.x()) >= step;
+        int distance = across ? off.x() : off.y();
+        if (std::abs(distance) < step) return;
+        Qt::Key key = across ? (distance > 0 ? Qt::Key_Right : Qt::Key_Left)
+                             : (distance > 0 ? Qt::Key_Down : Qt::Key_Up);
+        bool far = std::abs(distance) >= step * kPointerShiftSteps;
+        QTest::keyClick(&picture, key, far ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+}
+
+TEST_F(TessivarWindowTest, TheKeyboardPointerReachesEveryTargetAndBackspaceGoesBack) {
+    ASSERT_EQ(QApplication::focusWidget(), &Picture());
+    for (int slide = 0; slide < kSlideCount; ++slide) {
+        PointTo(Picture(), Target());
+        QTest::keyClick(&Picture(), Qt::Key_Return);
+        ASSERT_EQ(show.SlideIndex, (slide + 1) % kSlideCount) << "on slide " << slide;
+    }
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 100");
+
+    // The cross-hair shows where the pointer is.
+    QPoint at = (Picture().Pointer() / kPixel).toPoint();
+    EXPECT_EQ(Picture().grab().toImage().pixelColor(at + QPoint(8, 0)), QColor(Qt::black));
+    QTest::keyClick(&Picture(), Qt::Key_Backspace);
+    EXPECT_EQ(show.SlideIndex, 25);
+    EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 1");
+}
+
+TEST_F(TessivarWindowTest, AssistiveTechnologyHearsTheScreenshotAndTheNews) {
+    QAccessible::setActive(true);
+    Click(QPoint(300, 200));  // a wrong click
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&Picture());
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "Screenshot 1 of 26");
+    EXPECT_TRUE(picture->text(QAccessible::Description).startsWith("Screen:  0\n\n"));
+    std::vector<QString> told;
+    for (int i = 0; i < picture->childCount(); ++i) {
+        told.push_back(picture->child(i)->text(QAccessible::Name));
+    }
+    ASSERT_EQ(told.size(), 3u);  // the instruction, the clue level and the score
+    EXPECT_TRUE(told[0].startsWith("Screen:  0\n\n"));
+    EXPECT_EQ(told[1], "Clue Level = 1");
+    EXPECT_EQ(told[2], "Score = 99");
+
+    Click(Target());
+    EXPECT_EQ(picture->text(QAccessible::Name), "Screenshot 2 of 26");
+    QAccessible::setActive(false);
 }
 
 TEST_F(TessivarWindowTest, RightClicksGoBackButClicksOnTheLabelsDoNothing) {

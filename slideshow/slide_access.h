@@ -1,0 +1,23 @@
+#pragma once
+
+#include "accessible.h"
+#include "slide_show.h"
+
+// What a screen reader is told of the slide window: the screenshot by its
+// place in the show, "Screenshot 3 of 26", with the instruction read after
+// it; the instruction, the score and the clue level are read out as they
+// change.
+AccessibleFacts ScreenshotFacts(const SlideShow& show);
+
+// For any view that offers Describe(control, describer).
+template <class View>
+void DescribeSlideForm(View& view, const SlideShow& show) {
+    const SlideForm& f = show.form;
+    view.Describe(f.Picture1, [&show] { return ScreenshotFacts(show); });
+    for (const Label* told : {&f.InfoBox, &f.ScoreLabel, &f.ClueLabel}) {
+        view.Describe(*told, [told] {
+            return AccessibleFacts{
+                .role = AccessibleRole::Text, .name = SpokenText(told->caption), .announced = true};
+        });
+    }
+}
