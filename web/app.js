@@ -3,6 +3,7 @@
 import { FormView } from './form.js';
 import { showMessage } from './dialog.js';
 import { FACES } from './appearance.js';
+import { clock } from './clock.js';
 
 export async function start({ createModule, background }) {
   const root = document.getElementById('window');
@@ -12,12 +13,23 @@ export async function start({ createModule, background }) {
     showMessage,
     loadPicture: (path) => view.loadPicture(path),
     stop: () => view.stop(),
+    timeOfDay: clock.timeOfDay,
   };
   const [module] = await Promise.all([
     createModule({ page }),
     ...FACES.map((face) => document.fonts.load(face)),
   ]);
-  const pump = () => module.ccall('web_pump', null, [], [], { async: true });
+  // Idle once the events posted so far have run (a handler may wait for a
+  // picture or a message box meanwhile).
+  view.idle = true;
+  let pumps = 0;
+  const pump = () => {
+    const mine = ++pumps;
+    view.idle = false;
+    Promise.resolve(module.ccall('web_pump', null, [], [], { async: true })).then(() => {
+      if (mine === pumps) view.idle = true;
+    });
+  };
   // Straight to the export: it may come while a handler waits, and ccall
   // would take it for part of that wait.
   view.post = (control, event, button = 0, x = 0, y = 0, text = '') => {

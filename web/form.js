@@ -3,6 +3,7 @@
 // browser window. Events go back to the binding through `post`.
 import { createControl, EVENT } from './controls.js';
 import { px } from './appearance.js';
+import { clock } from './clock.js';
 
 export class FormView {
   constructor(root, background) {
@@ -58,18 +59,18 @@ export class FormView {
   // Ticks keep to their schedule, not to the last one's lateness; those that
   // came due while the page was held up are dropped, as on the desktop.
   setTimer({ id, enabled, interval }) {
-    clearTimeout(this.timers.get(id));
+    clock.clearTimeout(this.timers.get(id));
     this.timers.delete(id);
     if (!enabled || interval <= 0) return;
-    let due = performance.now() + interval;
+    let due = clock.now() + interval;
     const tick = () => {
       this.post(id, EVENT.tick);
-      const now = performance.now();
+      const now = clock.now();
       due += interval;
       if (now - due >= interval) due += Math.floor((now - due) / interval) * interval;
-      this.timers.set(id, setTimeout(tick, due - now));
+      this.timers.set(id, clock.setTimeout(tick, due - now));
     };
-    this.timers.set(id, setTimeout(tick, interval));
+    this.timers.set(id, clock.setTimeout(tick, interval));
   }
 
   // Scaled down, never up, so the whole window shows; the pictures follow at
@@ -107,7 +108,7 @@ export class FormView {
   // The program cannot go on: no more events, the clocks stop.
   stop() {
     this.post = () => {};
-    for (const id of this.timers.keys()) clearTimeout(this.timers.get(id));
+    for (const id of this.timers.keys()) clock.clearTimeout(this.timers.get(id));
     this.timers.clear();
     this.form.classList.add('stopped');
   }

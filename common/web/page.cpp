@@ -46,6 +46,8 @@ EM_JS(char*, page_address_parameter, (const char* name, int* size), {
 
 EM_JS(void, page_stop, (int status), { Module.page.stop(status); });
 
+EM_JS(double, page_time_of_day, (), { return Module.page.timeOfDay(); });
+
 namespace {
 
 std::optional<std::string> Take(char* data, int size) {
@@ -91,6 +93,10 @@ void Sleep(int milliseconds) {
 
 void Stop(int status) {
     page_stop(status);
+}
+
+double TimeOfDay() {
+    return page_time_of_day();
 }
 
 }  // namespace page

@@ -25,5 +25,7 @@ std::optional<std::string> AddressParameter(const std::string& name);
 void Sleep(int milliseconds);
 // The program cannot go on: the page takes no more input.
 void Stop(int status);
+// Seconds since midnight by the page's clock.
+double TimeOfDay();
 
 }  // namespace page

@@ -2,6 +2,10 @@
 
 #include "page.h"
 
+float PageClock::Now() {
+    return static_cast<float>(page::TimeOfDay());
+}
+
 void WebMessageBoxes::Show(const std::string& title, const std::string& text) {
     form_.Publish();
     page::ShowMessage(title, text);

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "clock.h"
 #include "image_source.h"
 #include "message_boxes.h"
 #include "waiter.h"
@@ -10,6 +11,12 @@
 // The platform services in the browser. What a handler has drawn so far is
 // on the page before it waits; the page's events meanwhile are held by the
 // form's event pump, its clock ticks dropped.
+
+// The page's clock, which a browser test can set.
+class PageClock : public Clock {
+  public:
+    float Now() override;
+};
 
 class WebMessageBoxes : public MessageBoxes {
   public:
