@@ -12,8 +12,9 @@ const BUTTON_CODES = [1, 4, 2];
 
 const ALIGN = ['left', 'right', 'center'];
 
+// As an attribute: an SVG element has no `hidden` property to set.
 function show(element, visible) {
-  element.hidden = !visible;
+  element.toggleAttribute('hidden', !visible);
 }
 
 function makeElement(tag, model) {

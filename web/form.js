@@ -57,18 +57,20 @@ export class FormView {
 
   // Enabling a timer, or changing its interval, starts its count afresh.
   // Ticks keep to their schedule, not to the last one's lateness; those that
-  // came due while the page was held up are dropped, as on the desktop.
+  // came due while the page was held up are dropped, as on the desktop. The
+  // next tick is armed before the handler runs, so that a handler that stops
+  // its clock (also from inside a message box) clears it for good.
   setTimer({ id, enabled, interval }) {
     clock.clearTimeout(this.timers.get(id));
     this.timers.delete(id);
     if (!enabled || interval <= 0) return;
     let due = clock.now() + interval;
     const tick = () => {
-      this.post(id, EVENT.tick);
       const now = clock.now();
       due += interval;
       if (now - due >= interval) due += Math.floor((now - due) / interval) * interval;
       this.timers.set(id, clock.setTimeout(tick, due - now));
+      this.post(id, EVENT.tick);
     };
     this.timers.set(id, clock.setTimeout(tick, interval));
   }
