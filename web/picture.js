@@ -3,7 +3,8 @@
 // redraws from the strokes kept since the last clear.
 import { colour, px } from './appearance.js';
 
-const STROKE_FIELDS = 10; // kind, x1, y1, x2, y2, colour, left, top, width, height
+// kind (0 line, 1 point), the pixels of its ends on the drawing area, colour.
+const STROKE_FIELDS = 6;
 const BORDER = 2; // the sunken border, in pixels
 
 export class PictureCanvas {
@@ -60,30 +61,36 @@ export class PictureCanvas {
     this.draw(0);
   }
 
-  // Strokes from index `first` (in strokes, not numbers), snapped to whole
-  // pixels as the desktop draws them.
+  // Strokes from index `first` (in strokes, not numbers), pixel by pixel
+  // without smoothing, as the desktop draws them: solid across every join.
   draw(first) {
-    const { width, height } = this.state;
     const context = this.canvas.getContext('2d');
     const s = this.strokes;
     for (let i = first * STROKE_FIELDS; i < s.length; i += STROKE_FIELDS) {
-      const [kind, x1, y1, x2, y2, stroke, left, top, w, h] = s.slice(i, i + STROKE_FIELDS);
-      const ax = Math.floor(((x1 - left) / w) * width);
-      const ay = Math.floor(((y1 - top) / h) * height);
-      if (!Number.isFinite(ax) || !Number.isFinite(ay)) continue;
-      context.fillStyle = context.strokeStyle = colour(stroke);
-      if (kind === 1) {
-        context.fillRect(ax, ay, 1, 1);
-        continue;
-      }
-      const bx = Math.floor(((x2 - left) / w) * width);
-      const by = Math.floor(((y2 - top) / h) * height);
-      if (!Number.isFinite(bx) || !Number.isFinite(by)) continue;
-      context.lineWidth = 1;
-      context.beginPath();
-      context.moveTo(ax + 0.5, ay + 0.5);
-      context.lineTo(bx + 0.5, by + 0.5);
-      context.stroke();
+      const [, ax, ay, bx, by, stroke] = s.slice(i, i + STROKE_FIELDS);
+      context.fillStyle = colour(stroke);
+      for (const [x, y, width, height] of runs(ax, ay, bx, by)) context.fillRect(x, y, width, height);
     }
   }
+}
+
+// The pixels of a line, both ends included: one a step along its longer
+// axis, the other axis rounded; as runs of pixels side by side, [x, y, width, height].
+export function runs(ax, ay, bx, by) {
+  const steep = Math.abs(by - ay) > Math.abs(bx - ax);
+  const [a, b, c, d] = steep ? [ay, by, ax, bx] : [ax, bx, ay, by];
+  const steps = Math.abs(b - a);
+  const found = [];
+  for (let i = 0; i <= steps; i++) {
+    const along = a + Math.sign(b - a) * i;
+    const across = c + (steps ? Math.round(((d - c) * i) / steps) : 0);
+    const last = found.at(-1);
+    if (last?.across === across) {
+      last.from = Math.min(last.from, along);
+      last.length++;
+    } else {
+      found.push({ across, from: along, length: 1 });
+    }
+  }
+  return found.map(({ across, from, length }) => (steep ? [across, from, 1, length] : [from, across, length, 1]));
 }
