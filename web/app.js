@@ -42,6 +42,8 @@ export async function start({ createModule, background }) {
   };
   window.formView = view;
   await module.ccall('web_start', null, [], [], { async: true });
+  // The keyboard goes where the desktop's goes first: the first control that takes it.
+  root.querySelector('input, button')?.focus();
   document.body.classList.add('ready');
   // After the next frame's paint: the benchmark's "first complete paint".
   requestAnimationFrame(() => setTimeout(() => performance.mark('painted')));

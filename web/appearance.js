@@ -18,13 +18,20 @@ export const colour = (text) => ROLES[text] ?? text;
 
 // The font files served with the page (fonts/fonts.css) stand in for the
 // families the programs name, as on the desktop; the serif gets italics for
-// a hand-lettered air.
+// a hand-lettered air. Each falls back on the browser's own face of its
+// kind. Lines lie as far apart as the desktop sets them: the face's ascent,
+// descent and line gap (from its file, in ems) rounded to whole pixels.
+const CARRIED = {
+  sans: { family: '"Kymbral Sans", sans-serif', spacing: 2355 / 2048 },
+  mono: { family: '"Kymbral Mono", monospace', spacing: 2320 / 2048 },
+  serif: { family: '"Kymbral Serif", serif', spacing: 2355 / 2048, style: 'italic' },
+};
 const FAMILIES = {
-  Arial: ['Kymbral Sans'],
-  'MS Sans Serif': ['Kymbral Sans'],
-  Courier: ['Kymbral Mono'],
-  'Courier New': ['Kymbral Mono'],
-  Papyrus: ['Kymbral Serif', 'italic'],
+  Arial: CARRIED.sans,
+  'MS Sans Serif': CARRIED.sans,
+  Courier: CARRIED.mono,
+  'Courier New': CARRIED.mono,
+  Papyrus: CARRIED.serif,
 };
 
 // Every face, for loading them all before the first paint.
@@ -37,23 +44,32 @@ export const FACES = [
 
 // [family, points, bold] as the models hold them; sizes are points at 96 dpi.
 export function applyFont(element, [family, points, bold]) {
-  const style = element.style;
-  const [carried, fontStyle = 'normal'] = FAMILIES[family] ?? ['Kymbral Sans'];
-  style.fontFamily = `"${carried}"`;
-  style.fontStyle = fontStyle;
-  style.fontSize = `${Math.round((points * 96) / 72)}px`;
-  style.fontWeight = bold ? 'bold' : 'normal';
+  const face = FAMILIES[family] ?? CARRIED.sans;
+  const size = Math.round((points * 96) / 72);
+  Object.assign(element.style, {
+    fontFamily: face.family,
+    fontStyle: face.style ?? 'normal',
+    fontSize: `${size}px`,
+    fontWeight: bold ? 'bold' : 'normal',
+    lineHeight: `${Math.round(size * face.spacing)}px`,
+  });
 }
 
-// On whole pixels, edges rounded as the desktop rounds them.
-export function place(element, [left, top, width, height]) {
+// Where the desktop draws without smoothing (lines, shapes, picture boxes),
+// a point at x covers the pixel that starts at x, as if it lay 31/64 of a
+// pixel further on; the page's figures, which cover the pixels whose centres
+// they contain, are drawn that much further on to cover the same pixels.
+export const ALIASED = 31 / 64;
+
+// On whole pixels, edges rounded as the desktop rounds them: [x, y, width, height].
+export function pixelRect([left, top, width, height]) {
   const [x, y] = [Math.round(px(left)), Math.round(px(top))];
-  Object.assign(element.style, {
-    left: `${x}px`,
-    top: `${y}px`,
-    width: `${Math.round(px(left + width)) - x}px`,
-    height: `${Math.round(px(top + height)) - y}px`,
-  });
+  return [x, y, Math.round(px(left + width)) - x, Math.round(px(top + height)) - y];
+}
+
+export function place(element, rect) {
+  const [x, y, width, height] = pixelRect(rect);
+  Object.assign(element.style, { left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px` });
 }
 
 // The programs join lines with a carriage return alone.

@@ -1,7 +1,7 @@
 // One element per control model, brought up to date from the fields the
 // binding sends (see common/web/control_json.cpp). Texts are always set as
 // text, never as markup.
-import { applyFont, colour, displayText, place, px } from './appearance.js';
+import { ALIASED, applyFont, colour, displayText, pixelRect, place, px } from './appearance.js';
 import { PictureCanvas } from './picture.js';
 
 // Event kinds as the binding numbers them (WebForm::Event).
@@ -11,10 +11,23 @@ export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, ch
 const BUTTON_CODES = [1, 4, 2];
 
 const ALIGN = ['left', 'right', 'center'];
+// A line wider than its label overflows on the side away from its alignment, as on the desktop.
+const JUSTIFY = ['flex-start', 'flex-end', 'center'];
 
 // As an attribute: an SVG element has no `hidden` property to set.
 function show(element, visible) {
   element.toggleAttribute('hidden', !visible);
+}
+
+const SVG = 'http://www.w3.org/2000/svg';
+
+// A line or shape: drawn without smoothing, as the desktop draws them.
+function makeFigure(model, tag) {
+  const element = document.createElementNS(SVG, 'svg');
+  element.setAttribute('class', `control ${model.kind}`);
+  element.dataset.name = model.name;
+  element.append(document.createElementNS(SVG, tag));
+  return element;
 }
 
 function makeElement(tag, model) {
@@ -44,6 +57,7 @@ const KINDS = {
           color: colour(m.fg),
           background: m.transparent ? 'transparent' : colour(m.bg),
           textAlign: ALIGN[m.align],
+          justifyContent: JUSTIFY[m.align],
           whiteSpace: m.wrap ? 'pre-wrap' : 'pre',
         });
       }
@@ -113,45 +127,38 @@ const KINDS = {
     },
   },
   line: {
-    create: (model) => {
-      const element = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
-      element.setAttribute('class', 'control line');
-      element.dataset.name = model.name;
-      element.append(document.createElementNS('http://www.w3.org/2000/svg', 'line'));
-      return element;
-    },
+    create: (model) => makeFigure(model, 'line'),
     // The drawing's box never moves: a new position changes the line's ends
-    // only, which neither restyles nor lays out the page. The ends keep the
-    // offset a whole-pixel box around the line would give them, which sets
-    // how its edges shade.
+    // only, which neither restyles nor lays out the page.
     update(element, m, changed) {
       const line = element.firstChild;
-      const [x1, y1, x2, y2] = m.ends.map(px);
-      const width = Math.max(m.width, 1);
-      const [left, top] = [Math.min(x1, x2) - width, Math.min(y1, y2) - width];
-      const [dx, dy] = [Math.round(left) - left, Math.round(top) - top];
-      const ends = { x1: x1 + dx, y1: y1 + dy, x2: x2 + dx, y2: y2 + dy };
-      Object.entries(ends).forEach(([key, value]) => line.setAttribute(key, value));
+      const [x1, y1, x2, y2] = m.ends.map((twips) => px(twips) + ALIASED);
+      Object.entries({ x1, y1, x2, y2 }).forEach(([key, value]) => line.setAttribute(key, value));
       if (changed('colour', 'width')) {
         line.setAttribute('stroke', colour(m.colour));
-        line.setAttribute('stroke-width', width);
+        line.setAttribute('stroke-width', Math.max(m.width, 1));
       }
       show(element, m.visible);
     },
   },
+  // The border lies inside the shape's box, as wide as it is.
   shape: {
-    create: (model) => makeElement('div', model),
+    create: (model) => makeFigure(model, ['rect', 'rect', 'ellipse'][model.shape]),
     update(element, m) {
       place(element, m.rect);
-      const [w, h] = [px(m.rect[2]), px(m.rect[3])];
-      Object.assign(element.style, {
-        border:
-          m.border === 0
-            ? 'none'
-            : `${Math.max(m.borderWidth, 1)}px ${m.border === 2 ? 'dotted' : 'solid'} ${colour(m.borderColour)}`,
-        background: m.filled ? colour(m.fill) : 'transparent',
-        borderRadius: ['0', `${Math.min(w, h) / 6}px`, '50%'][m.shape],
-      });
+      const pen = m.border === 0 ? 0 : Math.max(m.borderWidth, 1);
+      const [width, height] = pixelRect(m.rect).slice(2).map((size) => size - pen);
+      const [x, y] = [pen / 2 + ALIASED, pen / 2 + ALIASED];
+      const figure = element.firstChild;
+      const geometry = m.shape === 2
+        ? { cx: x + width / 2, cy: y + height / 2, rx: width / 2, ry: height / 2 }
+        : { x, y, width, height, rx: m.shape === 1 ? Math.min(width, height) / 6 : 0 };
+      Object.entries(geometry).forEach(([key, value]) => figure.setAttribute(key, value));
+      figure.setAttribute('fill', m.filled ? colour(m.fill) : 'none');
+      figure.setAttribute('stroke', pen ? colour(m.borderColour) : 'none');
+      figure.setAttribute('stroke-width', pen);
+      // Dots one pen wide, two apart.
+      figure.setAttribute('stroke-dasharray', m.border === 2 ? `${pen} ${2 * pen}` : 'none');
       show(element, m.visible);
     },
   },
