@@ -1,0 +1,222 @@
+// The page beside the desktop: the same states reached by the same steps in
+// both views (the desktop's real window offscreen, driven by desktop_driver
+// with the test fakes; the page in Chromium on its fake clock), then every
+// control's visibility, place and caption on the page checked against the
+// desktop's models, and the page's picture against the desktop's.
+// The pixel comparison is Chromium's: it is the engine whose text and
+// drawing were matched to the desktop's.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { click, closeMessage, launch, serve } from './harness.mjs';
+import { openFaked, site, tick } from './views.mjs';
+import { differing, pageControls, picture } from './pictures.mjs';
+
+const build = process.env.KYMBRAL_BUILD ?? new URL('../../build', import.meta.url).pathname;
+// Where the pictures and their differences are kept to look at, if set.
+const keep = process.env.KYMBRAL_COMPARE_KEEP;
+// The share of the pixels that may differ by more than a tenth, after
+// allowing each pixel its neighbours (see pictures.mjs).
+const TOLERANCE = 0.0005;
+
+const targets = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
+  .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => `${x - 100} ${y - 100}`); // just inside
+const onTarget = (slide) => `click Picture1 left ${targets[slide]}`;
+
+// Each state: the program and the steps that reach it from start-up.
+const STATES = {
+  'kymbral start-up': ['kymbral'],
+  'kymbral insert': ['kymbral', 'click Insert'],
+  'kymbral acquiring': ['kymbral', 'click Insert', 'click Restart', 'tick 150'],
+  'kymbral shim map': ['kymbral', 'click Insert', 'click ShimXLabel'],
+  'kymbral message': ['kymbral', 'click Insert', 'click Restart', 'tick 20', 'type T2Value 0',
+    'type KeyboardInput at=0.1', 'snap-at-message', 'tick 1'],
+  'tessivar slide 2': ['tessivar', onTarget(0), onTarget(1), 'click Picture1 left 300 300',
+    'click Picture1 left 300 300'],
+  'tessivar end': ['tessivar', ...targets.slice(0, 25).map((_, slide) => onTarget(slide)), 'snap-at-message',
+    onTarget(25)],
+};
+const fileName = (state) => state.replaceAll(' ', '-');
+
+let folder;
+let server;
+let browser;
+before(async () => {
+  folder = keep ?? mkdtempSync(join(tmpdir(), 'kymbral-compare-'));
+  server = await serve(site);
+  browser = await launch();
+});
+after(async () => {
+  await browser?.end();
+  server?.close();
+  if (!keep) rmSync(folder, { recursive: true, force: true });
+});
+
+// The desktop's picture and models of the state, behind its message box if it has one.
+const desktops = new Map();
+const desktop = (state) => desktops.get(state) ?? desktops.set(state, drive(state)).get(state);
+function drive(state) {
+  const [program, ...steps] = STATES[state];
+  const name = fileName(state);
+  const script = steps.map((step) => (step === 'snap-at-message' ? `${step} ${name}` : step));
+  if (!steps.includes('snap-at-message')) script.push(`snap ${name}`);
+  execFileSync(join(build, 'tests/gui/desktop_driver'), [program, folder],
+    { cwd: build, input: `${script.join('\n')}\n`, env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+  return {
+    png: readFileSync(join(folder, `${name}.png`)),
+    ...JSON.parse(readFileSync(join(folder, `${name}.json`), 'utf8')),
+  };
+}
+
+const settled = (page) => page.waitForFunction(
+  () => window.formView.idle || document.querySelector('dialog.message-box[open]'));
+
+async function step(page, line) {
+  const [kind, name, ...rest] = line.split(' ');
+  if (kind === 'click') {
+    const [button = 'left', x, y] = rest;
+    await click(page, name, { button, x: x && Number(x), y: y && Number(y) });
+  } else if (kind === 'type') {
+    const box = `[data-name="${name}"]`;
+    await page.focus(box);
+    await page.$eval(box, (input) => input.select());
+    await page.keyboard.type(rest.join(' '));
+    await page.keyboard.press('Enter');
+  } else if (kind === 'tick') {
+    await tick(page, Number(name));
+  }
+  await settled(page);
+}
+
+// The page's picture, controls and message of the state; `spoil` runs on
+// the page just before its picture is taken.
+async function browserView(state, spoil) {
+  const [program, ...steps] = STATES[state];
+  const page = await openFaked(browser, `${server.url}${program}.html`);
+  for (const line of steps.filter((s) => s !== 'snap-at-message')) await step(page, line);
+  if (spoil) await page.evaluate(spoil);
+  const shot = { ...await picture(page), controls: await pageControls(page) };
+  if (steps.includes('snap-at-message')) shot.message = await closeMessage(page);
+  await page.close();
+  return shot;
+}
+
+// The model's facts as the page must show them: where each control lies on
+// the form in pixels, whether any of it can be seen, and its text.
+function fromModels(form) {
+  const byId = new Map(form.controls.map((c) => [c.id, c]));
+  const areaOf = (c) => {
+    const border = c.sunken ? 2 : 0;
+    const [left, top, width, height] = c.rect.map((t) => t / 15);
+    return [left + border, top + border, width - 2 * border, height - 2 * border];
+  };
+  return form.controls.filter((c) => c.kind !== 'timer').map((c) => {
+    const container = byId.get(c.parent);
+    const [x1, y1, x2, y2] = c.ends?.map((t) => t / 15) ?? [];
+    const box = c.ends
+      ? [Math.min(x1, x2), Math.min(y1, y2), Math.abs(x2 - x1), Math.abs(y2 - y1)]
+      : c.rect.map((t) => t / 15);
+    if (container) [box[0], box[1]] = [box[0] + areaOf(container)[0], box[1] + areaOf(container)[1]];
+    const visible = (c.visible ?? true) && (!container || overlaps(box, areaOf(container)));
+    const text = c.items ? c.items.join('\n') : c.text?.replace(/\r\n?/g, '\n');
+    return { name: c.name, kind: c.kind, visible, box, text };
+  });
+}
+
+const overlaps = ([l, t, w, h], [left, top, width, height]) =>
+  l < left + width && l + w > left && t < top + height && t + h > top;
+
+// Where a control's own pixels lie: its box, a line's widened by its pen.
+const region = ({ kind, box: [left, top, width, height] }, pen = 2) =>
+  kind === 'line' ? [left - pen, top - pen, width + 2 * pen, height + 2 * pen] : [left, top, width, height];
+
+// Whether the page's picture is the desktop's: few pixels apart, fewer
+// unmatched, and none of the visible controls with a tenth of its own
+// pixels unmatched (a small label or a line is lost in the whole).
+function verdict(diff, expected) {
+  const faults = [];
+  if (diff.apart >= 0.005) faults.push(`${percent(diff.apart)} of the pixels apart`);
+  if (diff.unmatched >= 0.001) faults.push(`${percent(diff.unmatched)} of the pixels unmatched`);
+  expected.forEach((control, i) => {
+    if (diff.regions[i] >= 0.08) faults.push(`${control.name}: ${percent(diff.regions[i])} of its pixels unmatched`);
+  });
+  return faults;
+}
+const percent = (share) => `${(100 * share).toFixed(3)} %`;
+
+// The page's picture of a state beside the desktop's, with the verdict.
+async function compared(state, spoil) {
+  const wanted = desktop(state);
+  const shown = await browserView(state, spoil);
+  const visible = fromModels(wanted.form).filter((c) => c.visible);
+  const diff = await differing(browser, shown.png, wanted.png,
+    { masks: shown.masks, regions: visible.map((c) => region(c)) });
+  return { wanted, shown, visible, diff, faults: verdict(diff, visible) };
+}
+
+for (const state of Object.keys(STATES)) {
+  test(`${state}: the page shows what the desktop shows`, async () => {
+    const { wanted, shown, visible, diff, faults } = await compared(state);
+    if (keep) {
+      writeFileSync(join(folder, `${fileName(state)}-page.png`), shown.png);
+      writeFileSync(join(folder, `${fileName(state)}-diff.png`), diff.picture);
+    }
+    const worst = Math.max(...diff.regions);
+    console.log(`${state}: ${percent(diff.apart)} of the pixels apart by more than 10 %, ${percent(diff.unmatched)} ` +
+      `unmatched; worst control ${visible[diff.regions.indexOf(worst)].name}, ${percent(worst)} unmatched`);
+
+    const all = fromModels(wanted.form);
+    assert.deepEqual(shown.controls.map((c) => c.name), all.map((c) => c.name), 'the same controls, in order');
+    for (const [i, want] of all.entries()) {
+      const got = shown.controls[i];
+      assert.equal(got.visible, want.visible, `${want.name} visible`);
+      if (want.text !== undefined) assert.equal(got.text, want.text, `${want.name} text`);
+      const slack = want.kind === 'line' ? 1 : 0.5; // lines' ends lie between pixels
+      if (want.visible) {
+        assert.ok(got.box.every((v, j) => Math.abs(v - want.box[j]) <= slack),
+          `${want.name} at ${got.box} rather than ${want.box}`);
+      }
+    }
+    const message = wanted.messages.at(-1)?.map((t) => t.replace(/\r\n?/g, '\n'));
+    if (shown.message) assert.deepEqual(shown.message, message);
+    assert.deepEqual(faults, []);
+  });
+}
+
+// The tolerance is narrower than the faults it is for: the page spoiled in
+// each of these ways fails the comparison.
+const hide = (name) => `document.querySelector('[data-name="${name}"]').setAttribute('hidden', '')`;
+// Each segment a path of its own, smoothed: the gaps at the joins of old.
+const dotted = `(async () => {
+  const { PictureCanvas } = await import('./picture.js');
+  PictureCanvas.prototype.draw = function () {
+    const context = this.canvas.getContext('2d');
+    for (let i = 0; i < this.strokes.length; i += 6) {
+      const [, ax, ay, bx, by, colour] = this.strokes.slice(i, i + 6);
+      context.strokeStyle = colour;
+      context.beginPath();
+      context.moveTo(ax + 0.5, ay + 0.5);
+      context.lineTo(bx + 0.5, by + 0.5);
+      context.stroke();
+    }
+  };
+  for (const { element } of window.formView.controls.values()) element.picture?.redraw();
+})()`;
+const SPOILED = {
+  'a hidden nucleus bar': ['kymbral acquiring', hide('Nucleus2xy')],
+  'a hidden axis': ['kymbral acquiring', hide('Line1')],
+  'a missing one-letter label': ['kymbral insert', hide('Label16')],
+  'a missing word': ['kymbral insert', hide('Label19')],
+  'a missing caption': ['tessivar slide 2', hide('ClueLabel')],
+  'dotted polylines': ['kymbral shim map', dotted],
+};
+for (const [spoiled, [state, spoil]] of Object.entries(SPOILED)) {
+  test(`${state} with ${spoiled} fails the comparison`, async () => {
+    const { faults } = await compared(state, spoil);
+    console.log(`${state} with ${spoiled}: ${faults.join('; ')}`);
+    assert.notDeepEqual(faults, []);
+  });
+}
