@@ -9,7 +9,7 @@ export async function start({ createModule, background }) {
   const root = document.getElementById('window');
   const view = new FormView(root, background);
   const page = {
-    apply: (changes) => view.apply(JSON.parse(changes)),
+    apply: (changes) => view.apply(changes),
     showMessage,
     loadPicture: (path) => view.loadPicture(path),
     stop: () => view.stop(),

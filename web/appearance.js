@@ -42,24 +42,32 @@ export const FACES = [
   'italic bold 12px "Kymbral Serif"',
 ];
 
-// [family, points, bold] as the models hold them; sizes are points at 96 dpi.
-export function applyFont(element, [family, points, bold]) {
+// The desktop puts each glyph on the quarter pixel at or before its place
+// and rounds its advance down to 1/64 pixel; the browser takes the nearest
+// quarter and the nearest 1/64. Text set 7/64 pixel to the left, its
+// advances 1/128 shorter, lands where the desktop's does.
+export const TEXT_PLACEMENT = { shift: -7 / 64, letterSpacing: -1 / 128 };
+
+// [family, points, bold] as the models hold them; sizes are points at 96
+// dpi. The font as CSS writes it, and the distance between lines in pixels.
+export function fontOf([family, points, bold]) {
   const face = FAMILIES[family] ?? CARRIED.sans;
   const size = Math.round((points * 96) / 72);
-  Object.assign(element.style, {
-    fontFamily: face.family,
-    fontStyle: face.style ?? 'normal',
-    fontSize: `${size}px`,
-    fontWeight: bold ? 'bold' : 'normal',
-    lineHeight: `${Math.round(size * face.spacing)}px`,
-  });
+  const css = `${face.style ?? 'normal'} ${bold ? 'bold' : 'normal'} ${size}px ${face.family}`;
+  return { css, lineHeight: Math.round(size * face.spacing) };
 }
 
-// Where the desktop draws without smoothing (lines, shapes, picture boxes),
-// a point at x covers the pixel that starts at x, as if it lay 31/64 of a
-// pixel further on; the page's figures, which cover the pixels whose centres
-// they contain, are drawn that much further on to cover the same pixels.
-export const ALIASED = 31 / 64;
+// The font of a control's text, set where the desktop sets it. Boxes stay
+// on whole pixels, where borders and backgrounds are drawn.
+export function applyFont(element, font) {
+  const { css, lineHeight } = fontOf(font);
+  Object.assign(element.style, {
+    font: css,
+    lineHeight: `${lineHeight}px`,
+    marginLeft: `${TEXT_PLACEMENT.shift}px`,
+    letterSpacing: `${TEXT_PLACEMENT.letterSpacing}px`,
+  });
+}
 
 // On whole pixels, edges rounded as the desktop rounds them: [x, y, width, height].
 export function pixelRect([left, top, width, height]) {

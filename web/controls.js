@@ -1,8 +1,8 @@
 // One element per control model, brought up to date from the fields the
 // binding sends (see common/web/control_json.cpp). Texts are always set as
 // text, never as markup.
-import { ALIASED, applyFont, colour, displayText, pixelRect, place, px } from './appearance.js';
-import { PictureCanvas } from './picture.js';
+import { applyFont, colour, displayText, place, px } from './appearance.js';
+import { STROKE_FIELDS } from './painter.js';
 
 // Event kinds as the binding numbers them (WebForm::Event).
 export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6 };
@@ -10,24 +10,11 @@ export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, ch
 // The desktop's codes: 1 left, 2 right, 4 middle (DOM numbers them 0, 2, 1).
 const BUTTON_CODES = [1, 4, 2];
 
-const ALIGN = ['left', 'right', 'center'];
-// A line wider than its label overflows on the side away from its alignment, as on the desktop.
-const JUSTIFY = ['flex-start', 'flex-end', 'center'];
+const BORDER = 2; // a picture box's sunken border, in pixels
 
 // As an attribute: an SVG element has no `hidden` property to set.
 function show(element, visible) {
   element.toggleAttribute('hidden', !visible);
-}
-
-const SVG = 'http://www.w3.org/2000/svg';
-
-// A line or shape: drawn without smoothing, as the desktop draws them.
-function makeFigure(model, tag) {
-  const element = document.createElementNS(SVG, 'svg');
-  element.setAttribute('class', `control ${model.kind}`);
-  element.dataset.name = model.name;
-  element.append(document.createElementNS(SVG, tag));
-  return element;
 }
 
 function makeElement(tag, model) {
@@ -37,7 +24,13 @@ function makeElement(tag, model) {
   return element;
 }
 
+// Lines and shapes are painted with their surface (painter.js) and have no
+// element of their own.
+const PAINTED = { create: () => null, update: () => {} };
+
 const KINDS = {
+  // A label's text is painted with its surface; its element keeps the text
+  // and takes the mouse over it, and draws nothing itself.
   label: {
     create: (model, post) => {
       const element = makeElement('div', model);
@@ -50,17 +43,7 @@ const KINDS = {
     },
     update(element, m, changed) {
       if (changed('rect')) place(element, m.rect);
-      if (changed('font')) applyFont(element, m.font);
       if (changed('text')) element.textContent = displayText(m.text);
-      if (changed('fg', 'bg', 'transparent', 'align', 'wrap')) {
-        Object.assign(element.style, {
-          color: colour(m.fg),
-          background: m.transparent ? 'transparent' : colour(m.bg),
-          textAlign: ALIGN[m.align],
-          justifyContent: JUSTIFY[m.align],
-          whiteSpace: m.wrap ? 'pre-wrap' : 'pre',
-        });
-      }
       show(element, m.visible);
     },
   },
@@ -126,64 +109,48 @@ const KINDS = {
       element.lastChild.textContent = displayText(m.text);
     },
   },
-  line: {
-    create: (model) => makeFigure(model, 'line'),
-    // The drawing's box never moves: a new position changes the line's ends
-    // only, which neither restyles nor lays out the page.
-    update(element, m, changed) {
-      const line = element.firstChild;
-      const [x1, y1, x2, y2] = m.ends.map((twips) => px(twips) + ALIASED);
-      Object.entries({ x1, y1, x2, y2 }).forEach(([key, value]) => line.setAttribute(key, value));
-      if (changed('colour', 'width')) {
-        line.setAttribute('stroke', colour(m.colour));
-        line.setAttribute('stroke-width', Math.max(m.width, 1));
-      }
-      show(element, m.visible);
-    },
-  },
-  // The border lies inside the shape's box, as wide as it is.
-  shape: {
-    create: (model) => makeFigure(model, ['rect', 'rect', 'ellipse'][model.shape]),
-    update(element, m) {
-      place(element, m.rect);
-      const pen = m.border === 0 ? 0 : Math.max(m.borderWidth, 1);
-      const [width, height] = pixelRect(m.rect).slice(2).map((size) => size - pen);
-      const [x, y] = [pen / 2 + ALIASED, pen / 2 + ALIASED];
-      const figure = element.firstChild;
-      const geometry = m.shape === 2
-        ? { cx: x + width / 2, cy: y + height / 2, rx: width / 2, ry: height / 2 }
-        : { x, y, width, height, rx: m.shape === 1 ? Math.min(width, height) / 6 : 0 };
-      Object.entries(geometry).forEach(([key, value]) => figure.setAttribute(key, value));
-      figure.setAttribute('fill', m.filled ? colour(m.fill) : 'none');
-      figure.setAttribute('stroke', pen ? colour(m.borderColour) : 'none');
-      figure.setAttribute('stroke-width', pen);
-      // Dots one pen wide, two apart.
-      figure.setAttribute('stroke-dasharray', m.border === 2 ? `${pen} ${2 * pen}` : 'none');
-      show(element, m.visible);
-    },
-  },
+  line: PAINTED,
+  shape: PAINTED,
+  // Its drawing and the labels and lines on it are painted on its canvas.
   picture: {
     create: (model, post, view) => {
       const element = makeElement('div', model);
-      const canvas = new PictureCanvas(element, view.pictures);
-      element.picture = canvas;
+      const area = document.createElement('div');
+      area.className = 'area';
+      const canvas = document.createElement('canvas');
+      // The elements of the labels on it, above the drawing.
+      const items = document.createElement('div');
+      items.className = 'items';
+      area.append(canvas, items);
+      element.append(area);
+      element.picture = { area, canvas, items };
+      view.surfaces.add(model.id, canvas);
       // Positions in twips from the drawing area's corner, whatever the page's zoom.
       const report = (kind, code) => (e) => {
-        const box = canvas.area.getBoundingClientRect();
+        const box = area.getBoundingClientRect();
         const x = ((e.clientX - box.left) / view.scale) * 15;
         const y = ((e.clientY - box.top) / view.scale) * 15;
         post(kind, code(e), x, y);
       };
-      canvas.area.addEventListener('mouseup', report(EVENT.mouseUp, (e) => BUTTON_CODES[e.button]));
+      area.addEventListener('mouseup', report(EVENT.mouseUp, (e) => BUTTON_CODES[e.button]));
       // buttons: 1 left, 2 right, 4 middle, added up: the desktop's codes already.
-      canvas.area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
+      area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
       return element;
     },
     update(element, m, changed, view) {
-      place(element, m.rect);
-      element.classList.toggle('sunken', m.sunken);
+      if (changed('rect', 'sunken')) {
+        place(element, m.rect);
+        element.classList.toggle('sunken', m.sunken);
+        const border = m.sunken ? BORDER : 0;
+        const size = [2, 3].map((i) => Math.max(0, px(m.rect[i]) - 2 * border));
+        for (const box of [element.picture.area, element.picture.canvas]) {
+          Object.assign(box.style, { width: `${size[0]}px`, height: `${size[1]}px` });
+        }
+        view.sizeSurface(m.id, size);
+      }
       element.style.background = colour(m.bg);
-      element.picture.update(m, view.scale);
+      // How many strokes it shows, counted as the painter draws them.
+      element.picture.strokes = (m.clear ? 0 : element.picture.strokes ?? 0) + m.strokes.length / STROKE_FIELDS;
     },
   },
 };
@@ -197,8 +164,8 @@ export function createControl(model, post, view) {
   return {
     element,
     update(m) {
-      const changed = (...keys) =>
-        !last || keys.some((key) => JSON.stringify(m[key]) !== JSON.stringify(last[key]));
+      // Fields are texts, numbers, flags or short lists of them.
+      const changed = (...keys) => !last || keys.some((key) => `${m[key]}` !== `${last[key]}`);
       kind.update(element, m, changed, view);
       last = m;
     },

@@ -1,9 +1,15 @@
 // The page's view of a window: the control models the binding describes,
 // drawn over the window's background picture and scaled down to fit the
-// browser window. Events go back to the binding through `post`.
+// browser window. As on the desktop, labels, lines and shapes are painted
+// on the form's surface under the windowed controls, each with an element
+// of the page's only where it needs one. Events go back to the binding
+// through `post`.
 import { createControl, EVENT } from './controls.js';
 import { px } from './appearance.js';
 import { clock } from './clock.js';
+import { Surfaces } from './surfaces.js';
+
+const FORM = -1; // the surface of the controls that lie on no picture box
 
 export class FormView {
   constructor(root, background) {
@@ -17,10 +23,15 @@ export class FormView {
       picture.alt = '';
       this.form.append(picture);
     }
+    this.surface = document.createElement('canvas');
+    this.surface.className = 'surface';
+    this.form.append(this.surface);
     root.append(this.form);
+    this.surfaces = new Surfaces();
+    this.surfaces.add(FORM, this.surface);
+    this.surfaceSizes = new Map();
     this.controls = new Map();
     this.timers = new Map();
-    this.pictures = new Map();
     this.scale = 1;
     this.post = () => {};
     // The right button steps the knobs and goes back a slide: no menu over the programs.
@@ -28,15 +39,23 @@ export class FormView {
     addEventListener('resize', () => this.fit());
   }
 
-  apply(changes) {
+  // The changes as the binding writes them (JSON): the painter takes the
+  // text as it is, which costs less to hand over than the objects.
+  apply(text) {
+    const changes = JSON.parse(text);
     if (changes.width) this.open(changes);
     for (const model of changes.controls) this.update(model);
+    this.surfaces.queue({ changes: text });
+    this.surfaces.send();
   }
 
   open({ caption, width, height }) {
     document.title = caption;
     this.size = [px(width), px(height)];
-    Object.assign(this.form.style, { width: `${this.size[0]}px`, height: `${this.size[1]}px` });
+    for (const box of [this.form, this.surface]) {
+      Object.assign(box.style, { width: `${this.size[0]}px`, height: `${this.size[1]}px` });
+    }
+    this.sizeSurface(FORM, this.size);
     this.fit();
   }
 
@@ -46,13 +65,27 @@ export class FormView {
     if (!control) {
       const post = (...event) => this.post(model.id, ...event);
       control = createControl(model, post, this);
-      control.model = model;
       const parent = this.controls.get(model.parent);
-      (parent ? parent.element.picture.items : this.form).append(control.element);
+      if (control.element) (parent ? parent.element.picture.items : this.form).append(control.element);
       this.controls.set(model.id, control);
     }
     control.model = model;
     control.update(model);
+  }
+
+  // A surface's size in the page's pixels; its canvas has as many pixels
+  // as the screen shows of it. Painted afresh only when either changes.
+  sizeSurface(id, size) {
+    const ratio = devicePixelRatio * this.scale;
+    const last = this.surfaceSizes.get(id);
+    this.surfaceSizes.set(id, { size, ratio });
+    if (last?.ratio === ratio && `${last.size}` === `${size}`) return;
+    this.surfaces.queue({ surface: id, size, ratio });
+  }
+
+  // Resolves once the page shows what it was last told.
+  painted() {
+    return this.surfaces.painted();
   }
 
   // Enabling a timer, or changing its interval, starts its count afresh.
@@ -86,22 +119,21 @@ export class FormView {
       width: `${width * this.scale}px`,
       height: `${height * this.scale}px`,
     });
-    for (const control of this.controls.values()) control.element.picture?.rescale(this.scale);
+    for (const [id, { size }] of this.surfaceSizes) this.sizeSurface(id, size);
+    this.surfaces.send();
   }
 
-  // Fetches and decodes a picture beside the page; kept under its path.
-  // Its [width, height], or false when it is missing or damaged. Every
-  // display loads its picture afresh, so only the last one is kept: a deck
-  // of large pictures must not hold them all decoded at once.
+  // Fetches and decodes a picture beside the page, for the painter to draw
+  // under its path. Its [width, height], or false when it is missing or damaged.
   async loadPicture(path) {
     try {
       const response = await fetch(encodeURI(path.replaceAll('\\', '/')));
       if (!response.ok) return false;
       const bitmap = await createImageBitmap(await response.blob());
-      for (const old of this.pictures.values()) old.close();
-      this.pictures.clear();
-      this.pictures.set(path, bitmap);
-      return [bitmap.width, bitmap.height];
+      const size = [bitmap.width, bitmap.height];
+      this.surfaces.queue({ image: path, bitmap }, [bitmap]);
+      this.surfaces.send();
+      return size;
     } catch {
       return false;
     }

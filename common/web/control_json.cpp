@@ -1,6 +1,7 @@
 #include "control_json.h"
 
-#include <cstdio>
+#include <fmt/format.h>
+
 #include <string>
 
 #include "stroke_geometry.h"
@@ -30,9 +31,7 @@ const char* RoleName(SystemColour role) {
 // "#rrggbb", or the role's name for the page to shade.
 std::string ColourText(const Colour& colour) {
     if (colour.role != SystemColour::None) return RoleName(colour.role);
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
+    return fmt::format("#{:02x}{:02x}{:02x}", colour.red, colour.green, colour.blue);
 }
 
 void Kind(JsonOut& out, const char* kind, const std::string& name) {

@@ -4,13 +4,13 @@
 // again, and a stopped page says why.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { click, closeMessage, launch, open, serve, text, waitText } from './harness.mjs';
-import { openFaked, serveInstead, site, tick } from './views.mjs';
+import { click, closeMessage, launch, text } from './harness.mjs';
+import { openFaked, serveSite, tick } from './views.mjs';
 
 let server;
 let browser;
 before(async () => {
-  server = await serve(site);
+  server = await serveSite();
   browser = await launch();
 });
 after(async () => {
@@ -31,7 +31,8 @@ async function renderer() {
     root.id = 'window';
     document.body.append(root);
     window.formView = new FormView(root, null);
-    window.formView.apply({ caption: 'Form', width: 6000, height: 4500, controls: [] });
+    window.formView.apply(JSON.stringify({ caption: 'Form', width: 6000, height: 4500, controls: [] }));
+    await window.formView.painted();
   });
   return page;
 }
@@ -59,7 +60,10 @@ const WAYS = {
   'its own flag, inside a picture box': (model) => [[model(true, { parent: 9 }), true], [model(false, { parent: 9 }), false]],
   'its own flag, on a stopped page': (model) => [['stop'], [model(false), false], [model(true), true]],
 };
-const apply = (page, controls) => page.evaluate((c) => window.formView.apply({ controls: c }), controls);
+const apply = (page, controls) => page.evaluate((c) => {
+  window.formView.apply(JSON.stringify({ controls: c }));
+  return window.formView.painted();
+}, controls);
 
 for (const [way, steps] of Object.entries(WAYS)) {
   test(`a control hidden by ${way} is not drawn`, async () => {
@@ -73,7 +77,7 @@ for (const [way, steps] of Object.entries(WAYS)) {
       const page = await renderer();
       if (inPicture) await apply(page, [picture]);
       const models = steps(model);
-      if (models[0][0] === 'stop') await page.evaluate(() => window.formView.stop());
+      if (models[0][0] === 'stop') await page.evaluate(() => window.formView.stop() ?? window.formView.painted());
       const empty = await page.screenshot();
       for (const [m, drawn] of models.filter(([m]) => m !== 'stop')) {
         await apply(page, [m]);
@@ -86,7 +90,7 @@ for (const [way, steps] of Object.entries(WAYS)) {
 }
 
 test('a scan that cannot start while acquiring shows its message once, and the clock stays stopped', async () => {
-  const page = await openFaked(browser, `${server.url}kymbral.html`);
+  const page = await openFaked(browser, 'kymbral.html');
   await click(page, 'Insert');
   await click(page, 'Restart');
   await tick(page, 20);

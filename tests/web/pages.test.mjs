@@ -21,7 +21,7 @@ const kymbral = (options) => open(browser, `${server.url}kymbral.html`, options)
 const tessivar = (options) => open(browser, `${server.url}tessivar.html`, options);
 const strokes = (page, name) =>
   page.evaluate((n) => [...window.formView.controls.values()]
-    .find((c) => c.model.name === n).element.picture.strokes.length, name);
+    .find((c) => c.model.name === n).element.picture.strokes, name);
 
 test('Kymbral: sample, knobs, command line, acquisition', async () => {
   const page = await kymbral();
@@ -43,7 +43,7 @@ test('Kymbral: sample, knobs, command line, acquisition', async () => {
   await page.waitForFunction(() => document.querySelector('[data-name="TimeLabel"]').textContent !== '0');
   const grown = await strokes(page, 'PlotFID');
   await page.waitForFunction((n) => window.formView.controls.size && n < [...window.formView.controls.values()]
-    .find((c) => c.model.name === 'PlotFID').element.picture.strokes.length, {}, grown);
+    .find((c) => c.model.name === 'PlotFID').element.picture.strokes, {}, grown);
   await click(page, 'Restart');
   const [time, fid] = [await text(page, 'TimeLabel'), await strokes(page, 'PlotFID')];
   await new Promise((resolve) => setTimeout(resolve, 200));
@@ -150,7 +150,7 @@ for (const scale of [1, 2]) {
     for (const program of [kymbral, tessivar]) {
       const page = await program({ scale });
       const wrong = await page.evaluate(() => [...window.formView.controls.values()].filter(({ model, element }) => {
-        if (!model.rect || model.visible === false) return false;
+        if (!element || !model.rect || model.visible === false) return false;
         const outer = element.parentElement.getBoundingClientRect();
         const box = element.getBoundingClientRect();
         const [left, top, width, height] = model.rect.map((t) => t / 15);

@@ -5,7 +5,8 @@
 export async function picture(page) {
   const form = await page.$('#window');
   const box = await form.boundingBox();
-  const png = Buffer.from(await page.screenshot({ clip: box, encoding: 'base64' }), 'base64');
+  // As the window shows it: taking more than the window would resize the page.
+  const png = Buffer.from(await page.screenshot({ clip: box, encoding: 'base64', captureBeyondViewport: false }), 'base64');
   const masks = await page.$$eval('dialog.message-box[open]', (dialogs, [x, y]) => dialogs.map((d) => {
     const [r, shadow] = [d.getBoundingClientRect(), 24];
     return [r.left - x - shadow, r.top - y - shadow, r.width + 2 * shadow, r.height + 2 * shadow];
@@ -15,7 +16,9 @@ export async function picture(page) {
 
 // Every control as the page shows it, in the page's order: whether any of
 // it can be seen (its own display, and the boxes that clip it), its box on
-// the form in pixels (a line's: its ends'), and its text.
+// the form in pixels, and its text. Lines and shapes, painted on their
+// surface without an element of their own, as the page was told them: what
+// is painted of them, the pictures tell.
 export const pageControls = (page) => page.evaluate(() => {
   const form = document.querySelector('.form').getBoundingClientRect();
   const clips = (element) => {
@@ -31,15 +34,15 @@ export const pageControls = (page) => page.evaluate(() => {
     return element.textContent;
   };
   return [...window.formView.controls.values()].map(({ model, element }) => {
-    const shape = model.kind === 'line' ? element.firstChild : element;
-    const r = shape.getBoundingClientRect();
+    if (!element) return { name: model.name, visible: model.visible, model };
+    const r = element.getBoundingClientRect();
     const seen = element.checkVisibility() && clips(element).every((c) =>
       r.left <= c.right && r.right >= c.left && r.top <= c.bottom && r.bottom >= c.top);
     return {
       name: model.name,
       visible: seen,
       box: [r.left - form.left, r.top - form.top, r.width, r.height],
-      text: model.kind === 'line' || model.kind === 'shape' || model.kind === 'picture' ? undefined : textOf(element),
+      text: model.kind === 'picture' ? undefined : textOf(element),
     };
   });
 });
@@ -50,9 +53,10 @@ export const pageControls = (page) => page.evaluate(() => {
 // within one pixel of it: the two views' text may shade a glyph's edge
 // differently or set it a fraction of a pixel further, but a line, a label
 // or a dot that one of them lacks leaves its pixels unmatched. Returns the
-// shares of the pixels apart and unmatched, the share unmatched inside each
-// region ([left, top, width, height]), and a picture of the differences
-// (red: unmatched, yellow: apart only).
+// shares of the pixels apart and unmatched, the unmatched inside each
+// region ({ box: [left, top, width, height] }) as a share of its pixels or,
+// given its background ([red, green, blue]), of its ink, and a picture of
+// the differences (red: unmatched, yellow: apart only).
 export async function differing(browser, pngA, pngB, { masks = [], regions = [] } = {}) {
   const page = await browser.newPage();
   try {
@@ -98,12 +102,19 @@ export async function differing(browser, pngA, pngB, { masks = [], regions = [] 
           diff.data.set(kind[p] === 3 ? [255, 0, 0] : [255, 255, 0], 4 * p);
         }
       }
-      const shareIn = ([l, t, w, h]) => {
-        const inside = [0, 0, 0, 0];
+      // Of a region's pixels, or of those of its ink: the pixels of the
+      // first picture that differ from its background.
+      const shareIn = ({ box: [l, t, w, h], background }) => {
+        const [inside, ink] = [[0, 0, 0, 0], background && [...background, 0]];
+        let inked = 0;
         for (let y = Math.max(0, Math.floor(t)); y < Math.min(height, Math.ceil(t + h)); y++) {
-          for (let x = Math.max(0, Math.floor(l)); x < Math.min(width, Math.ceil(l + w)); x++) inside[kind[y * width + x]]++;
+          for (let x = Math.max(0, Math.floor(l)); x < Math.min(width, Math.ceil(l + w)); x++) {
+            const p = y * width + x;
+            inside[kind[p]]++;
+            if (ink && kind[p] && !near(A, 4 * p, ink, 0)) inked++;
+          }
         }
-        const compared = inside[1] + inside[2] + inside[3];
+        const compared = ink ? inked : inside[1] + inside[2] + inside[3];
         return compared ? inside[3] / compared : 0;
       };
       const canvas = new OffscreenCanvas(width, height);

@@ -1,30 +1,58 @@
-// What the compare and faithful tests share: files served in place of the
-// site's own, the page's fake clock, and what a page shows of its controls.
-import { readFileSync } from 'node:fs';
+// What the compare and faithful tests share: the site served with files of
+// the test's in place of its own, the page's fake clock, and its ticks.
+// The server is this process's own, not the browser's request
+// interception, which stalls the requests of the page's workers.
+import { readFileSync, statSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
 import { open } from './harness.mjs';
 
 export const site = process.env.KYMBRAL_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 
-// Serves `files` (path under the site: body, or { status }) instead of the
-// site's; other requests go on as they are.
-export async function serveInstead(page, files) {
-  await page.setRequestInterception(true);
-  page.on('request', (request) => {
-    const file = files[decodeURIComponent(new URL(request.url()).pathname.slice(1))];
-    if (file === undefined) return request.continue();
-    if (file.status) return request.respond({ status: file.status });
-    const type = file.type ?? 'text/plain';
-    return request.respond({ status: 200, contentType: type, body: file.body ?? file });
+const TYPES = {
+  '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.ttf': 'font/ttf', '.jpg': 'image/jpeg', '.png': 'image/png', '.csv': 'text/csv',
+};
+
+// Serves the site, with `files` (path under the site: a body, { status },
+// or a function of how often it was asked for that returns either) in
+// place of the site's own. Resolves to { url, close, asked(path) }.
+export function serveSite(files = {}) {
+  const asked = new Map();
+  const server = createServer((request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://site').pathname.slice(1));
+    asked.set(path, (asked.get(path) ?? 0) + 1);
+    let file = files[path];
+    if (typeof file === 'function') file = file(asked.get(path));
+    if (file?.status) return response.writeHead(file.status).end();
+    const type = TYPES[extname(path)] ?? 'application/octet-stream';
+    if (file !== undefined) return response.writeHead(200, { 'Content-Type': type }).end(file);
+    const local = normalize(join(site, path || 'index.html'));
+    try {
+      if (!local.startsWith(site) || !statSync(local).isFile()) throw new Error('not a file');
+      response.writeHead(200, { 'Content-Type': type }).end(readFileSync(local));
+    } catch {
+      response.writeHead(404).end();
+    }
   });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => server.close(),
+    asked: (path) => asked.get(path) ?? 0,
+  })));
 }
 
-const fakeClock = { body: readFileSync(new URL('fake-clock.js', import.meta.url)), type: 'text/javascript' };
+export const fakeClock = { 'clock.js': readFileSync(new URL('fake-clock.js', import.meta.url)) };
 
-// A program's page on the fake clock, with `files` served instead of the site's.
-export const openFaked = (browser, url, files = {}, options = {}) => open(browser, url, {
-  ...options,
-  before: (page) => serveInstead(page, { 'clock.js': fakeClock, ...files }),
-});
+// A program's page on the fake clock, served with `files` in place of the
+// site's; the page's `server` is closed with it.
+export async function openFaked(browser, program, files = {}, options = {}) {
+  const server = await serveSite({ ...fakeClock, ...files });
+  const page = await open(browser, `${server.url}${program}`, options);
+  page.once('close', server.close);
+  page.server = server;
+  return page;
+}
 
 // Moves the page's fake clock on by `ticks` periods of 10 ms, one at a time.
 export const tick = (page, ticks = 1) => page.evaluate((n) => {
