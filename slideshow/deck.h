@@ -48,3 +48,5 @@ bool PlainFileName(std::string_view name);
 
 // Adds "deck.csv line N: what" to the problems unless there are enough already.
 void AddProblem(std::vector<std::string>& problems, int line, const std::string& what);
+// The line a problem names; 0 for a problem of the whole file.
+int ProblemLine(const std::string& problem);

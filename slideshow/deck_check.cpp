@@ -1,5 +1,6 @@
 #include "deck_check.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -39,14 +40,27 @@ OpenedDeck OpenDeck(std::string_view deckText, const std::filesystem::path& fold
                     ImageSource& images) {
     DeckReading reading = ReadDeck(deckText);
     OpenedDeck opened;
-    opened.problems = std::move(reading.problems);
+    std::vector<std::string> pictureProblems;
     for (std::size_t i = 0; i < reading.deck.size(); ++i) {
-        // Pictures are slow to check: once the message is full, stop.
-        if (opened.problems.size() >= kMostProblems) break;
+        // Pictures are slow to check: stop once the message is full of
+        // problems on the lines before this one.
+        auto before = [line = reading.lines[i]](const std::string& p) {
+            return ProblemLine(p) < line;
+        };
+        if (std::count_if(reading.problems.begin(), reading.problems.end(), before) +
+                pictureProblems.size() >=
+            kMostProblems)
+            break;
         auto slide =
-            CheckPicture(reading.deck[i], reading.lines[i], folder, images, opened.problems);
+            CheckPicture(reading.deck[i], reading.lines[i], folder, images, pictureProblems);
         if (slide) opened.slides.push_back(std::move(*slide));
     }
+    // The rows' problems and the pictures', in the order of their lines.
+    opened.problems = std::move(reading.problems);
+    opened.problems.insert(opened.problems.end(), pictureProblems.begin(), pictureProblems.end());
+    std::stable_sort(opened.problems.begin(), opened.problems.end(),
+                     [](const auto& a, const auto& b) { return ProblemLine(a) < ProblemLine(b); });
+    if (opened.problems.size() > kMostProblems) opened.problems.resize(kMostProblems);
     if (reading.deck.empty() && opened.problems.empty()) {
         opened.problems.push_back(std::string(kDeckFileName) + ": no slides");
     }

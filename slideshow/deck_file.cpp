@@ -113,6 +113,12 @@ void AddProblem(std::vector<std::string>& problems, int line, const std::string&
     problems.push_back(std::string(kDeckFileName) + " line " + std::to_string(line) + ": " + what);
 }
 
+int ProblemLine(const std::string& problem) {
+    const std::string prefix = std::string(kDeckFileName) + " line ";
+    if (!problem.starts_with(prefix)) return 0;
+    return std::atoi(problem.c_str() + prefix.size());
+}
+
 DeckReading ReadDeck(std::string_view text) {
     DeckReading reading;
     bool header = true;
