@@ -16,4 +16,7 @@ class ImageSource {
     virtual bool CanLoad(const std::string& path) = 0;
     // The picture's size in pixels; nothing when unreadable.
     virtual std::optional<PictureSize> Size(const std::string& path) = 0;
+    // The picture likely to be loaded next, which a source that reads it
+    // over a network can fetch ahead; files on disk need nothing.
+    virtual void Prefetch(const std::string&) {}
 };

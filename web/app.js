@@ -5,20 +5,43 @@ import { showMessage } from './dialog.js';
 import { FACES } from './appearance.js';
 import { clock } from './clock.js';
 
-export async function start({ createModule, background }) {
+// The page's own faces (fonts/fonts.css). One that does not load leaves the
+// browser's face of its kind in its place, and the console says so.
+function loadFaces() {
+  const fallBack = (face) => console.warn(`${face}: the font did not load; the page uses the browser's own face`);
+  return Promise.all(FACES.map((face) => document.fonts.load(face)
+    .then((loaded) => loaded.length || fallBack(face), () => fallBack(face))));
+}
+
+// The program's module, its JavaScript then its WebAssembly; the file that
+// does not load is named on the page.
+async function loadModule(program, caption, page) {
+  let createModule;
+  try {
+    ({ default: createModule } = await import(`./${program}.js`));
+  } catch {
+    return cannotStart(caption, `${program}.js`);
+  }
+  try {
+    return await createModule({ page });
+  } catch {
+    return cannotStart(caption, `${program}.wasm`);
+  }
+}
+
+export async function start({ program, caption, background }) {
   const root = document.getElementById('window');
   const view = new FormView(root, background);
   const page = {
     apply: (changes) => view.apply(changes),
     showMessage,
     loadPicture: (path) => view.loadPicture(path),
-    stop: () => view.stop(),
+    prefetchPicture: (path) => view.prefetchPicture(path),
+    stop: (why) => view.stop(why),
     timeOfDay: clock.timeOfDay,
   };
-  const [module] = await Promise.all([
-    createModule({ page }),
-    ...FACES.map((face) => document.fonts.load(face)),
-  ]);
+  const [module] = await Promise.all([loadModule(program, caption, page), loadFaces()]);
+  if (!module) return;
   // Idle once the events posted so far have run (a handler may wait for a
   // picture or a message box meanwhile).
   view.idle = true;

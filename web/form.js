@@ -5,11 +5,24 @@
 // of the page's only where it needs one. Events go back to the binding
 // through `post`.
 import { createControl, EVENT } from './controls.js';
-import { px } from './appearance.js';
+import { displayText, px } from './appearance.js';
 import { clock } from './clock.js';
 import { Surfaces } from './surfaces.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
+// Pauses before each try of a picture, in milliseconds: the first at once,
+// then longer ones, for a network that blipped.
+const RETRIES = [0, 250, 500, 1000];
+
+// A picture beside the page, decoded; nothing when it cannot be had.
+async function fetchPicture(path) {
+  try {
+    const response = await fetch(encodeURI(path.replaceAll('\\', '/')));
+    return response.ok ? await createImageBitmap(await response.blob()) : null;
+  } catch {
+    return null;
+  }
+}
 
 export class FormView {
   constructor(root, background) {
@@ -124,26 +137,49 @@ export class FormView {
   }
 
   // Fetches and decodes a picture beside the page, for the painter to draw
-  // under its path. Its [width, height], or false when it is missing or damaged.
+  // under its path. Its [width, height], or false when it is missing or
+  // damaged still after a few tries: a blip of the network must not end a
+  // show. The picture fetched ahead, if it is this one, is the first try.
   async loadPicture(path) {
-    try {
-      const response = await fetch(encodeURI(path.replaceAll('\\', '/')));
-      if (!response.ok) return false;
-      const bitmap = await createImageBitmap(await response.blob());
-      const size = [bitmap.width, bitmap.height];
-      this.surfaces.queue({ image: path, bitmap }, [bitmap]);
-      this.surfaces.send();
-      return size;
-    } catch {
-      return false;
+    const ahead = this.ahead?.path === path && this.ahead.bitmap;
+    this.ahead = null;
+    let bitmap = await ahead;
+    for (const pause of RETRIES) {
+      if (bitmap) break;
+      if (pause) await new Promise((resume) => clock.setTimeout(resume, pause));
+      bitmap = await fetchPicture(path);
     }
+    if (!bitmap) return false;
+    const size = [bitmap.width, bitmap.height];
+    this.surfaces.queue({ image: path, bitmap }, [bitmap]);
+    this.surfaces.send();
+    return size;
+  }
+
+  // The picture likely to be shown next, fetched and decoded while the
+  // student works on this one; only the last one asked for is kept.
+  prefetchPicture(path) {
+    this.ahead?.bitmap.then((old) => old?.close());
+    this.ahead = { path, bitmap: fetchPicture(path) };
   }
 
   // The program cannot go on: no more events, the clocks stop.
-  stop() {
+  // Over the form, greyed, a line says so and how to start again, above
+  // what stopped it (the problems of its last message), still to be read.
+  stop(why = '') {
     this.post = () => {};
     for (const id of this.timers.keys()) clock.clearTimeout(this.timers.get(id));
     this.timers.clear();
     this.form.classList.add('stopped');
+    const notice = document.createElement('div');
+    notice.className = 'stopped-notice';
+    notice.setAttribute('role', 'alert');
+    const line = document.createElement('p');
+    line.textContent = `${document.title} has stopped. Reload the page to start again.`;
+    const reasons = document.createElement('p');
+    reasons.className = 'reasons';
+    reasons.textContent = displayText(why);
+    notice.append(line, reasons);
+    this.root.append(notice);
   }
 }

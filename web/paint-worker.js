@@ -34,6 +34,7 @@ function schedule() {
   setTimeout(paint);
 }
 
+self.postMessage({ started: true });
 self.onmessage = ({ data }) => {
   if (data.fonts) return loadFonts(data.fonts);
   if (data.sync !== undefined) synced.push(data.sync);

@@ -33,7 +33,12 @@ export class Surfaces {
     this.syncs = new Map();
     if (typeof Worker === 'function' && 'transferControlToOffscreen' in HTMLCanvasElement.prototype) {
       this.worker = new Worker(new URL('./paint-worker.js', import.meta.url), { type: 'module' });
-      this.worker.onmessage = ({ data }) => this.syncs.get(data.synced)?.();
+      this.worker.onmessage = ({ data }) => {
+        this.started = true;
+        this.syncs.get(data.synced)?.();
+      };
+      // Before its first word, an error is the worker's files that did not load.
+      this.worker.onerror = () => this.started || cannotStart(document.title, 'paint-worker.js');
       this.worker.postMessage({ fonts: pageFaces() });
     } else {
       this.local = createPainting();

@@ -44,7 +44,10 @@ EM_JS(char*, page_address_parameter, (const char* name, int* size), {
     return data;
 });
 
-EM_JS(void, page_stop, (int status), { Module.page.stop(status); });
+EM_JS(void, page_stop, (const char* why), { Module.page.stop(UTF8ToString(why)); });
+
+EM_JS(void, page_prefetch_picture, (const char* path),
+      { Module.page.prefetchPicture(UTF8ToString(path)); });
 
 EM_JS(double, page_time_of_day, (), { return Module.page.timeOfDay(); });
 
@@ -91,8 +94,12 @@ void Sleep(int milliseconds) {
     emscripten_sleep(static_cast<unsigned>(milliseconds));
 }
 
-void Stop(int status) {
-    page_stop(status);
+void Stop(const std::string& why) {
+    page_stop(why.c_str());
+}
+
+void PrefetchPicture(const std::string& path) {
+    page_prefetch_picture(path.c_str());
 }
 
 double TimeOfDay() {

@@ -23,8 +23,10 @@ std::optional<std::string> FetchFile(const std::filesystem::path& path);
 std::optional<std::string> AddressParameter(const std::string& name);
 // Gives the browser the given time to paint and run its timers.
 void Sleep(int milliseconds);
-// The program cannot go on: the page takes no more input.
-void Stop(int status);
+// The program cannot go on: the page takes no more input and shows why.
+void Stop(const std::string& why);
+// Fetches ahead the picture likely to be loaded next.
+void PrefetchPicture(const std::string& path);
 // Seconds since midnight by the page's clock.
 double TimeOfDay();
 

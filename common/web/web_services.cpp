@@ -7,6 +7,7 @@ float PageClock::Now() {
 }
 
 void WebMessageBoxes::Show(const std::string& title, const std::string& text) {
+    lastText_ = text;
     form_.Publish();
     page::ShowMessage(title, text);
 }
@@ -24,6 +25,10 @@ bool WebImageSource::CanLoad(const std::string& path) {
         sizes_.erase(path);
     }
     return size.has_value();
+}
+
+void WebImageSource::Prefetch(const std::string& path) {
+    page::PrefetchPicture(path);
 }
 
 std::optional<PictureSize> WebImageSource::Size(const std::string& path) {

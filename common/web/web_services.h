@@ -22,9 +22,12 @@ class WebMessageBoxes : public MessageBoxes {
   public:
     explicit WebMessageBoxes(WebForm& form) : form_(form) {}
     void Show(const std::string& title, const std::string& text) override;
+    // The text of the last message shown: what stopped a program that stops.
+    const std::string& LastText() const { return lastText_; }
 
   private:
     WebForm& form_;
+    std::string lastText_;
 };
 
 class WebWaiter : public Waiter {
@@ -41,6 +44,7 @@ class WebImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;
     std::optional<PictureSize> Size(const std::string& path) override;
+    void Prefetch(const std::string& path) override;
 
   private:
     std::map<std::string, PictureSize> sizes_;  // as each picture last loaded

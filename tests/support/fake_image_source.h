@@ -20,7 +20,9 @@ class FakeImageSource : public ImageSource {
         auto size = sizes.find(path);
         return size == sizes.end() ? PictureSize{1239, 705} : size->second;
     }
+    void Prefetch(const std::string& path) override { prefetched.push_back(path); }
     std::set<std::string> files;
     std::map<std::string, PictureSize> sizes;
     std::vector<std::string> requested;
+    std::vector<std::string> prefetched;
 };
