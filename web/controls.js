@@ -124,7 +124,7 @@ const KINDS = {
       area.append(canvas, items);
       element.append(area);
       element.picture = { area, canvas, items };
-      view.surfaces.add(model.id, canvas);
+      view.surfaces.add(model.id, [{ canvas }]);
       // Positions in twips from the drawing area's corner, whatever the page's zoom.
       const report = (kind, code) => (e) => {
         const box = area.getBoundingClientRect();

@@ -10,6 +10,7 @@ import { clock } from './clock.js';
 import { Surfaces } from './surfaces.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
+const TILE = 128; // pixels square
 // Pauses before each try of a picture, in milliseconds: the first at once,
 // then longer ones, for a network that blipped.
 const RETRIES = [0, 250, 500, 1000];
@@ -36,12 +37,13 @@ export class FormView {
       picture.alt = '';
       this.form.append(picture);
     }
-    this.surface = document.createElement('canvas');
+    // The form's surface, tiled: the screen takes in only the tiles that
+    // changed, not the whole form at every tick of the clock.
+    this.surface = document.createElement('div');
     this.surface.className = 'surface';
     this.form.append(this.surface);
     root.append(this.form);
     this.surfaces = new Surfaces();
-    this.surfaces.add(FORM, this.surface);
     this.surfaceSizes = new Map();
     this.controls = new Map();
     this.timers = new Map();
@@ -65,9 +67,18 @@ export class FormView {
   open({ caption, width, height }) {
     document.title = caption;
     this.size = [px(width), px(height)];
-    for (const box of [this.form, this.surface]) {
-      Object.assign(box.style, { width: `${this.size[0]}px`, height: `${this.size[1]}px` });
+    Object.assign(this.form.style, { width: `${this.size[0]}px`, height: `${this.size[1]}px` });
+    const tiles = [];
+    for (let y = 0; y < this.size[1]; y += TILE) {
+      for (let x = 0; x < this.size[0]; x += TILE) {
+        const box = [x, y, Math.min(TILE, this.size[0] - x), Math.min(TILE, this.size[1] - y)];
+        const canvas = document.createElement('canvas');
+        Object.assign(canvas.style, { left: `${x}px`, top: `${y}px`, width: `${box[2]}px`, height: `${box[3]}px` });
+        this.surface.append(canvas);
+        tiles.push({ canvas, box });
+      }
     }
+    this.surfaces.add(FORM, tiles);
     this.sizeSurface(FORM, this.size);
     this.fit();
   }

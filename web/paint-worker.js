@@ -1,10 +1,10 @@
 // Paints the page's surfaces on the canvases the page hands over
-// (surfaces.js), away from the page's own thread: what came in one turn of
-// the worker's loop is painted together, and the canvases show it at their
-// next frame.
+// (surfaces.js), away from the page's own thread, once a frame: what came
+// since the last is painted together, as no screen shows more.
 import { createPainting } from './painting.js';
 
 const painting = createPainting();
+const frame = self.requestAnimationFrame?.bind(self) ?? ((run) => setTimeout(run, 16));
 let due = false;
 let synced = [];
 
@@ -31,7 +31,7 @@ function loadFonts(faces) {
 function schedule() {
   if (due) return;
   due = true;
-  setTimeout(paint);
+  frame(paint);
 }
 
 self.postMessage({ started: true });

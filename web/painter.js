@@ -87,7 +87,7 @@ function paintLabel(context, m) {
   context.restore();
 }
 
-function paintItem(context, { model, pixels }) {
+function drawItem(context, { model, pixels }) {
   if (!pixels) return paintLabel(context, model);
   for (const [fill, runs] of pixels) {
     context.fillStyle = fill;
@@ -95,10 +95,28 @@ function paintItem(context, { model, pixels }) {
   }
 }
 
+// Labels and shapes are drawn once per change into a picture of their own,
+// which each later paint only copies; lines, which the clock moves at every
+// tick, are drawn afresh.
+function paintItem(context, item, ratio) {
+  if (item.model.kind === 'line') return drawItem(context, item);
+  const [x, y, width, height] = item.bounds;
+  if (item.sprite?.ratio !== ratio) {
+    const canvas = new OffscreenCanvas(Math.max(1, Math.ceil(width * ratio)), Math.max(1, Math.ceil(height * ratio)));
+    const sprite = canvas.getContext('2d');
+    sprite.setTransform(ratio, 0, 0, ratio, -x * ratio, -y * ratio);
+    drawItem(sprite, item);
+    item.sprite = { ratio, canvas };
+  }
+  context.drawImage(item.sprite.canvas, x, y, item.sprite.canvas.width / ratio, item.sprite.canvas.height / ratio);
+}
+
 export class SurfacePainter {
-  // images: the decoded pictures by key, shared by the surfaces.
-  constructor(canvas, images) {
-    this.canvas = canvas;
+  // tiles: the canvases that show the surface, each with the part of it it
+  // shows ([x, y, width, height] in the surface's pixels; none for all of
+  // it). images: the decoded pictures by key, shared by the surfaces.
+  constructor(tiles, images) {
+    this.tiles = tiles;
     this.images = images;
     this.items = new Map();
     this.size = [0, 0];
@@ -110,8 +128,13 @@ export class SurfacePainter {
   resize([width, height], ratio) {
     this.size = [width, height];
     this.ratio = ratio;
-    this.canvas.width = Math.round(width * ratio);
-    this.canvas.height = Math.round(height * ratio);
+    for (const tile of this.tiles) {
+      const [x, y, w, h] = tile.box ?? [0, 0, width, height];
+      // On whole pixels of the screen, edge to edge with the next tile.
+      tile.origin = [Math.round(x * ratio), Math.round(y * ratio)];
+      tile.canvas.width = Math.round((x + w) * ratio) - tile.origin[0];
+      tile.canvas.height = Math.round((y + h) * ratio) - tile.origin[1];
+    }
     if (this.drawing) this.redrawBacking();
     this.invalidate([0, 0, width, height]);
   }
@@ -170,7 +193,8 @@ export class SurfacePainter {
 
   redrawBacking() {
     const [width, height] = this.size;
-    this.backing = new OffscreenCanvas(Math.max(1, this.canvas.width), Math.max(1, this.canvas.height));
+    const [w, h] = [Math.round(width * this.ratio), Math.round(height * this.ratio)];
+    this.backing = new OffscreenCanvas(Math.max(1, w), Math.max(1, h));
     const context = this.backing.getContext('2d');
     context.setTransform(this.ratio, 0, 0, this.ratio, 0, 0);
     context.fillStyle = colour(this.drawing.look.bg);
@@ -208,24 +232,27 @@ export class SurfacePainter {
 
   paintPlace([left, top, width, height]) {
     const r = this.ratio;
-    const [x0, y0] = [Math.max(0, Math.floor(left * r)), Math.max(0, Math.floor(top * r))];
-    const x1 = Math.min(this.canvas.width, Math.ceil((left + width) * r));
-    const y1 = Math.min(this.canvas.height, Math.ceil((top + height) * r));
-    if (x1 <= x0 || y1 <= y0) return;
-    const context = this.canvas.getContext('2d');
-    context.setTransform(1, 0, 0, 1, 0, 0);
-    context.clearRect(x0, y0, x1 - x0, y1 - y0);
-    if (this.backing) context.drawImage(this.backing, x0, y0, x1 - x0, y1 - y0, x0, y0, x1 - x0, y1 - y0);
-    context.save();
-    context.beginPath();
-    context.rect(x0, y0, x1 - x0, y1 - y0);
-    context.clip();
-    context.setTransform(r, 0, 0, r, 0, 0);
-    const area = [x0 / r, y0 / r, (x1 - x0) / r, (y1 - y0) / r];
-    for (const item of this.items.values()) {
-      if (item.bounds && overlaps(item.bounds, area)) paintItem(context, item);
+    // The place in the screen's pixels of the surface, then of each tile.
+    const place = [Math.floor(left * r), Math.floor(top * r), Math.ceil((left + width) * r), Math.ceil((top + height) * r)];
+    for (const { canvas, origin: [ox, oy] } of this.tiles) {
+      const [x0, y0] = [Math.max(place[0], ox), Math.max(place[1], oy)];
+      const [x1, y1] = [Math.min(place[2], ox + canvas.width), Math.min(place[3], oy + canvas.height)];
+      if (x1 <= x0 || y1 <= y0) continue;
+      const context = canvas.getContext('2d');
+      context.setTransform(1, 0, 0, 1, 0, 0);
+      context.clearRect(x0 - ox, y0 - oy, x1 - x0, y1 - y0);
+      if (this.backing) context.drawImage(this.backing, x0, y0, x1 - x0, y1 - y0, x0 - ox, y0 - oy, x1 - x0, y1 - y0);
+      context.save();
+      context.beginPath();
+      context.rect(x0 - ox, y0 - oy, x1 - x0, y1 - y0);
+      context.clip();
+      context.setTransform(r, 0, 0, r, -ox, -oy);
+      const area = [x0 / r, y0 / r, (x1 - x0) / r, (y1 - y0) / r];
+      for (const item of this.items.values()) {
+        if (item.bounds && overlaps(item.bounds, area)) paintItem(context, item, r);
+      }
+      context.restore();
     }
-    context.restore();
   }
 }
 

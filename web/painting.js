@@ -23,7 +23,7 @@ export function createPainting() {
       return;
     }
     if (message.changes) return takeChanges(JSON.parse(message.changes).controls);
-    if (message.canvas) painters.set(message.surface, new SurfacePainter(message.canvas, images));
+    if (message.tiles) painters.set(message.surface, new SurfacePainter(message.tiles, images));
     if (message.size) painters.get(message.surface).resize(message.size, message.ratio);
   };
   // Labels, lines and shapes go to the surface they lie on (-1 the form's),

@@ -45,9 +45,14 @@ export class Surfaces {
     }
   }
 
-  add(surface, canvas) {
-    const target = this.worker ? canvas.transferControlToOffscreen() : canvas;
-    this.queue({ surface, canvas: target }, this.worker ? [target] : []);
+  // tiles: [{ canvas, box }], the canvases that show the surface and the
+  // part of it each shows (none: all of it).
+  add(surface, tiles) {
+    const handed = tiles.map(({ canvas, box }) => ({
+      canvas: this.worker ? canvas.transferControlToOffscreen() : canvas,
+      box,
+    }));
+    this.queue({ surface, tiles: handed }, this.worker ? handed.map((tile) => tile.canvas) : []);
   }
 
   // Messages go out together, once the page has taken in a batch of changes.
