@@ -64,6 +64,23 @@ await page.close();
 // The page's main thread while acquiring beside the desktop's whole process
 // (build/bench/tick_rate, its window offscreen), in rounds taken in turn so
 // that the machine's speed and load cancel out of their ratio.
+// Seconds of CPU of each process of the browser and of each renderer's main
+// thread (Linux's /proc), to weigh the page as the desktop's CPU share is.
+const browserSession = await browser.target().createCDPSession();
+async function cpuTimes() {
+  const { processInfo } = await browserSession.send('SystemInfo.getProcessInfo');
+  const clockTicks = 100; // USER_HZ
+  const mainThread = (pid) => {
+    try {
+      const fields = readFileSync(`/proc/${pid}/task/${pid}/stat`, 'utf8').split(') ')[1].split(' ');
+      return (Number(fields[11]) + Number(fields[12])) / clockTicks;
+    } catch {
+      return 0;
+    }
+  };
+  return processInfo.map((p) => ({ ...p, main: p.type === 'renderer' ? mainThread(p.id) : 0 }));
+}
+
 async function pageAcquiring(seconds) {
   const acquiring = await open(browser, `${server.url}kymbral.html`);
   await click(acquiring, 'Insert');
@@ -77,11 +94,23 @@ async function pageAcquiring(seconds) {
   await session.send('Performance.enable');
   const busy = async () => Object.fromEntries((await session.send('Performance.getMetrics')).metrics
     .map((m) => [m.name, m.value])).TaskDuration;
-  const [ticks0, busy0, start] = [await acquiring.evaluate(() => window.ticks), await busy(), Date.now()];
+  const [ticks0, busy0, cpu0, start] = [await acquiring.evaluate(() => window.ticks), await busy(), await cpuTimes(), Date.now()];
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
-  const [ticks1, busy1, elapsed] = [await acquiring.evaluate(() => window.ticks), await busy(), (Date.now() - start) / 1000];
+  const [ticks1, busy1, cpu1, elapsed] = [await acquiring.evaluate(() => window.ticks), await busy(), await cpuTimes(), (Date.now() - start) / 1000];
   await acquiring.close();
-  return { rate: (ticks1 - ticks0) / elapsed, busy: (100 * (busy1 - busy0)) / elapsed };
+  const used = cpu1.map((p) => {
+    const before = cpu0.find((q) => q.id === p.id) ?? { cpuTime: p.cpuTime, main: p.main };
+    return { type: p.type, all: p.cpuTime - before.cpuTime, main: p.main - before.main };
+  });
+  // The page's renderer: the one that worked.
+  const renderer = used.filter((p) => p.type === 'renderer').sort((a, b) => b.all - a.all)[0];
+  const share = (value) => (100 * value) / elapsed;
+  return {
+    rate: (ticks1 - ticks0) / elapsed,
+    busy: share((busy1 - busy0)),
+    mainCpu: share(renderer.main),
+    browserCpu: share(used.reduce((sum, p) => sum + p.all, 0)),
+  };
 }
 const tickRate = process.env.KYMBRAL_TICK_RATE ?? new URL('../build/bench/tick_rate', import.meta.url).pathname;
 function desktopAcquiring(seconds) {
@@ -94,12 +123,15 @@ const runs = [];
 for (let round = 0; round < rounds; round++) {
   const web = await pageAcquiring(seconds);
   const desktop = desktopAcquiring(seconds);
-  runs.push({ web, desktop, ratio: web.busy / desktop.cpu });
-  console.log(`round ${round + 1}: page ${web.rate.toFixed(1)} ticks/s, main thread busy ${web.busy.toFixed(1)} %; ` +
+  runs.push({ web, desktop, ratio: web.busy / desktop.cpu, cpuRatio: web.mainCpu / desktop.cpu });
+  console.log(`round ${round + 1}: page ${web.rate.toFixed(1)} ticks/s, main thread busy ${web.busy.toFixed(1)} % ` +
+    `(CPU ${web.mainCpu.toFixed(1)} %; the browser's processes ${web.browserCpu.toFixed(1)} %); ` +
     `desktop ${desktop.rate.toFixed(1)} ticks/s, CPU ${desktop.cpu.toFixed(1)} %; ratio ${(web.busy / desktop.cpu).toFixed(2)}`);
 }
-const mid = (pick) => median(runs.map(pick));
-console.log(`acquiring, median of ${rounds} rounds of ${seconds} s: page main thread busy ${mid((r) => r.web.busy).toFixed(1)} %, ` +
-  `desktop CPU ${mid((r) => r.desktop.cpu).toFixed(1)} %, ratio ${mid((r) => r.ratio).toFixed(2)}`);
+const mid = (pick) => median(runs.map(pick)).toFixed(1);
+console.log(`acquiring, median of ${rounds} rounds of ${seconds} s: page main thread busy ${mid((r) => r.web.busy)} % ` +
+  `(its CPU ${mid((r) => r.web.mainCpu)} %, the browser's processes ${mid((r) => r.web.browserCpu)} %), ` +
+  `desktop CPU ${mid((r) => r.desktop.cpu)} %; ratio ${median(runs.map((r) => r.ratio)).toFixed(2)} ` +
+  `(main thread CPU to desktop CPU ${median(runs.map((r) => r.cpuRatio)).toFixed(2)})`);
 await browser.end();
 server.close();
