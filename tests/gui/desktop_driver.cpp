@@ -25,12 +25,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& text) {
-    JsonOut out;
-    out.Value(text);
-    return out.Text();
-}
-
 Qt::MouseButton ButtonNamed(const std::string& name) {
     if (name == "right") return Qt::RightButton;
     if (name == "middle") return Qt::MiddleButton;
@@ -71,9 +65,8 @@ class Driver {
         std::string button = "left";
         double x = -1, y = -1;
         words >> button >> x >> y;
-        QPoint at = x < 0 ? d_.places.rects.at(name).center()
-                          : d_.places.contentCorners.at(name) +
-                                QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel).toPoint();
+        auto [rect, corner] = d_.places.of.at(name);
+        QPoint at = x < 0 ? rect.center() : corner + QPointF(x, y).toPoint() / kTwipsPerPixel;
         // Whatever lies on top there takes the click, as on the screen.
         QWidget* target = d_.view->childAt(at);
         if (target == nullptr) target = d_.view;
@@ -103,13 +96,12 @@ class Driver {
         d_.view->Sync();
         auto file = [&](const char* ending) { return folder_ / (state + ending); };
         d_.view->grab().toImage().save(QString::fromStdString(file(".png").string()));
-        std::ofstream json(file(".json"));
-        json << "{\"form\":" << d_.models() << ",\"messages\":[";
-        for (std::size_t i = 0; i < messages_.shown.size(); ++i) {
-            const auto& [title, text] = messages_.shown[i];
-            json << (i ? "," : "") << '[' << Quoted(title) << ',' << Quoted(text) << ']';
-        }
-        json << "]}\n";
+        JsonOut shown;
+        shown.Open('[');
+        for (const auto& [title, text] : messages_.shown)
+            shown.Open('[').Value(title).Value(text).Close(']');
+        std::ofstream(file(".json"))
+            << "{\"form\":" << d_.models() << ",\"messages\":" << shown.Close(']').Text() << "}\n";
     }
 
     Driven& d_;
@@ -122,13 +114,10 @@ class Driver {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::string program = argc == 3 ? argv[1] : "";
-    if (program != "kymbral" && program != "tessivar") {
-        std::cerr << "usage: desktop_driver kymbral|tessivar FOLDER < STEPS\n";
-        return 2;
-    }
+    if (argc != 3) return 2;  // see the usage above
     SnappingMessages messages;
-    Driven driven = program == "kymbral" ? DriveKymbral(messages) : DriveTessivar(messages);
+    Driven driven =
+        argv[1] == std::string("kymbral") ? DriveKymbral(messages) : DriveTessivar(messages);
     QApplication::processEvents();  // the first activation
     Driver(driven, messages, argv[2]).Run(std::cin);
     return 0;

@@ -15,28 +15,20 @@
 
 // A program's real window as the desktop driver works it (desktop_driver.cpp).
 
-// Where each control lies and where its content starts, by name; a view of
+// Where each control lies and where its content starts, by name: a view of
 // the control models like any other, filled by the programs' control lists.
 struct Places {
-    std::map<std::string, QRect> rects;
-    std::map<std::string, QPoint> contentCorners;
+    std::map<std::string, std::pair<QRect, QPoint>> of;
 
-    template <class Control>
-    void Add(const Control& control) {
+    void Add(const auto& control) {
         if constexpr (requires { control.rect; }) {
-            QRect rect = PixelRect(control.rect);
             int border = 0;
-            if constexpr (requires { control.sunkenBorder; }) {
-                border = control.sunkenBorder ? kPictureBorderTwips / kTwipsPerPixel : 0;
-            }
-            rects[control.name] = rect;
-            contentCorners[control.name] = rect.topLeft() + QPoint(border, border);
+            if constexpr (requires { control.sunkenBorder; }) border = control.sunkenBorder ? 2 : 0;
+            QRect rect = PixelRect(control.rect);
+            of[control.name] = {rect, rect.topLeft() + QPoint(border, border)};
         }
     }
-    template <class Control, class Container>
-    void Add(const Control& control, const Container&) {
-        Add(control);
-    }
+    void Add(const auto& control, const auto&) { Add(control); }
 };
 
 // Records each message and, when asked, runs something behind the next one.

@@ -7,32 +7,21 @@ import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { click, closeMessage, launch, text } from './harness.mjs';
-import { openFaked, serveSite, site, tick } from './views.mjs';
+import { openFaked, site, tick, typeInto } from './views.mjs';
 
-let server;
 let browser;
 before(async () => {
-  server = await serveSite();
   browser = await launch();
 });
-after(async () => {
-  await browser?.end();
-  server?.close();
-});
+after(() => browser?.end());
 
 // A form of the page's own renderer on a page of the site, without a program.
 async function renderer() {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 400, height: 300 });
-  await page.goto(`${server.url}index.html`);
+  const page = await openFaked(browser, 'index.html', {}, { ready: false });
   await page.evaluate(async () => {
     const { FormView } = await import('./form.js');
-    document.body.replaceChildren();
-    document.body.style.margin = '0';
-    const root = document.createElement('div');
-    root.id = 'window';
-    document.body.append(root);
-    window.formView = new FormView(root, null);
+    document.body.outerHTML = '<body style="margin: 0"><div id="window"></div></body>';
+    window.formView = new FormView(document.getElementById('window'), null);
     window.formView.apply(JSON.stringify({ caption: 'Form', width: 6000, height: 4500, controls: [] }));
     await window.formView.painted();
   });
@@ -98,58 +87,33 @@ test('a scan that cannot start while acquiring shows its message once, and the c
   await click(page, 'Insert');
   await click(page, 'Restart');
   await tick(page, 20);
-  for (const [box, typed] of [['T2Value', '0'], ['KeyboardInput', 'at=0.1']]) {
-    await page.focus(`[data-name="${box}"]`);
-    await page.$eval(`[data-name="${box}"]`, (input) => input.select());
-    await page.keyboard.type(typed);
-    await page.keyboard.press('Enter');
-  }
+  await typeInto(page, 'T2Value', '0');
+  await typeInto(page, 'KeyboardInput', 'at=0.1');
   await tick(page);
   assert.deepEqual(await closeMessage(page), ['Kymbral', 'T2 must be a finite number greater than 0.']);
   await tick(page, 100);
-  assert.equal(await page.$('dialog.message-box[open]'), null, 'no second message');
-  assert.equal(await page.evaluate(() => window.fakeClock.armed()), 0, 'no timer armed');
-  assert.equal(await text(page, 'Restart'), 'GA');
+  // No second message, no timer armed.
+  assert.deepEqual([await page.$('dialog.message-box[open]'), await page.evaluate(() => window.fakeClock.armed()),
+    await text(page, 'Restart')], [null, 0, 'GA']);
 });
 
-// A page of the site served with `files` in place of its own, as it comes:
-// its console's warnings kept.
-async function served(program, files) {
-  const server = await serveSite(files);
-  const page = await browser.newPage();
-  page.warnings = [];
-  page.on('console', (message) => message.type() === 'warn' && page.warnings.push(message.text()));
-  page.once('close', server.close);
-  page.server = server;
-  await page.goto(`${server.url}${program}`);
-  return page;
-}
+const fonts = readdirSync(join(site, 'fonts')).filter((name) => name.endsWith('.ttf')).map((name) => `fonts/${name}`);
 
-const fontFiles = readdirSync(join(site, 'fonts')).filter((name) => name.endsWith('.ttf'));
-const missing = (...paths) => Object.fromEntries(paths.map((path) => [path, { status: 404 }]));
-
-test('a page whose fonts do not load starts with the browser\'s own faces and says so', async () => {
-  const page = await served('kymbral.html', missing(...fontFiles.map((name) => `fonts/${name}`)));
-  await page.waitForSelector('body.ready');
-  assert.equal(await page.$$eval('[data-name]', (controls) => controls.length > 50), true);
-  assert.ok(page.warnings.some((w) => w.includes('Kymbral Sans') && w.includes('did not load')), page.warnings.join('\n'));
-  await page.close();
-});
-
-test('a page whose script or module does not load names the file and what to do', async () => {
-  const cases = [
-    ['kymbral.html', 'app.js', 'Kymbral'],
-    ['kymbral.html', 'kymbral.js', 'Kymbral'],
-    ['kymbral.html', 'kymbral.wasm', 'Kymbral'],
-    ['tessivar.html', 'tessivar.wasm', 'Tessivar'],
-    ['tessivar.html', 'paint-worker.js', 'Tessivar'],
-  ];
-  for (const [program, file, caption] of cases) {
-    const page = await served(program, missing(file));
-    const notice = await page.waitForSelector('p.notice');
-    const said = await notice.evaluate((n) => n.textContent);
-    assert.match(said, new RegExp(`^${caption}.* cannot start: its file ${file.replace('.', '\\.')} did not load`), file);
-    assert.match(said, /reload the page/);
+test('a page missing its fonts starts with the browser\'s faces; missing a script or module, it names it', async () => {
+  const cases = [['kymbral.html', fonts], ...['app.js', 'kymbral.js', 'kymbral.wasm'].map((f) => ['kymbral.html', [f]]),
+    ...['tessivar.wasm', 'paint-worker.js'].map((f) => ['tessivar.html', [f]])];
+  for (const [program, files] of cases) {
+    const page = await openFaked(browser, program, Object.fromEntries(files.map((path) => [path, { status: 404 }])),
+      { ready: false });
+    if (files === fonts) {
+      await page.waitForSelector('body.ready');
+      assert.ok(page.warnings.some((w) => /Kymbral Sans.*did not load/.test(w)), page.warnings.join('\n'));
+    } else {
+      const said = await (await page.waitForSelector('p.notice')).evaluate((n) => n.textContent);
+      const caption = program === 'kymbral.html' ? 'Kymbral' : 'Tessivar';
+      assert.ok(said.startsWith(caption) && said.includes(`cannot start: its file ${files[0]} did not load`), said);
+      assert.match(said, /reload the page/);
+    }
     await page.close();
   }
 });
@@ -176,9 +140,8 @@ test('the next slide\'s screenshot is fetched ahead, and one that fails to load 
     {}, encodeURI(slide1));
   await click(page, 'Picture1', target0);
   await retried(page, () => document.querySelector('[data-name="InfoBox"]').textContent.startsWith('Screen:  1'));
-  assert.match(await text(page, 'InfoBox'), /^Screen: {2}1/);
-  assert.equal(await page.$('dialog.message-box[open]'), null);
-  assert.equal(page.server.asked(slide1), 3);
+  assert.deepEqual([(await text(page, 'InfoBox')).slice(0, 10), await page.$('dialog.message-box[open]'),
+    page.server.asked(slide1)], ['Screen:  1', null, 3]);
   await page.close();
 });
 
@@ -195,8 +158,7 @@ test('a stopped page says what stopped it and how to start again', async () => {
       await retried(page, () => document.querySelector('dialog.message-box[open]'));
     }
     await closeMessage(page);
-    const notice = await page.waitForSelector('.stopped-notice');
-    const said = await notice.evaluate((n) => n.innerText);
+    const said = await (await page.waitForSelector('.stopped-notice')).evaluate((n) => n.innerText);
     assert.match(said, /^Tessivar has stopped\. Reload the page to start again\./, name);
     assert.ok(said.includes(reason), `${name}: ${said}`);
     await page.close();
@@ -205,20 +167,20 @@ test('a stopped page says what stopped it and how to start again', async () => {
 
 test('a long text in a message box wraps inside it', async () => {
   const page = await openFaked(browser, `tessivar.html?deck=${'x'.repeat(10000)}`);
-  const box = await page.waitForSelector('dialog.message-box[open] p');
-  const [inside, right] = await box.evaluate((p) => [p.scrollWidth <= p.clientWidth, p.parentElement.getBoundingClientRect().right]);
-  assert.ok(inside, 'no line runs past the box');
-  assert.ok(right <= 1400, 'the box fits the window');
+  const text = await page.waitForSelector('dialog.message-box[open] p');
+  // No line runs past the box, and the box fits the window.
+  assert.ok(await text.evaluate((p) => p.scrollWidth <= p.clientWidth && p.parentElement.getBoundingClientRect().right <= 1400));
   await page.close();
 });
 
-test('the site\'s index opened from a file lists the programs and says how to serve them', async () => {
-  const page = await browser.newPage();
-  await page.goto(`file://${site}/index.html`);
-  await page.waitForSelector('p.notice');
-  const [notice, links] = await page.evaluate(() => [document.querySelector('p.notice').textContent,
-    [...document.querySelectorAll('a')].map((a) => a.getAttribute('href'))]);
-  assert.match(notice, /scripts\/serve-web/);
-  assert.deepEqual(links.filter((href) => href.endsWith('.html')), ['kymbral.html', 'tessivar.html']);
-  await page.close();
+test('a page opened from a file says how to serve it, the index with its list of programs', async () => {
+  for (const file of ['index.html', 'kymbral.html']) {
+    const page = await browser.newPage();
+    await page.goto(`file://${site}/${file}`);
+    const [notice, links] = await page.evaluate(() => [document.querySelector('p.notice')?.textContent,
+      [...document.querySelectorAll('a[href$=".html"]')].map((a) => a.getAttribute('href'))]);
+    assert.match(notice, /scripts\/serve-web/, file);
+    assert.deepEqual(links, file === 'index.html' ? ['kymbral.html', 'tessivar.html'] : []);
+    await page.close();
+  }
 });

@@ -1,8 +1,6 @@
 // Served in place of the page's clock.js: time stands still until the test
 // moves it on (window.fakeClock.advance), and timers run only then, in order.
-let now = 0;
-let lastId = 0;
-const timers = new Map();
+let [now, lastId, timers] = [0, 0, new Map()];
 
 export const clock = {
   now: () => now,
@@ -19,10 +17,7 @@ window.fakeClock = {
   armed: () => timers.size,
   advance(milliseconds) {
     const end = now + milliseconds;
-    for (;;) {
-      let next = null;
-      for (const entry of timers) if (!next || entry[1].due < next[1].due) next = entry;
-      if (!next || next[1].due > end) break;
+    for (let next; (next = [...timers].sort((a, b) => a[1].due - b[1].due)[0]) && next[1].due <= end;) {
       timers.delete(next[0]);
       now = next[1].due;
       next[1].run();

@@ -97,15 +97,6 @@ test('Tessivar: clicks, clues, going back and the end of the show', async () => 
   assert.match((await closeMessage(page))[1], /^You completed this exercise with a score of: /);
 });
 
-test('Tessivar: a missing screenshot is named and stops the show', async () => {
-  const page = await tessivar({ before: async (p) => {
-    await p.setRequestInterception(true);
-    p.on('request', (r) => (r.url().endsWith('ScreenShot-0.jpg') ? r.respond({ status: 404 }) : r.continue()));
-  } });
-  assert.match((await closeMessage(page))[1], /Cannot load the screenshot\nOrvane ScreenShots\/ScreenShot-0\.jpg/);
-  await page.waitForSelector('.form.stopped');
-});
-
 // A deck named in the page's address, its files served as given here or from the site.
 const deck = (name, files = {}) => open(browser, `${server.url}tessivar.html?deck=${encodeURIComponent(name)}`, {
   before: async (p) => {
@@ -138,26 +129,3 @@ test('Tessivar: a deck beside the page plays; other links and bad rows are told 
     if (!target) await page.waitForSelector('.form.stopped');
   }
 });
-
-test('a page opened from a file names the command that serves it', async () => {
-  const page = await browser.newPage();
-  await page.goto(`file://${site}/kymbral.html`);
-  await page.waitForFunction(() => document.body.textContent.includes('scripts/serve-web'));
-});
-
-for (const scale of [1, 2]) {
-  test(`every control at its layout rectangle / 15, device pixel ratio ${scale}`, async () => {
-    for (const program of [kymbral, tessivar]) {
-      const page = await program({ scale });
-      const wrong = await page.evaluate(() => [...window.formView.controls.values()].filter(({ model, element }) => {
-        if (!element || !model.rect || model.visible === false) return false;
-        const outer = element.parentElement.getBoundingClientRect();
-        const box = element.getBoundingClientRect();
-        const [left, top, width, height] = model.rect.map((t) => t / 15);
-        return [box.left - outer.left - left, box.top - outer.top - top, box.width - width, box.height - height]
-          .some((d) => Math.abs(d) > 0.5); // edges on whole pixels, as on the desktop
-      }).map(({ model }) => model.name));
-      assert.deepEqual(wrong, []);
-    }
-  });
-}

@@ -1,17 +1,16 @@
 // Pictures of a page and how far two pictures differ; what a page shows of
 // its controls.
-// The form's picture (PNG) and, in the form's pixels, the message box over
-// it with its shadow.
+
+// The form's picture (PNG, as the window shows it: taking more would resize
+// the page) and, in the form's pixels, the message box over it with its shadow.
 export async function picture(page) {
-  const form = await page.$('#window');
-  const box = await form.boundingBox();
-  // As the window shows it: taking more than the window would resize the page.
-  const png = Buffer.from(await page.screenshot({ clip: box, encoding: 'base64', captureBeyondViewport: false }), 'base64');
-  const masks = await page.$$eval('dialog.message-box[open]', (dialogs, [x, y]) => dialogs.map((d) => {
-    const [r, shadow] = [d.getBoundingClientRect(), 24];
+  const box = await (await page.$('#window')).boundingBox();
+  const png = await page.screenshot({ clip: box, captureBeyondViewport: false });
+  const masks = await page.$$eval('dialog.message-box[open]', (dialogs, [x, y, shadow]) => dialogs.map((d) => {
+    const r = d.getBoundingClientRect();
     return [r.left - x - shadow, r.top - y - shadow, r.width + 2 * shadow, r.height + 2 * shadow];
-  }), [box.x, box.y]);
-  return { png, masks };
+  }), [box.x, box.y, 24]);
+  return { png: Buffer.from(png), masks };
 }
 
 // Every control as the page shows it, in the page's order: whether any of
@@ -21,29 +20,19 @@ export async function picture(page) {
 // is painted of them, the pictures tell.
 export const pageControls = (page) => page.evaluate(() => {
   const form = document.querySelector('.form').getBoundingClientRect();
-  const clips = (element) => {
-    const boxes = [];
-    for (let e = element.parentElement; e; e = e.parentElement) {
-      if (getComputedStyle(e).overflow !== 'visible') boxes.push(e.getBoundingClientRect());
-    }
-    return boxes;
-  };
-  const textOf = (element) => {
-    if (element.tagName === 'INPUT') return element.value;
-    if (element.classList.contains('listbox')) return [...element.children].map((r) => r.textContent).join('\n');
-    return element.textContent;
-  };
+  const textOf = (element) => (element.tagName === 'INPUT' ? element.value
+    : element.classList.contains('listbox') ? [...element.children].map((r) => r.textContent).join('\n')
+      : element.textContent);
   return [...window.formView.controls.values()].map(({ model, element }) => {
     if (!element) return { name: model.name, visible: model.visible, model };
     const r = element.getBoundingClientRect();
-    const seen = element.checkVisibility() && clips(element).every((c) =>
-      r.left <= c.right && r.right >= c.left && r.top <= c.bottom && r.bottom >= c.top);
-    return {
-      name: model.name,
-      visible: seen,
-      box: [r.left - form.left, r.top - form.top, r.width, r.height],
-      text: model.kind === 'picture' ? undefined : textOf(element),
-    };
+    let seen = element.checkVisibility();
+    for (let e = element.parentElement; e; e = e.parentElement) {
+      const c = getComputedStyle(e).overflow === 'visible' ? null : e.getBoundingClientRect();
+      seen &&= !c || (r.left <= c.right && r.right >= c.left && r.top <= c.bottom && r.bottom >= c.top);
+    }
+    const text = model.kind === 'picture' ? undefined : textOf(element);
+    return { name: model.name, visible: seen, box: [r.left - form.left, r.top - form.top, r.width, r.height], text };
   });
 });
 
@@ -59,79 +48,66 @@ export const pageControls = (page) => page.evaluate(() => {
 // the differences (red: unmatched, yellow: apart only).
 export async function differing(browser, pngA, pngB, { masks = [], regions = [] } = {}) {
   const page = await browser.newPage();
-  try {
-    const result = await page.evaluate(async (a, b, masks, regions) => {
-      const decode = async (base64) => {
-        const blob = await (await fetch(`data:image/png;base64,${base64}`)).blob();
-        const bitmap = await createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
-        const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-        context.drawImage(bitmap, 0, 0);
-        return context.getImageData(0, 0, bitmap.width, bitmap.height);
-      };
-      const [{ width, height, data: A }, { data: B, width: widthB }] = await Promise.all([decode(a), decode(b)]);
-      if (A.length !== B.length || width !== widthB) throw new Error('the pictures differ in size');
-      const near = (P, i, Q, j) => Math.abs(P[i] - Q[j]) <= 25.5 && Math.abs(P[i + 1] - Q[j + 1]) <= 25.5 &&
-        Math.abs(P[i + 2] - Q[j + 2]) <= 25.5;
-      const matched = (P, Q, x, y) => {
-        for (let v = Math.max(0, y - 1); v <= Math.min(height - 1, y + 1); v++) {
-          for (let u = Math.max(0, x - 1); u <= Math.min(width - 1, x + 1); u++) {
-            if (near(P, 4 * (y * width + x), Q, 4 * (v * width + u))) return true;
-          }
-        }
-        return false;
-      };
-      // 0 masked, 1 alike, 2 apart only, 3 unmatched
-      const kind = new Uint8Array(width * height).fill(1);
-      for (const [l, t, w, h] of masks) {
-        for (let y = Math.max(0, Math.floor(t)); y < Math.min(height, t + h); y++) {
-          kind.fill(0, y * width + Math.max(0, Math.floor(l)), y * width + Math.min(width, Math.ceil(l + w)));
+  const result = await page.evaluate(async (a, b, masks, regions) => {
+    const decode = async (base64) => {
+      const blob = await (await fetch(`data:image/png;base64,${base64}`)).blob();
+      const bitmap = await createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    };
+    const [{ width, height, data: A }, { data: B, width: widthB }] = await Promise.all([decode(a), decode(b)]);
+    if (A.length !== B.length || width !== widthB) throw new Error('the pictures differ in size');
+    const near = (P, i, Q, j) => [0, 1, 2].every((k) => Math.abs(P[i + k] - Q[j + k]) <= 25.5);
+    const matched = (P, Q, x, y) => {
+      for (let v = Math.max(0, y - 1); v <= Math.min(height - 1, y + 1); v++) {
+        for (let u = Math.max(0, x - 1); u <= Math.min(width - 1, x + 1); u++) {
+          if (near(P, 4 * (y * width + x), Q, 4 * (v * width + u))) return true;
         }
       }
-      const diff = new ImageData(width, height);
-      const counts = [0, 0, 0, 0];
-      for (let y = 0; y < height; y++) {
-        for (let x = 0; x < width; x++) {
-          const p = y * width + x;
-          diff.data[4 * p + 3] = 255;
-          if (kind[p] === 0 || near(A, 4 * p, B, 4 * p)) {
-            counts[kind[p]]++;
-            continue;
-          }
-          kind[p] = !matched(A, B, x, y) || !matched(B, A, x, y) ? 3 : 2;
-          counts[kind[p]]++;
-          diff.data.set(kind[p] === 3 ? [255, 0, 0] : [255, 255, 0], 4 * p);
-        }
+      return false;
+    };
+    const inBox = ([l, t, w, h], visit) => {
+      for (let y = Math.max(0, Math.floor(t)); y < Math.min(height, Math.ceil(t + h)); y++) {
+        for (let x = Math.max(0, Math.floor(l)); x < Math.min(width, Math.ceil(l + w)); x++) visit(y * width + x);
       }
-      // Of a region's pixels, or of those of its ink: the pixels of the
-      // first picture that differ from its background.
-      const shareIn = ({ box: [l, t, w, h], background }) => {
-        const [inside, ink] = [[0, 0, 0, 0], background && [...background, 0]];
-        let inked = 0;
-        for (let y = Math.max(0, Math.floor(t)); y < Math.min(height, Math.ceil(t + h)); y++) {
-          for (let x = Math.max(0, Math.floor(l)); x < Math.min(width, Math.ceil(l + w)); x++) {
-            const p = y * width + x;
-            inside[kind[p]]++;
-            if (ink && kind[p] && !near(A, 4 * p, ink, 0)) inked++;
-          }
-        }
-        const compared = ink ? inked : inside[1] + inside[2] + inside[3];
-        return compared ? inside[3] / compared : 0;
-      };
-      const canvas = new OffscreenCanvas(width, height);
-      canvas.getContext('2d').putImageData(diff, 0, 0);
-      const bytes = new Uint8Array(await (await canvas.convertToBlob()).arrayBuffer());
-      let binary = '';
-      for (const byte of bytes) binary += String.fromCharCode(byte);
-      const compared = counts[1] + counts[2] + counts[3];
-      return {
-        apart: (counts[2] + counts[3]) / compared,
-        unmatched: counts[3] / compared,
-        regions: regions.map(shareIn),
-        picture: btoa(binary),
-      };
-    }, pngA.toString('base64'), pngB.toString('base64'), masks, regions);
-    return { ...result, picture: Buffer.from(result.picture, 'base64') };
-  } finally {
-    await page.close();
-  }
+    };
+    // 0 masked, 1 alike, 2 apart only, 3 unmatched
+    const kind = new Uint8Array(width * height).fill(1);
+    for (const mask of masks) inBox(mask, (p) => { kind[p] = 0; });
+    const diff = new ImageData(width, height);
+    const counts = [0, 0, 0, 0];
+    for (let p = 0; p < width * height; p++) {
+      diff.data[4 * p + 3] = 255;
+      if (kind[p] && !near(A, 4 * p, B, 4 * p)) {
+        const [x, y] = [p % width, Math.floor(p / width)];
+        kind[p] = !matched(A, B, x, y) || !matched(B, A, x, y) ? 3 : 2;
+        diff.data.set(kind[p] === 3 ? [255, 0, 0] : [255, 255, 0], 4 * p);
+      }
+      counts[kind[p]]++;
+    }
+    // Of a region's pixels, or of those of its ink: the first picture's
+    // pixels that are not its background.
+    const shareIn = ({ box, background }) => {
+      const [inside, ink] = [[0, 0, 0, 0], background && [...background, 0]];
+      let inked = 0;
+      inBox(box, (p) => {
+        inside[kind[p]]++;
+        if (ink && kind[p] && !near(A, 4 * p, ink, 0)) inked++;
+      });
+      const compared = ink ? inked : inside[1] + inside[2] + inside[3];
+      return compared ? inside[3] / compared : 0;
+    };
+    const canvas = new OffscreenCanvas(width, height);
+    canvas.getContext('2d').putImageData(diff, 0, 0);
+    const picture = await new Promise((resolve) => {
+      const reader = new FileReader();
+      reader.onload = () => resolve(reader.result.split(',')[1]);
+      canvas.convertToBlob().then((blob) => reader.readAsDataURL(blob));
+    });
+    const compared = counts[1] + counts[2] + counts[3];
+    return { apart: (counts[2] + counts[3]) / compared, unmatched: counts[3] / compared, regions: regions.map(shareIn), picture };
+  }, pngA.toString('base64'), pngB.toString('base64'), masks, regions);
+  await page.close();
+  return { ...result, picture: Buffer.from(result.picture, 'base64') };
 }

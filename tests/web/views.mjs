@@ -9,10 +9,7 @@ import { open } from './harness.mjs';
 
 export const site = process.env.KYMBRAL_SITE ?? new URL('../../build-web/site', import.meta.url).pathname;
 
-const TYPES = {
-  '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.ttf': 'font/ttf', '.jpg': 'image/jpeg', '.png': 'image/png', '.csv': 'text/csv',
-};
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
 
 // Serves the site, with `files` (path under the site: a body, { status },
 // or a function of how often it was asked for that returns either) in
@@ -45,12 +42,19 @@ export function serveSite(files = {}) {
 export const fakeClock = { 'clock.js': readFileSync(new URL('fake-clock.js', import.meta.url)) };
 
 // A program's page on the fake clock, served with `files` in place of the
-// site's; the page's `server` is closed with it.
-export async function openFaked(browser, program, files = {}, options = {}) {
+// site's, ready or, not `ready`, as it comes; with its `server`, closed
+// with it, and the `warnings` of its console.
+export async function openFaked(browser, program, files = {}, { ready = true } = {}) {
   const server = await serveSite({ ...fakeClock, ...files });
-  const page = await open(browser, `${server.url}${program}`, options);
-  page.once('close', server.close);
-  page.server = server;
+  const before = (page) => {
+    Object.assign(page, { server, warnings: [] });
+    page.once('close', server.close);
+    page.on('console', (message) => message.type() === 'warn' && page.warnings.push(message.text()));
+  };
+  if (ready) return open(browser, `${server.url}${program}`, { before });
+  const page = await browser.newPage();
+  before(page);
+  await page.goto(`${server.url}${program}`);
   return page;
 }
 
@@ -58,3 +62,10 @@ export async function openFaked(browser, program, files = {}, options = {}) {
 export const tick = (page, ticks = 1) => page.evaluate((n) => {
   for (let i = 0; i < n; i++) window.fakeClock.advance(10);
 }, ticks);
+
+// The text box's text replaced by typing `text`, then Enter.
+export async function typeInto(page, name, text) {
+  await page.$eval(`[data-name="${name}"]`, (input) => input.select());
+  await page.keyboard.type(text);
+  await page.keyboard.press('Enter');
+}
