@@ -139,6 +139,12 @@ export class SurfacePainter {
     this.invalidate([0, 0, width, height]);
   }
 
+  // Everything again, its texts too: a font arrived.
+  repaint() {
+    for (const item of this.items.values()) delete item.sprite;
+    this.invalidate([0, 0, ...this.size]);
+  }
+
   // Places to paint again, kept apart unless they overlap: a tick changes
   // a few small places far apart.
   invalidate(box) {

@@ -18,10 +18,7 @@ export function createPainting() {
       for (const painter of painters.values()) painter.pictureArrived(message.image);
       return;
     }
-    if (message.repaint) {
-      for (const painter of painters.values()) painter.invalidate([0, 0, ...painter.size]);
-      return;
-    }
+    if (message.repaint) return painters.forEach((painter) => painter.repaint());
     if (message.changes) return takeChanges(JSON.parse(message.changes).controls);
     if (message.tiles) painters.set(message.surface, new SurfacePainter(message.tiles, images));
     if (message.size) painters.get(message.surface).resize(message.size, message.ratio);
