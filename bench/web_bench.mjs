@@ -1,7 +1,10 @@
 // The pages' figures in headless Chromium, over the built site:
 //   node bench/web_bench.mjs [SITE]   (SITE defaults to build-web/site)
-// load to first complete paint, bytes a server sends compressed, the clock's
-// rate and the main thread's busy share while acquiring, knob click to frame.
+// load to first complete paint, bytes a server sends compressed, knob click
+// to frame, and the clock's rate and the main thread's busy share while
+// acquiring beside the desktop's CPU share (build/bench/tick_rate; ROUNDS
+// and SECONDS set how long).
+import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -45,31 +48,90 @@ for (const program of ['kymbral', 'tessivar']) {
 const page = await open(browser, `${server.url}kymbral.html`);
 await page.evaluate(() => {
   window.frames = [];
-  // From the knob's mouse release to just after the frame that shows its result.
-  document.addEventListener('mouseup', (e) => requestAnimationFrame(() => setTimeout(() =>
-    window.frames.push(performance.now() - e.timeStamp))), true);
+  // From the knob's mouse release to the frame that shows its result,
+  // painted away from the page's own thread.
+  document.addEventListener('mouseup', (e) => setTimeout(() =>
+    window.formView.painted().then(() => window.frames.push(performance.now() - e.timeStamp))), true);
 });
 await click(page, 'Insert');
 for (let i = 0; i < 20; i++) await click(page, 'KeyIn1', { button: i % 2 ? 'left' : 'right' });
+await page.evaluate(() => window.formView.painted());
 const frames = await page.evaluate(() => window.frames.slice(1));
 console.log(`knob click to painted frame, median of ${frames.length}: ${median(frames).toFixed(1)} ms, ` +
   `worst ${Math.max(...frames).toFixed(1)} ms`);
+await page.close();
 
-await page.evaluate(() => {
-  window.ticks = 0;
-  const post = window.formView.post;
-  window.formView.post = (...event) => (event[1] === 6 && window.ticks++, post(...event));
-});
-await click(page, 'Restart');
-const session = await page.native.createCDPSession(); // Chromium's own figures
-await session.send('Performance.enable');
-const metrics = async () => Object.fromEntries((await session.send('Performance.getMetrics')).metrics
-  .map((m) => [m.name, m.value]));
-const busy = async () => (await metrics()).TaskDuration;
-const [ticks0, busy0, start] = [await page.evaluate(() => window.ticks), await busy(), Date.now()];
-await new Promise((resolve) => setTimeout(resolve, 30000));
-const [ticks1, busy1, seconds] = [await page.evaluate(() => window.ticks), await busy(), (Date.now() - start) / 1000];
-console.log(`acquiring for ${seconds.toFixed(1)} s: ${((ticks1 - ticks0) / seconds).toFixed(1)} ticks/s, ` +
-  `main thread busy ${((100 * (busy1 - busy0)) / seconds).toFixed(1)} %`);
+// The page's main thread while acquiring beside the desktop's whole process
+// (build/bench/tick_rate, its window offscreen), in rounds taken in turn so
+// that the machine's speed and load cancel out of their ratio.
+// Seconds of CPU of each process of the browser and of each renderer's main
+// thread (Linux's /proc), to weigh the page as the desktop's CPU share is.
+const browserSession = await browser.native.target().createCDPSession();
+async function cpuTimes() {
+  const { processInfo } = await browserSession.send('SystemInfo.getProcessInfo');
+  const clockTicks = 100; // USER_HZ
+  const mainThread = (pid) => {
+    try {
+      const fields = readFileSync(`/proc/${pid}/task/${pid}/stat`, 'utf8').split(') ')[1].split(' ');
+      return (Number(fields[11]) + Number(fields[12])) / clockTicks;
+    } catch {
+      return 0;
+    }
+  };
+  return processInfo.map((p) => ({ ...p, main: p.type === 'renderer' ? mainThread(p.id) : 0 }));
+}
+
+async function pageAcquiring(seconds) {
+  const acquiring = await open(browser, `${server.url}kymbral.html`);
+  await click(acquiring, 'Insert');
+  await acquiring.evaluate(() => {
+    window.ticks = 0;
+    const post = window.formView.post;
+    window.formView.post = (...event) => (event[1] === 6 && window.ticks++, post(...event));
+  });
+  await click(acquiring, 'Restart'); // the mouse stays on the button, as a hand's would
+  const session = await acquiring.native.createCDPSession();
+  await session.send('Performance.enable');
+  const busy = async () => Object.fromEntries((await session.send('Performance.getMetrics')).metrics
+    .map((m) => [m.name, m.value])).TaskDuration;
+  const [ticks0, busy0, cpu0, start] = [await acquiring.evaluate(() => window.ticks), await busy(), await cpuTimes(), Date.now()];
+  await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
+  const [ticks1, busy1, cpu1, elapsed] = [await acquiring.evaluate(() => window.ticks), await busy(), await cpuTimes(), (Date.now() - start) / 1000];
+  await acquiring.close();
+  const used = cpu1.map((p) => {
+    const before = cpu0.find((q) => q.id === p.id) ?? { cpuTime: p.cpuTime, main: p.main };
+    return { type: p.type, all: p.cpuTime - before.cpuTime, main: p.main - before.main };
+  });
+  // The page's renderer: the one that worked.
+  const renderer = used.filter((p) => p.type === 'renderer').sort((a, b) => b.all - a.all)[0];
+  const share = (value) => (100 * value) / elapsed;
+  return {
+    rate: (ticks1 - ticks0) / elapsed,
+    busy: share((busy1 - busy0)),
+    mainCpu: share(renderer.main),
+    browserCpu: share(used.reduce((sum, p) => sum + p.all, 0)),
+  };
+}
+const tickRate = process.env.KYMBRAL_TICK_RATE ?? new URL('../build/bench/tick_rate', import.meta.url).pathname;
+function desktopAcquiring(seconds) {
+  const out = execFileSync(tickRate, [String(seconds)], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+  const [, rate, cpu] = /([\d.]+) ticks\/s, CPU ([\d.]+) %/.exec(out.toString());
+  return { rate: Number(rate), cpu: Number(cpu) };
+}
+const [rounds, seconds] = [Number(process.env.ROUNDS ?? 3), Number(process.env.SECONDS ?? 10)];
+const runs = [];
+for (let round = 0; round < rounds; round++) {
+  const web = await pageAcquiring(seconds);
+  const desktop = desktopAcquiring(seconds);
+  runs.push({ web, desktop, ratio: web.busy / desktop.cpu, cpuRatio: web.mainCpu / desktop.cpu });
+  console.log(`round ${round + 1}: page ${web.rate.toFixed(1)} ticks/s, main thread busy ${web.busy.toFixed(1)} % ` +
+    `(CPU ${web.mainCpu.toFixed(1)} %; the browser's processes ${web.browserCpu.toFixed(1)} %); ` +
+    `desktop ${desktop.rate.toFixed(1)} ticks/s, CPU ${desktop.cpu.toFixed(1)} %; ratio ${(web.busy / desktop.cpu).toFixed(2)}`);
+}
+const mid = (pick) => median(runs.map(pick)).toFixed(1);
+console.log(`acquiring, median of ${rounds} rounds of ${seconds} s: page main thread busy ${mid((r) => r.web.busy)} % ` +
+  `(its CPU ${mid((r) => r.web.mainCpu)} %, the browser's processes ${mid((r) => r.web.browserCpu)} %), ` +
+  `desktop CPU ${mid((r) => r.desktop.cpu)} %; ratio ${median(runs.map((r) => r.ratio)).toFixed(2)} ` +
+  `(main thread CPU to desktop CPU ${median(runs.map((r) => r.cpuRatio)).toFixed(2)})`);
 await browser.end();
 server.close();

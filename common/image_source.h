@@ -18,4 +18,7 @@ class ImageSource {
     virtual std::optional<PictureSize> Size(const std::string& path) = 0;
     // True when there is a file at the path, picture or not.
     virtual bool Exists(const std::string& path) = 0;
+    // The picture likely to be loaded next, which a source that reads it
+    // over a network can fetch ahead; files on disk need nothing.
+    virtual void Prefetch(const std::string&) {}
 };

@@ -90,3 +90,5 @@ std::string DeckLine(int line);
 // Adds "PLACE: what" to the problems unless there are enough already.
 void AddProblem(std::vector<std::string>& problems, const std::string& place,
                 const std::string& what);
+// The line a problem names; 0 for a problem of the whole file.
+int ProblemLine(const std::string& problem);

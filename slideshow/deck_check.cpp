@@ -1,5 +1,6 @@
 #include "deck_check.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -117,16 +118,15 @@ OpenedDeck CheckDeck(const Deck& deck, const std::vector<std::string>& places,
 OpenedDeck OpenDeck(std::string_view deckBytes, const std::filesystem::path& folder,
                     ImageSource& images, const CheckProgress& progress) {
     DeckReading reading = ReadDeck(deckBytes);
-    OpenedDeck opened{{}, std::move(reading.problems)};
-    if (opened.problems.size() < kMostProblems) {
-        std::vector<std::string> places;
-        for (int line : reading.lines) places.push_back(DeckLine(line));
-        OpenedDeck checked = CheckDeck(reading.deck, places, folder, images, progress);
-        for (const std::string& problem : checked.problems) {
-            if (opened.problems.size() < kMostProblems) opened.problems.push_back(problem);
-        }
-        opened.slides = std::move(checked.slides);
-    }
+    std::vector<std::string> places;
+    for (int line : reading.lines) places.push_back(DeckLine(line));
+    OpenedDeck opened = CheckDeck(reading.deck, places, folder, images, progress);
+    // The rows' problems and the pictures', in the order of their lines.
+    opened.problems.insert(opened.problems.begin(), reading.problems.begin(),
+                           reading.problems.end());
+    std::stable_sort(opened.problems.begin(), opened.problems.end(),
+                     [](const auto& a, const auto& b) { return ProblemLine(a) < ProblemLine(b); });
+    if (opened.problems.size() > kMostProblems) opened.problems.resize(kMostProblems);
     if (reading.deck.empty() && opened.problems.empty()) {
         opened.problems.push_back(std::string(kDeckFileName) + ": no slides");
     }

@@ -175,6 +175,12 @@ void AddProblem(std::vector<std::string>& problems, const std::string& place,
     problems.push_back(place + ": " + what);
 }
 
+int ProblemLine(const std::string& problem) {
+    const std::string prefix = std::string(kDeckFileName) + " line ";
+    if (!problem.starts_with(prefix)) return 0;
+    return std::atoi(problem.c_str() + prefix.size());
+}
+
 DeckReading ReadDeck(std::string_view bytes) {
     DeckReading reading;
     DeckText text = DecodeDeckText(bytes);

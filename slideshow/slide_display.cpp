@@ -8,9 +8,13 @@ namespace {
 
 constexpr int kFailedExitCode = 1;
 
+std::string PicturePath(const SlideShow& show, int slide) {
+    return (show.folder() / show.slides[static_cast<std::size_t>(slide)].picture).string();
+}
+
 bool LoadScreenshot(SlideShow& show) {
     const Slide& slide = show.slides[show.SlideIndex];
-    std::string path = (show.folder() / slide.picture).string();
+    std::string path = PicturePath(show, show.SlideIndex);
     if (!show.images.CanLoad(path)) {
         show.messages.Show(kProgramName, std::string("Cannot load the screenshot") + LineBreak +
                                              path + ParagraphBreak + "Tessivar will close.");
@@ -29,6 +33,9 @@ std::filesystem::path ScreenshotPath(const std::filesystem::path& workingDirecto
 
 bool ShowSlide(SlideShow& show) {
     if (!LoadScreenshot(show)) return false;
+    // The next slide's screenshot, while the student works on this one.
+    show.images.Prefetch(
+        PicturePath(show, (show.SlideIndex + 1) % static_cast<int>(show.slides.size())));
     show.form.InfoBox.caption = "Screen: " + NumberText(static_cast<double>(show.SlideIndex)) +
                                 ParagraphBreak + show.slides[show.SlideIndex].SlideText +
                                 ParagraphBreak;

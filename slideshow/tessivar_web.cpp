@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kFailed = 1;
-
 struct TessivarPage {
     WebForm form{kFormCaption, kFormWidth, kFormHeight};
     WebMessageBoxes messages{form};
@@ -26,7 +24,7 @@ struct TessivarPage {
         AddSlideControls(form, show.form);
         BindSlideEvents(form, show);
         form.SetAfterEvent([this] {
-            if (show.exitCode != 0) page::Stop(show.exitCode);
+            if (show.exitCode != 0) page::Stop(messages.LastText());
         });
     }
 };
@@ -60,7 +58,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_start() {
     static TessivarPage program;
     ServeForm(program.form);
     if (!OpenLinkedDeck(program)) {
-        page::Stop(kFailed);
+        page::Stop(program.messages.LastText());
         return;
     }
     Form_Load(program.show);

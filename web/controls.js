@@ -2,7 +2,7 @@
 // binding sends (see common/web/control_json.cpp). Texts are always set as
 // text, never as markup.
 import { applyFont, colour, displayText, place, px } from './appearance.js';
-import { PictureCanvas } from './picture.js';
+import { STROKE_FIELDS } from './painter.js';
 
 // Event kinds as the binding numbers them (WebForm::Event).
 export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6 };
@@ -24,10 +24,11 @@ function onClick(element, post) {
   element.addEventListener('click', (e) => (pressed === 0 || e.detail === 0) && post(EVENT.click));
 }
 
-const ALIGN = ['left', 'right', 'center'];
+const BORDER = 2; // a picture box's sunken border, in pixels
 
+// As an attribute: an SVG element has no `hidden` property to set.
 function show(element, visible) {
-  element.hidden = !visible;
+  element.toggleAttribute('hidden', !visible);
 }
 
 function makeElement(tag, model) {
@@ -37,7 +38,13 @@ function makeElement(tag, model) {
   return element;
 }
 
+// Lines and shapes are painted with their surface (painter.js) and have no
+// element of their own.
+const PAINTED = { create: () => null, update: () => {} };
+
 const KINDS = {
+  // A label's text is painted with its surface; its element keeps the text
+  // and takes the mouse over it, and draws nothing itself.
   label: {
     create: (model, post) => {
       const element = makeElement('div', model);
@@ -50,16 +57,7 @@ const KINDS = {
     },
     update(element, m, changed) {
       if (changed('rect')) place(element, m.rect);
-      if (changed('font')) applyFont(element, m.font);
       if (changed('text')) element.textContent = displayText(m.text);
-      if (changed('fg', 'bg', 'transparent', 'align', 'wrap')) {
-        Object.assign(element.style, {
-          color: colour(m.fg),
-          background: m.transparent ? 'transparent' : colour(m.bg),
-          textAlign: ALIGN[m.align],
-          whiteSpace: m.wrap ? 'pre-wrap' : 'pre',
-        });
-      }
       show(element, m.visible);
     },
   },
@@ -125,71 +123,48 @@ const KINDS = {
       element.lastChild.textContent = displayText(m.text);
     },
   },
-  line: {
-    create: (model) => {
-      const element = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
-      element.setAttribute('class', 'control line');
-      element.dataset.name = model.name;
-      element.append(document.createElementNS('http://www.w3.org/2000/svg', 'line'));
-      return element;
-    },
-    // The drawing's box never moves: a new position changes the line's ends
-    // only, which neither restyles nor lays out the page. The ends keep the
-    // offset a whole-pixel box around the line would give them, which sets
-    // how its edges shade.
-    update(element, m, changed) {
-      const line = element.firstChild;
-      const [x1, y1, x2, y2] = m.ends.map(px);
-      const width = Math.max(m.width, 1);
-      const [left, top] = [Math.min(x1, x2) - width, Math.min(y1, y2) - width];
-      const [dx, dy] = [Math.round(left) - left, Math.round(top) - top];
-      const ends = { x1: x1 + dx, y1: y1 + dy, x2: x2 + dx, y2: y2 + dy };
-      Object.entries(ends).forEach(([key, value]) => line.setAttribute(key, value));
-      if (changed('colour', 'width')) {
-        line.setAttribute('stroke', colour(m.colour));
-        line.setAttribute('stroke-width', width);
-      }
-      show(element, m.visible);
-    },
-  },
-  shape: {
-    create: (model) => makeElement('div', model),
-    update(element, m) {
-      place(element, m.rect);
-      const [w, h] = [px(m.rect[2]), px(m.rect[3])];
-      Object.assign(element.style, {
-        border:
-          m.border === 0
-            ? 'none'
-            : `${Math.max(m.borderWidth, 1)}px ${m.border === 2 ? 'dotted' : 'solid'} ${colour(m.borderColour)}`,
-        background: m.filled ? colour(m.fill) : 'transparent',
-        borderRadius: ['0', `${Math.min(w, h) / 6}px`, '50%'][m.shape],
-      });
-      show(element, m.visible);
-    },
-  },
+  line: PAINTED,
+  shape: PAINTED,
+  // Its drawing and the labels and lines on it are painted on its canvas.
   picture: {
     create: (model, post, view) => {
       const element = makeElement('div', model);
-      const canvas = new PictureCanvas(element, view.pictures);
-      element.picture = canvas;
+      const area = document.createElement('div');
+      area.className = 'area';
+      const canvas = document.createElement('canvas');
+      // The elements of the labels on it, above the drawing.
+      const items = document.createElement('div');
+      items.className = 'items';
+      area.append(canvas, items);
+      element.append(area);
+      element.picture = { area, canvas, items };
+      view.surfaces.add(model.id, [{ canvas }]);
       // Positions in twips from the drawing area's corner, whatever the page's zoom.
       const report = (kind, code) => (e) => {
-        const box = canvas.area.getBoundingClientRect();
+        const box = area.getBoundingClientRect();
         const x = ((e.clientX - box.left) / view.scale) * 15;
         const y = ((e.clientY - box.top) / view.scale) * 15;
         post(kind, code(e), x, y);
       };
-      canvas.area.addEventListener('mouseup', report(EVENT.mouseUp, released));
+      area.addEventListener('mouseup', report(EVENT.mouseUp, released));
       // buttons: 1 left, 2 right, 4 middle, added up: the desktop's codes already.
-      canvas.area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
+      area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
       return element;
     },
     update(element, m, changed, view) {
-      place(element, m.rect);
-      element.classList.toggle('sunken', m.sunken);
+      if (changed('rect', 'sunken')) {
+        place(element, m.rect);
+        element.classList.toggle('sunken', m.sunken);
+        const border = m.sunken ? BORDER : 0;
+        const size = [2, 3].map((i) => Math.max(0, px(m.rect[i]) - 2 * border));
+        for (const box of [element.picture.area, element.picture.canvas]) {
+          Object.assign(box.style, { width: `${size[0]}px`, height: `${size[1]}px` });
+        }
+        view.sizeSurface(m.id, size);
+      }
       element.style.background = colour(m.bg);
-      element.picture.update(m, view.scale);
+      // How many strokes it shows, counted as the painter draws them.
+      element.picture.strokes = (m.clear ? 0 : element.picture.strokes ?? 0) + m.strokes.length / STROKE_FIELDS;
     },
   },
 };
@@ -203,8 +178,8 @@ export function createControl(model, post, view) {
   return {
     element,
     update(m) {
-      const changed = (...keys) =>
-        !last || keys.some((key) => JSON.stringify(m[key]) !== JSON.stringify(last[key]));
+      // Fields are texts, numbers, flags or short lists of them.
+      const changed = (...keys) => !last || keys.some((key) => `${m[key]}` !== `${last[key]}`);
       kind.update(element, m, changed, view);
       last = m;
     },

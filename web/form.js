@@ -1,9 +1,16 @@
 // The page's view of a window: the control models the binding describes,
 // drawn over the window's background picture and scaled down to fit the
-// browser window. Events go back to the binding through `post`.
+// browser window. As on the desktop, labels, lines and shapes are painted
+// on the form's surface under the windowed controls, each with an element
+// of the page's only where it needs one. Events go back to the binding
+// through `post`.
 import { createControl, EVENT } from './controls.js';
-import { px } from './appearance.js';
+import { displayText, px } from './appearance.js';
+import { clock } from './clock.js';
+import { Surfaces } from './surfaces.js';
 
+const FORM = -1; // the surface of the controls that lie on no picture box
+const TILE = 128; // pixels square
 export class FormView {
   constructor(root, background) {
     this.root = root;
@@ -16,10 +23,16 @@ export class FormView {
       picture.alt = '';
       this.form.append(picture);
     }
+    // The form's surface, tiled: the screen takes in only the tiles that
+    // changed, not the whole form at every tick of the clock.
+    this.surface = document.createElement('div');
+    this.surface.className = 'surface';
+    this.form.append(this.surface);
     root.append(this.form);
+    this.surfaces = new Surfaces();
+    this.surfaceSizes = new Map();
     this.controls = new Map();
     this.timers = new Map();
-    this.pictures = new Map();
     this.scale = 1;
     this.post = () => {};
     // The right button steps the knobs and goes back a slide: no menu over the programs.
@@ -27,15 +40,32 @@ export class FormView {
     addEventListener('resize', () => this.fit());
   }
 
-  apply(changes) {
+  // The changes as the binding writes them (JSON): the painter takes the
+  // text as it is, which costs less to hand over than the objects.
+  apply(text) {
+    const changes = JSON.parse(text);
     if (changes.width) this.open(changes);
     for (const model of changes.controls) this.update(model);
+    this.surfaces.queue({ changes: text });
+    this.surfaces.send();
   }
 
   open({ caption, width, height }) {
     document.title = caption;
     this.size = [px(width), px(height)];
     Object.assign(this.form.style, { width: `${this.size[0]}px`, height: `${this.size[1]}px` });
+    const tiles = [];
+    for (let y = 0; y < this.size[1]; y += TILE) {
+      for (let x = 0; x < this.size[0]; x += TILE) {
+        const box = [x, y, Math.min(TILE, this.size[0] - x), Math.min(TILE, this.size[1] - y)];
+        const canvas = document.createElement('canvas');
+        Object.assign(canvas.style, { left: `${x}px`, top: `${y}px`, width: `${box[2]}px`, height: `${box[3]}px` });
+        this.surface.append(canvas);
+        tiles.push({ canvas, box });
+      }
+    }
+    this.surfaces.add(FORM, tiles);
+    this.sizeSurface(FORM, this.size);
     this.fit();
   }
 
@@ -45,31 +75,47 @@ export class FormView {
     if (!control) {
       const post = (...event) => this.post(model.id, ...event);
       control = createControl(model, post, this);
-      control.model = model;
       const parent = this.controls.get(model.parent);
-      (parent ? parent.element.picture.items : this.form).append(control.element);
+      if (control.element) (parent ? parent.element.picture.items : this.form).append(control.element);
       this.controls.set(model.id, control);
     }
     control.model = model;
     control.update(model);
   }
 
+  // A surface's size in the page's pixels; its canvas has as many pixels
+  // as the screen shows of it. Painted afresh only when either changes.
+  sizeSurface(id, size) {
+    const ratio = devicePixelRatio * this.scale;
+    const last = this.surfaceSizes.get(id);
+    this.surfaceSizes.set(id, { size, ratio });
+    if (last?.ratio === ratio && `${last.size}` === `${size}`) return;
+    this.surfaces.queue({ surface: id, size, ratio });
+  }
+
+  // Resolves once the page shows what it was last told.
+  painted() {
+    return this.surfaces.painted();
+  }
+
   // Enabling a timer, or changing its interval, starts its count afresh.
   // Ticks keep to their schedule, not to the last one's lateness; those that
-  // came due while the page was held up are dropped, as on the desktop.
+  // came due while the page was held up are dropped, as on the desktop. The
+  // next tick is armed before the handler runs, so that a handler that stops
+  // its clock (also from inside a message box) clears it for good.
   setTimer({ id, enabled, interval }) {
-    clearTimeout(this.timers.get(id));
+    clock.clearTimeout(this.timers.get(id));
     this.timers.delete(id);
     if (!enabled || interval <= 0) return;
-    let due = performance.now() + interval;
+    let due = clock.now() + interval;
     const tick = () => {
-      this.post(id, EVENT.tick);
-      const now = performance.now();
+      const now = clock.now();
       due += interval;
       if (now - due >= interval) due += Math.floor((now - due) / interval) * interval;
-      this.timers.set(id, setTimeout(tick, due - now));
+      this.timers.set(id, clock.setTimeout(tick, due - now));
+      this.post(id, EVENT.tick);
     };
-    this.timers.set(id, setTimeout(tick, interval));
+    this.timers.set(id, clock.setTimeout(tick, interval));
   }
 
   // Scaled down, never up, so the whole window shows; the pictures follow at
@@ -83,30 +129,43 @@ export class FormView {
       width: `${width * this.scale}px`,
       height: `${height * this.scale}px`,
     });
-    for (const control of this.controls.values()) control.element.picture?.rescale(this.scale);
+    for (const [id, { size }] of this.surfaceSizes) this.sizeSurface(id, size);
+    this.surfaces.send();
   }
 
-  // Decodes a picture's bytes (fetched and checked by the module) and keeps
-  // it under its path. Its [width, height], or false when it cannot be
-  // decoded. Every display loads its picture afresh, so only the last one is
-  // kept: a deck of large pictures must not hold them all decoded at once.
+  // Decodes a picture's bytes (fetched and checked by the module), for the
+  // painter to draw under its path. Its [width, height], or false when it
+  // cannot be decoded.
   async decodePicture(path, bytes) {
+    let bitmap;
     try {
-      const bitmap = await createImageBitmap(new Blob([bytes]));
-      for (const old of this.pictures.values()) old.close();
-      this.pictures.clear();
-      this.pictures.set(path, bitmap);
-      return [bitmap.width, bitmap.height];
+      bitmap = await createImageBitmap(new Blob([bytes]));
     } catch {
       return false;
     }
+    const size = [bitmap.width, bitmap.height];
+    this.surfaces.queue({ image: path, bitmap }, [bitmap]);
+    this.surfaces.send();
+    return size;
   }
 
   // The program cannot go on: no more events, the clocks stop.
-  stop() {
+  // Over the form, greyed, a line says so and how to start again, above
+  // what stopped it (the problems of its last message), still to be read.
+  stop(why = '') {
     this.post = () => {};
-    for (const id of this.timers.keys()) clearTimeout(this.timers.get(id));
+    for (const id of this.timers.keys()) clock.clearTimeout(this.timers.get(id));
     this.timers.clear();
     this.form.classList.add('stopped');
+    const notice = document.createElement('div');
+    notice.className = 'stopped-notice';
+    notice.setAttribute('role', 'alert');
+    const line = document.createElement('p');
+    line.textContent = `${document.title} has stopped. Reload the page to start again.`;
+    const reasons = document.createElement('p');
+    reasons.className = 'reasons';
+    reasons.textContent = displayText(why);
+    notice.append(line, reasons);
+    this.root.append(notice);
   }
 }

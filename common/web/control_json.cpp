@@ -1,7 +1,10 @@
 #include "control_json.h"
 
-#include <cstdio>
+#include <fmt/format.h>
+
 #include <string>
+
+#include "stroke_geometry.h"
 
 namespace {
 
@@ -28,9 +31,7 @@ const char* RoleName(SystemColour role) {
 // "#rrggbb", or the role's name for the page to shade.
 std::string ColourText(const Colour& colour) {
     if (colour.role != SystemColour::None) return RoleName(colour.role);
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
+    return fmt::format("#{:02x}{:02x}{:02x}", colour.red, colour.green, colour.blue);
 }
 
 void Kind(JsonOut& out, const char* kind, const std::string& name) {
@@ -126,13 +127,16 @@ void WriteFields(JsonOut& out, const PictureBox& picture, std::size_t first, boo
     out.Key("loads").Value(static_cast<double>(picture.pictureLoads));
     out.Key("zoom").Value(picture.pictureZoom);
     out.Key("clear").Value(clear);
-    // Flat: kind, x1, y1, x2, y2, colour, then the scale's left, top, width, height.
+    // Flat: kind, then the pixels of its ends on the drawing area as the
+    // desktop maps them, then the colour; strokes that miss the area are left out.
+    PixelSize area = DrawingArea(picture);
     out.Key("strokes").Open('[');
     for (std::size_t i = first; i < picture.strokes.size(); ++i) {
         const Stroke& s = picture.strokes[i];
-        out.Value(static_cast<int>(s.kind)).Value(s.x1).Value(s.y1).Value(s.x2).Value(s.y2);
-        out.Value(ColourText(s.colour));
-        out.Value(s.scale.left).Value(s.scale.top).Value(s.scale.width).Value(s.scale.height);
+        auto pixels = MapStroke(s, area.width, area.height);
+        if (!pixels) continue;
+        out.Value(static_cast<int>(s.kind)).Value(pixels->from.x).Value(pixels->from.y);
+        out.Value(pixels->to.x).Value(pixels->to.y).Value(ColourText(s.colour));
     }
     out.Close(']');
 }

@@ -21,18 +21,12 @@ EM_ASYNC_JS(int, page_decode_picture, (const char* path, const char* data, int l
 // The bytes as they are (a deck file may hold anything), in memory the
 // caller frees; null when the file cannot be fetched.
 EM_ASYNC_JS(char*, page_fetch_file, (const char* path, int* size), {
-    try {
-        const url = UTF8ToString(path).split('/').map(encodeURIComponent).join('/');
-        const response = await fetch(url);
-        if (!response.ok) return 0;
-        const bytes = new Uint8Array(await response.arrayBuffer());
-        const data = _malloc(bytes.length + 1);
-        HEAPU8.set(bytes, data);
-        HEAP32[size >> 2] = bytes.length;
-        return data;
-    } catch (e) {
-        return 0;
-    }
+    const bytes = await Module.page.fetchFile(UTF8ToString(path));
+    if (!bytes) return 0;
+    const data = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, data);
+    HEAP32[size >> 2] = bytes.length;
+    return data;
 });
 
 // The value as UTF-8, an encoded NUL included, in memory the caller frees.
@@ -45,7 +39,11 @@ EM_JS(char*, page_address_parameter, (const char* name, int* size), {
     return data;
 });
 
-EM_JS(void, page_stop, (int status), { Module.page.stop(status); });
+EM_JS(void, page_stop, (const char* why), { Module.page.stop(UTF8ToString(why)); });
+
+EM_JS(void, page_fetch_ahead, (const char* path), { Module.page.fetchAhead(UTF8ToString(path)); });
+
+EM_JS(double, page_time_of_day, (), { return Module.page.timeOfDay(); });
 
 EM_JS(void, page_show_progress, (double done, double total),
       { Module.page.showProgress(done, total); });
@@ -99,8 +97,16 @@ void Sleep(int milliseconds) {
     emscripten_sleep(static_cast<unsigned>(milliseconds));
 }
 
-void Stop(int status) {
-    page_stop(status);
+void Stop(const std::string& why) {
+    page_stop(why.c_str());
+}
+
+void FetchAhead(const std::filesystem::path& path) {
+    page_fetch_ahead(path.string().c_str());
+}
+
+double TimeOfDay() {
+    return page_time_of_day();
 }
 
 }  // namespace page

@@ -29,7 +29,11 @@ void ShowProgress(std::size_t done, std::size_t total);
 std::optional<std::string> AddressParameter(const std::string& name);
 // Gives the browser the given time to paint and run its timers.
 void Sleep(int milliseconds);
-// The program cannot go on: the page takes no more input.
-void Stop(int status);
+// The program cannot go on: the page takes no more input and shows why.
+void Stop(const std::string& why);
+// Starts fetching the file likely to be asked for next.
+void FetchAhead(const std::filesystem::path& path);
+// Seconds since midnight by the page's clock.
+double TimeOfDay();
 
 }  // namespace page

@@ -12,6 +12,7 @@ namespace {
 // display list it got.
 struct PictureApplied {
     TwipRect rect;
+    bool sunken = true;
     Colour background;
     std::string picture;
     std::uint64_t pictureLoads = 0;
@@ -49,24 +50,26 @@ std::shared_ptr<std::optional<PictureBox>> WebForm::Track(PictureBox& model, int
     int id = static_cast<int>(writers_.size());
     ids_[&model] = id;
     bindings_.emplace_back();
-    writers_.push_back(
-        [&model, id, parent, last = std::optional<PictureApplied>()](JsonOut& out) mutable {
-            bool clear = !last || last->clears != model.clears;
-            bool same = last && !clear && last->rect == model.rect &&
-                        last->background == model.background && last->picture == model.picture &&
-                        last->pictureLoads == model.pictureLoads &&
-                        last->strokes == model.strokes.size();
-            if (same) return;
-            Open(out, id, parent);
-            WriteFields(out, model, clear ? 0 : last->strokes, clear);
-            out.Close('}');
-            last = PictureApplied{.rect = model.rect,
-                                  .background = model.background,
-                                  .picture = model.picture,
-                                  .pictureLoads = model.pictureLoads,
-                                  .clears = model.clears,
-                                  .strokes = model.strokes.size()};
-        });
+    writers_.push_back([&model, id, parent,
+                        last = std::optional<PictureApplied>()](JsonOut& out) mutable {
+        // Strokes are sent as pixels of the drawing area: a new area, all of them again.
+        bool clear = !last || last->clears != model.clears || last->rect != model.rect ||
+                     last->sunken != model.sunkenBorder;
+        bool same = last && !clear && last->background == model.background &&
+                    last->picture == model.picture && last->pictureLoads == model.pictureLoads &&
+                    last->strokes == model.strokes.size();
+        if (same) return;
+        Open(out, id, parent);
+        WriteFields(out, model, clear ? 0 : last->strokes, clear);
+        out.Close('}');
+        last = PictureApplied{.rect = model.rect,
+                              .sunken = model.sunkenBorder,
+                              .background = model.background,
+                              .picture = model.picture,
+                              .pictureLoads = model.pictureLoads,
+                              .clears = model.clears,
+                              .strokes = model.strokes.size()};
+    });
     return nullptr;
 }
 

@@ -3,7 +3,12 @@
 #include "page.h"
 #include "picture_formats.h"
 
+float PageClock::Now() {
+    return static_cast<float>(page::TimeOfDay());
+}
+
 void WebMessageBoxes::Show(const std::string& title, const std::string& text) {
+    lastText_ = text;
     form_.Publish();
     page::ShowMessage(title, text);
 }
@@ -24,6 +29,10 @@ bool WebImageSource::CanLoad(const std::string& path) {
         sizes_.erase(path);
     }
     return size.has_value();
+}
+
+void WebImageSource::Prefetch(const std::string& path) {
+    page::FetchAhead(path);
 }
 
 std::optional<PictureSize> WebImageSource::Size(const std::string& path) {

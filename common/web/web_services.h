@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "clock.h"
 #include "image_source.h"
 #include "message_boxes.h"
 #include "waiter.h"
@@ -11,13 +12,22 @@
 // on the page before it waits; the page's events meanwhile are held by the
 // form's event pump, its clock ticks dropped.
 
+// The page's clock, which a browser test can set.
+class PageClock : public Clock {
+  public:
+    float Now() override;
+};
+
 class WebMessageBoxes : public MessageBoxes {
   public:
     explicit WebMessageBoxes(WebForm& form) : form_(form) {}
     void Show(const std::string& title, const std::string& text) override;
+    // The text of the last message shown: what stopped a program that stops.
+    const std::string& LastText() const { return lastText_; }
 
   private:
     WebForm& form_;
+    std::string lastText_;
 };
 
 class WebWaiter : public Waiter {
@@ -36,6 +46,7 @@ class WebImageSource : public ImageSource {
     bool CanLoad(const std::string& path) override;
     std::optional<PictureSize> Size(const std::string& path) override;
     bool Exists(const std::string& path) override;
+    void Prefetch(const std::string& path) override;
 
   private:
     std::map<std::string, PictureSize> sizes_;  // as each picture last loaded

@@ -7,7 +7,6 @@
 #include "main_form_events.h"
 #include "main_form_layout.h"
 #include "main_form_view.h"
-#include "steady_clock.h"
 #include "web_exports.h"
 #include "web_services.h"
 
@@ -15,7 +14,7 @@ namespace {
 
 struct KymbralPage {
     WebForm form{kFormCaption, kFormWidth, kFormHeight};
-    SteadyClock clock;
+    PageClock clock;
     WebMessageBoxes messages{form};
     WebWaiter waiter{form};
     Kymbral kymbral{clock, messages, waiter};

@@ -23,8 +23,10 @@ class FakeImageSource : public ImageSource {
     bool Exists(const std::string& path) override {
         return files.contains(path) || damaged.contains(path);
     }
+    void Prefetch(const std::string& path) override { prefetched.push_back(path); }
     std::set<std::string> files;
     std::set<std::string> damaged;  // there, but no whole picture
     std::map<std::string, PictureSize> sizes;
     std::vector<std::string> requested;
+    std::vector<std::string> prefetched;
 };

@@ -222,6 +222,18 @@ TEST_F(DeckPictures, TargetsUnderTheTextsOverThePictureAreRefused) {
     }
 }
 
+// The first ten in the file, whether a row or its picture is wrong.
+TEST_F(DeckPictures, ProblemsOfRowsAndOfPicturesComeInLineOrder) {
+    images.files = {"/deck/a.jpg"};
+    std::string badRows;
+    for (int i = 0; i < 10; ++i) badRows += "a.jpg,t,0,0,0,1\r\n";
+    OpenedDeck opened = Open("gone.jpg,t,0,0,1,1\r\n" + badRows);
+    ASSERT_EQ(opened.problems.size(), 10u);
+    EXPECT_EQ(opened.problems[0], "deck.csv line 2: picture \"gone.jpg\" is missing");
+    EXPECT_EQ(opened.problems[1], "deck.csv line 3: width must be a whole number greater than 0");
+    EXPECT_EQ(opened.problems[9], "deck.csv line 11: width must be a whole number greater than 0");
+}
+
 TEST_F(DeckPictures, LargerPicturesShrinkToFitWithTheirTargets) {
     images.files = {"/deck/wide.jpg", "/deck/fits.jpg"};
     images.sizes["/deck/wide.jpg"] = {2478, 705};

@@ -19,6 +19,16 @@ TEST_F(SlideImages, TheFolderIsAskedAfreshForEachLoad) {
     EXPECT_EQ(show.exitCode, 0);
 }
 
+TEST_F(SlideImages, EachSlideAsksAheadForTheNextOnesScreenshotTheLastForTheFirsts) {
+    GoTo(24);
+    images.prefetched.clear();
+    ClickWrong();
+    ClickTarget();
+    ClickTarget();  // the end of the show, and slide 0 again
+    auto path = [this](int slide) { return ScreenshotPath(workingDirectory, slide).string(); };
+    EXPECT_EQ(images.prefetched, (std::vector<std::string>{path(25), path(0), path(1)}));
+}
+
 TEST_F(SlideImages, AMissingScreenshotIsReportedAndEndsTheShow) {
     const std::string missing = ScreenshotPath(workingDirectory, 3).string();
     images.files.erase(missing);

@@ -22,6 +22,8 @@ struct WebFormTest : ::testing::Test {
     WebFormTest() {
         label.name = "Caption";
         picture.name = "Plot";
+        picture.rect = {0, 0, 1560, 1560};  // 100 pixels square inside its border
+        picture.scale = {0, 0, 100, 100};
         box.name = "Box";
         form.Add(label);
         form.Add(picture);
@@ -38,13 +40,17 @@ TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
     picture.PSet(1, 2, colours::White);
     std::string changes = form.Changes();
     EXPECT_TRUE(Has(changes, R"("text":"B\"")")) << changes;
-    EXPECT_TRUE(Has(changes, R"("clear":false,"strokes":[1,1,2,1,2,"#ffffff",0,0,1,1])"));
+    EXPECT_TRUE(Has(changes, R"("clear":false,"strokes":[1,1,2,1,2,"#ffffff"])"));
     EXPECT_FALSE(Has(changes, "Box"));
     picture.PSet(3, 4, colours::White);
     EXPECT_TRUE(Has(form.Changes(), R"("strokes":[1,3,4,3,4,)"));
     picture.Clear();
     picture.PSet(5, 6, colours::White);
     EXPECT_TRUE(Has(form.Changes(), R"("clear":true,"strokes":[1,5,6,5,6,)"));
+    picture.Line(-50, 50, -10, 50, colours::White);  // wholly left of the area
+    EXPECT_TRUE(Has(form.Changes(), R"("clear":false,"strokes":[])"));
+    picture.rect.width += 150;  // a wider area: every stroke again, in its pixels
+    EXPECT_TRUE(Has(form.Changes(), R"("clear":true,"strokes":[1,5,6,5,6,"#ffffff"])"));
 }
 
 TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {

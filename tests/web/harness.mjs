@@ -10,8 +10,10 @@
 // open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
 //     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
 //     body.ready or a message box is open; files: { 'site/path': body, or null
-//     for not found } served in place of the site's, for this page only. The
-//     test's pages close when it ends.
+//     for not found, { status }, or a function of the times asked giving one of
+//     those } served in place of the site's, for this page only. The test's
+//     pages close when it ends.
+// page.asked(name)             how often the page asked for the file it was given
 // page.engine                  'chromium', 'firefox' or 'webkit'
 // page.evaluate(fn, ...args)   fn(...args) in the page, awaited; arguments and result as JSON
 // page.waitFor(fn, ...args)    until fn(...args) is truthy in the page (20 s at most); its value
@@ -45,10 +47,13 @@ export const LACKS = {
   firefox: {
     touch: "touch actions fail in headless Firefox over puppeteer-core's WebDriver BiDi",
     accessibility: 'puppeteer-core reads the accessibility tree over the DevTools protocol only',
+    pixels: "its text is rasterised unlike the desktop's: the page's text placement was matched to Chromium's",
   },
   webkit: {
     touch: 'WebKitWebDriver takes touch actions but the page gets no events from them',
     accessibility: 'WebDriver has no accessibility tree',
+    console: "WebDriver classic does not read the page's console",
+    pixels: "its text is rasterised unlike the desktop's: the page's text placement was matched to Chromium's",
   },
 };
 
@@ -70,22 +75,30 @@ const TYPES = {
 };
 
 // The site on a free loopback port. with(files) gives a base address under which
-// those files replace the site's (null: not found), so that pages never share them.
+// those files replace the site's, so that pages never share them: a body, null
+// for not found, { status }, or a function of how often the file was asked for
+// that gives one of those. asked(base, name): how often a page asked for it.
 export async function serve(site) {
   const replaced = [];
+  const asked = new Map();
   const server = createServer(async (request, response) => {
     const [, set, rest] = /^(?:\/~(\d+))?\/(.*)$/.exec(new URL(request.url, 'http://host').pathname);
     const name = decodeURIComponent(rest === '' || rest.endsWith('/') ? `${rest}index.html` : rest);
     const files = replaced[set] ?? {};
-    const body = Object.hasOwn(files, name) ? files[name] : await readFile(join(site, normalize(`/${name}`))).catch(() => null);
-    response.writeHead(body === null ? 404 : 200, { 'Content-Type': TYPES[extname(name)] ?? 'application/octet-stream' });
-    response.end(body ?? undefined);
+    const key = `${set}/${name}`;
+    asked.set(key, (asked.get(key) ?? 0) + 1);
+    let body = Object.hasOwn(files, name) ? files[name] : await readFile(join(site, normalize(`/${name}`))).catch(() => null);
+    if (typeof body === 'function') body = body(asked.get(key));
+    const status = body?.status ?? (body === null ? 404 : 200);
+    response.writeHead(status, { 'Content-Type': TYPES[extname(name)] ?? 'application/octet-stream' });
+    response.end(status === 200 ? body : undefined);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const url = `http://127.0.0.1:${server.address().port}/`;
   return {
     url,
     with: (files) => `${url}~${replaced.push(files) - 1}/`,
+    asked: (base, name) => asked.get(`${/~(\d+)\/$/.exec(base)?.[1]}/${name}`) ?? 0,
     close() {
       server.closeAllConnections();
       server.close();
@@ -116,8 +129,11 @@ export function browserTest(name, options, body) {
       const [server, browser] = [await once(site, () => serve(site)), await once(engine, () => launch(engine))];
       const pages = [];
       const openPath = async (path, { files, ...options } = {}) => {
-        pages.push(await open(browser, new URL(path, files ? server.with(files) : server.url).href, options));
-        return pages.at(-1);
+        const base = files ? server.with(files) : server.url;
+        const page = await open(browser, new URL(path, base).href, options);
+        page.asked = (name) => server.asked(base, name);
+        pages.push(page);
+        return page;
       };
       try {
         await body({ engine, open: openPath });

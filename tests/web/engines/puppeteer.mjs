@@ -24,6 +24,7 @@ async function launch(engine, options, cleanUp = () => {}) {
   const browser = await puppeteer.launch(options);
   return {
     engine,
+    native: browser,
     version: await browser.version(),
     newPage: async () => pageOf(engine, await browser.newPage()),
     async end() {

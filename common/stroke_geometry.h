@@ -19,6 +19,15 @@ struct PixelSegment {
     bool operator==(const PixelSegment&) const = default;
 };
 
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The drawing area of a picture box: its rectangle on whole pixels, as the
+// views place it, less the sunken border.
+PixelSize DrawingArea(const PictureBox& picture);
+
 // Maps the stroke through its own user scale: the scale's span covers the
 // area's pixels 0 .. size-1. The segment is cut to the area (with a pixel to
 // spare), so coordinates far off the scale still draw the visible part. Empty

@@ -68,6 +68,16 @@ PixelSpot Spot(Point p, int areaWidth, int areaHeight) {
 
 }  // namespace
 
+PixelSize DrawingArea(const PictureBox& picture) {
+    auto pixels = [](int twips) {
+        return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
+    };
+    auto span = [&](int start, int length) { return pixels(start + length) - pixels(start); };
+    int border = picture.sunkenBorder ? 2 * kPictureBorderTwips / kTwipsPerPixel : 0;
+    return {span(picture.rect.left, picture.rect.width) - border,
+            span(picture.rect.top, picture.rect.height) - border};
+}
+
 std::optional<PixelSegment> MapStroke(const Stroke& stroke, int areaWidth, int areaHeight) {
     Point from = ToArea(stroke.x1, stroke.y1, stroke.scale, areaWidth, areaHeight);
     Point to = ToArea(stroke.x2, stroke.y2, stroke.scale, areaWidth, areaHeight);

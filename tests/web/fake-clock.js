@@ -1,0 +1,27 @@
+// Served in place of the page's clock.js: time stands still until the test
+// moves it on (window.fakeClock.advance), and timers run only then, in order.
+let [now, lastId, timers] = [0, 0, new Map()];
+
+export const clock = {
+  now: () => now,
+  timeOfDay: () => window.fakeClock.startOfDay + now / 1000,
+  setTimeout(run, milliseconds) {
+    timers.set(++lastId, { due: now + Math.max(0, milliseconds), run });
+    return lastId;
+  },
+  clearTimeout: (id) => timers.delete(id),
+};
+
+window.fakeClock = {
+  startOfDay: 100,
+  armed: () => timers.size,
+  advance(milliseconds) {
+    const end = now + milliseconds;
+    for (let next; (next = [...timers].sort((a, b) => a[1].due - b[1].due)[0]) && next[1].due <= end;) {
+      timers.delete(next[0]);
+      now = next[1].due;
+      next[1].run();
+    }
+    now = end;
+  },
+};

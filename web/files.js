@@ -1,0 +1,42 @@
+// Files beside the page, for the module: a deck, its screenshots. A server
+// that fails for the moment is asked again a few times, so that a blip of
+// the network does not end a show; a file that is not there is not.
+import { clock } from './clock.js';
+
+// Pauses before each try, in milliseconds: the first at once, then longer.
+const RETRIES = [0, 250, 500, 1000];
+const FOR_NOW = new Set([408, 429, 500, 502, 503, 504]);
+
+let ahead = null; // the file likely to be asked for next: { path, bytes }
+
+// Each part of the path encoded for the address: names may hold # ? % and the like.
+const address = (path) => path.split('/').map(encodeURIComponent).join('/');
+
+// The file's bytes, null when it is not there, undefined when it could not be had for now.
+async function fetchOnce(path) {
+  try {
+    const response = await fetch(address(path));
+    if (response.ok) return new Uint8Array(await response.arrayBuffer());
+    return FOR_NOW.has(response.status) ? undefined : null;
+  } catch {
+    return undefined;
+  }
+}
+
+// The file's bytes, or null. The file fetched ahead, if it is this one, is the first try.
+export async function fetchFile(path) {
+  let bytes = ahead?.path === path ? await ahead.bytes : undefined;
+  ahead = null;
+  for (const pause of RETRIES) {
+    if (bytes !== undefined) break;
+    if (pause) await new Promise((resume) => clock.setTimeout(resume, pause));
+    bytes = await fetchOnce(path);
+  }
+  return bytes ?? null;
+}
+
+// Starts fetching the file likely to be asked for next, while the student
+// works on this one; only the last one asked for is kept.
+export function fetchAhead(path) {
+  ahead = { path, bytes: fetchOnce(path) };
+}

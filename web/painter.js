@@ -1,0 +1,267 @@
+// One surface as the desktop paints it: for a picture box its drawing
+// (background, picture, strokes), kept in a backing canvas; over it the
+// labels, lines and shapes in stacking order. Only what changed is painted
+// again: the old and the new place of each item that changed, and the
+// pixels of new strokes.
+import { colour, displayText, fontOf, pixelRect, px, TEXT_PLACEMENT } from './appearance.js';
+import { figureLineRuns, lineRuns, shapeRuns } from './raster.js';
+
+// kind (0 line, 1 point), the pixels of its ends on the drawing area, colour.
+export const STROKE_FIELDS = 6;
+const SHAPES = ['rect', 'rounded', 'oval'];
+
+const fillRuns = (context, runs) => {
+  for (const [x, y, width, height] of runs) context.fillRect(x, y, width, height);
+};
+
+const union = (a, b) => {
+  const [left, top] = [Math.min(a[0], b[0]), Math.min(a[1], b[1])];
+  return [left, top, Math.max(a[0] + a[2], b[0] + b[2]) - left, Math.max(a[1] + a[3], b[1] + b[3]) - top];
+};
+
+// The box an item may paint in, or nothing while it is hidden.
+function boundsOf(m) {
+  if (!m.visible) return null;
+  if (m.kind !== 'line') return pixelRect(m.rect);
+  const [x1, y1, x2, y2] = m.ends.map(px);
+  const reach = Math.max(m.width, 1) / 2 + 2;
+  return [Math.min(x1, x2) - reach, Math.min(y1, y2) - reach, Math.abs(x2 - x1) + 2 * reach,
+    Math.abs(y2 - y1) + 2 * reach].map(Math.floor);
+}
+
+// The lines of a label's text: its own line breaks and, when it wraps,
+// breaks between words where a line would grow wider than the label.
+function linesOf(context, text, width) {
+  const lines = [];
+  for (const paragraph of text.split('\n')) {
+    let line = '';
+    for (const word of paragraph.split(/(?<= )/)) {
+      if (line && context.measureText((line + word).trimEnd()).width > width) {
+        lines.push(line);
+        line = '';
+      }
+      line += word;
+    }
+    lines.push(line);
+  }
+  return lines;
+}
+
+// How each item is painted. Figures are rasterised once per change into
+// runs of their colours ([colour, runs] pairs), labels set their text each time.
+const FIGURES = {
+  line(m) {
+    const [x1, y1, x2, y2] = m.ends.map(px);
+    return [[colour(m.colour), figureLineRuns(x1, y1, x2, y2, Math.max(m.width, 1))]];
+  },
+  shape(m) {
+    const pen = m.border === 0 ? 0 : Math.max(m.borderWidth, 1);
+    const { fill, border } = shapeRuns(SHAPES[m.shape], pixelRect(m.rect), pen, { dotted: m.border === 2 });
+    return [[colour(m.fill), m.filled ? fill : []], [colour(m.borderColour), border]];
+  },
+};
+
+function paintLabel(context, m) {
+  const [x, y, width, height] = pixelRect(m.rect);
+  if (!m.transparent) {
+    context.fillStyle = colour(m.bg);
+    context.fillRect(x, y, width, height);
+  }
+  context.save();
+  context.beginPath();
+  context.rect(x, y, width, height);
+  context.clip();
+  const font = fontOf(m.font);
+  context.font = font.css;
+  context.letterSpacing = `${TEXT_PLACEMENT.letterSpacing}px`;
+  context.fillStyle = colour(m.fg);
+  const { fontBoundingBoxAscent: ascent, fontBoundingBoxDescent: descent } = context.measureText('');
+  // As a line box sets it: half the leading above, rounded down.
+  let baseline = y + Math.floor((font.lineHeight - Math.round(ascent) - Math.round(descent)) / 2) + Math.round(ascent);
+  for (const line of linesOf(context, displayText(m.text), m.wrap ? width : Infinity)) {
+    const room = width - context.measureText(line.trimEnd()).width;
+    const left = x + [0, room, room / 2][m.align] + TEXT_PLACEMENT.shift;
+    context.fillText(line, left, baseline);
+    baseline += font.lineHeight;
+  }
+  context.restore();
+}
+
+function drawItem(context, { model, pixels }) {
+  if (!pixels) return paintLabel(context, model);
+  for (const [fill, runs] of pixels) {
+    context.fillStyle = fill;
+    fillRuns(context, runs);
+  }
+}
+
+// Labels and shapes are drawn once per change into a picture of their own,
+// which each later paint only copies; lines, which the clock moves at every
+// tick, are drawn afresh.
+function paintItem(context, item, ratio) {
+  if (item.model.kind === 'line') return drawItem(context, item);
+  const [x, y, width, height] = item.bounds;
+  if (item.sprite?.ratio !== ratio) {
+    const canvas = new OffscreenCanvas(Math.max(1, Math.ceil(width * ratio)), Math.max(1, Math.ceil(height * ratio)));
+    const sprite = canvas.getContext('2d');
+    sprite.setTransform(ratio, 0, 0, ratio, -x * ratio, -y * ratio);
+    drawItem(sprite, item);
+    item.sprite = { ratio, canvas };
+  }
+  context.drawImage(item.sprite.canvas, x, y, item.sprite.canvas.width / ratio, item.sprite.canvas.height / ratio);
+}
+
+export class SurfacePainter {
+  // tiles: the canvases that show the surface, each with the part of it it
+  // shows ([x, y, width, height] in the surface's pixels; none for all of
+  // it). images: the decoded pictures by key, shared by the surfaces.
+  constructor(tiles, images) {
+    this.tiles = tiles;
+    this.images = images;
+    this.items = new Map();
+    this.size = [0, 0];
+    this.ratio = 1;
+    this.drawing = null;
+    this.dirty = [];
+  }
+
+  resize([width, height], ratio) {
+    this.size = [width, height];
+    this.ratio = ratio;
+    for (const tile of this.tiles) {
+      const [x, y, w, h] = tile.box ?? [0, 0, width, height];
+      // On whole pixels of the screen, edge to edge with the next tile.
+      tile.origin = [Math.round(x * ratio), Math.round(y * ratio)];
+      tile.canvas.width = Math.round((x + w) * ratio) - tile.origin[0];
+      tile.canvas.height = Math.round((y + h) * ratio) - tile.origin[1];
+    }
+    if (this.drawing) this.redrawBacking();
+    this.invalidate([0, 0, width, height]);
+  }
+
+  // Everything again, its texts too: a font arrived.
+  repaint() {
+    for (const item of this.items.values()) delete item.sprite;
+    this.invalidate([0, 0, ...this.size]);
+  }
+
+  // Places to paint again, kept apart unless they overlap: a tick changes
+  // a few small places far apart.
+  invalidate(box) {
+    if (!box) return;
+    let merged = box;
+    for (;;) {
+      const other = this.dirty.findIndex((d) => overlaps(d, merged));
+      if (other < 0) break;
+      merged = union(merged, this.dirty.splice(other, 1)[0]);
+    }
+    this.dirty.push(merged);
+  }
+
+  // Labels, lines and shapes that changed, each with its control number,
+  // which is its place in the stacking order.
+  setItems(models) {
+    let added = false;
+    for (const m of models) {
+      const old = this.items.get(m.id);
+      this.invalidate(old?.bounds);
+      added ||= !old;
+      const bounds = boundsOf(m);
+      const pixels = bounds && FIGURES[m.kind]?.(m);
+      this.items.set(m.id, { model: m, bounds, pixels });
+      this.invalidate(bounds);
+    }
+    if (added) this.items = new Map([...this.items].sort(([a], [b]) => a - b));
+  }
+
+  // A picture box's drawing: a new look (background, picture, a clear)
+  // starts it afresh, new strokes are drawn on what is there.
+  setDrawing(m) {
+    const look = { bg: m.bg, image: m.image, loads: m.loads, zoom: m.zoom };
+    const same = this.drawing && !m.clear && Object.keys(look).every((key) => this.drawing.look[key] === look[key]);
+    if (!this.drawing || m.clear) this.drawing = { look, strokes: [] };
+    const first = this.drawing.strokes.length / STROKE_FIELDS;
+    this.drawing.strokes.push(...m.strokes);
+    this.drawing.look = look;
+    if (same) this.invalidate(this.drawStrokes(first));
+    else {
+      this.redrawBacking();
+      this.invalidate([0, 0, ...this.size]);
+    }
+  }
+
+  // A picture that arrived after the drawing that shows it.
+  pictureArrived(key) {
+    if (this.drawing?.look.image !== key) return;
+    this.redrawBacking();
+    this.invalidate([0, 0, ...this.size]);
+  }
+
+  redrawBacking() {
+    const [width, height] = this.size;
+    const [w, h] = [Math.round(width * this.ratio), Math.round(height * this.ratio)];
+    this.backing = new OffscreenCanvas(Math.max(1, w), Math.max(1, h));
+    const context = this.backing.getContext('2d');
+    context.setTransform(this.ratio, 0, 0, this.ratio, 0, 0);
+    context.fillStyle = colour(this.drawing.look.bg);
+    context.fillRect(0, 0, width, height);
+    const { image, zoom } = this.drawing.look;
+    const bitmap = image && this.images.get(image);
+    // A picture larger than the window is drawn smaller, to whole pixels as on the desktop.
+    if (bitmap) context.drawImage(bitmap, 0, 0, Math.round(bitmap.width * zoom), Math.round(bitmap.height * zoom));
+    this.drawStrokes(0);
+  }
+
+  // Strokes from index `first` (in strokes, not numbers) onto the backing,
+  // pixel by pixel as the desktop draws them; the box they cover.
+  drawStrokes(first) {
+    const context = this.backing.getContext('2d');
+    const strokes = this.drawing.strokes;
+    let covered = null;
+    for (let i = first * STROKE_FIELDS; i < strokes.length; i += STROKE_FIELDS) {
+      const [, ax, ay, bx, by, stroke] = strokes.slice(i, i + STROKE_FIELDS);
+      context.fillStyle = colour(stroke);
+      fillRuns(context, lineRuns(ax, ay, bx, by));
+      const box = [Math.min(ax, bx), Math.min(ay, by), Math.abs(bx - ax) + 1, Math.abs(by - ay) + 1];
+      covered = covered ? union(covered, box) : box;
+    }
+    return covered;
+  }
+
+  // Paints what changed since the last time, place by place, on whole
+  // pixels of the canvas.
+  paint() {
+    const places = this.dirty;
+    this.dirty = [];
+    for (const place of places) this.paintPlace(place);
+  }
+
+  paintPlace([left, top, width, height]) {
+    const r = this.ratio;
+    // The place in the screen's pixels of the surface, then of each tile.
+    const place = [Math.floor(left * r), Math.floor(top * r), Math.ceil((left + width) * r), Math.ceil((top + height) * r)];
+    for (const tile of this.tiles) {
+      const { canvas, origin: [ox, oy] } = tile;
+      const [x0, y0] = [Math.max(place[0], ox), Math.max(place[1], oy)];
+      const [x1, y1] = [Math.min(place[2], ox + canvas.width), Math.min(place[3], oy + canvas.height)];
+      if (x1 <= x0 || y1 <= y0) continue;
+      // Asked once: Firefox refuses a second context of a canvas handed to a worker.
+      const context = (tile.context ??= canvas.getContext('2d'));
+      context.setTransform(1, 0, 0, 1, 0, 0);
+      context.clearRect(x0 - ox, y0 - oy, x1 - x0, y1 - y0);
+      if (this.backing) context.drawImage(this.backing, x0, y0, x1 - x0, y1 - y0, x0 - ox, y0 - oy, x1 - x0, y1 - y0);
+      context.save();
+      context.beginPath();
+      context.rect(x0 - ox, y0 - oy, x1 - x0, y1 - y0);
+      context.clip();
+      context.setTransform(r, 0, 0, r, -ox, -oy);
+      const area = [x0 / r, y0 / r, (x1 - x0) / r, (y1 - y0) / r];
+      for (const item of this.items.values()) {
+        if (item.bounds && overlaps(item.bounds, area)) paintItem(context, item, r);
+      }
+      context.restore();
+    }
+  }
+}
+
+const overlaps = (a, b) => a[0] < b[0] + b[2] && b[0] < a[0] + a[2] && a[1] < b[1] + b[3] && b[1] < a[1] + a[3];
