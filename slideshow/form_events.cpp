@@ -1,10 +1,12 @@
 #include "numtext.h"
+#include "show_resume.h"
 #include "slide_display.h"
 #include "slide_handlers.h"
 
 void Form_Load(SlideShow& show) {
     show.slides = show.deck;
     show.wrongClicks.assign(show.slides.size(), 0);
+    show.secondsOnSlide.assign(show.slides.size(), 0);
 }
 
 void Form_Activate(SlideShow& show) {
@@ -12,7 +14,9 @@ void Form_Activate(SlideShow& show) {
     // first click.
     show.ClueLevel = 0;
     show.SlideIndex = show.firstSlide;
-    ShowSlide(show);
+    if (!ShowSlide(show)) return;
+    show.shownSince = show.clock.Now();
+    show.reports.ShowStands(PositionOf(show));
 }
 
 void Picture1_MouseMove(SlideShow& show, int, double x, double y) {

@@ -31,15 +31,23 @@ std::filesystem::path ResultsFile(const QString& given) {
 }
 
 // Each show's result goes to the end of the file, whatever else writes there.
-void RecordResults(SlideShow& show, std::filesystem::path file, std::string deck) {
-    show.showEnded = [file = std::move(file), deck = std::move(deck)](const ShowResult& result) {
+class AppendedResults : public Reports {
+  public:
+    AppendedResults(std::filesystem::path file, std::string deck)
+        : file_(std::move(file)), deck_(std::move(deck)) {}
+
+    void ShowFinished(const ShowResult& result) override {
         QDateTime local = QDateTime::currentDateTime();
         QString now = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-        if (!AppendLine(file, ResultRow(now.toStdString(), deck, result))) {
-            std::fprintf(stderr, "tessivar: cannot write %s\n", file.string().c_str());
+        if (!AppendLine(file_, ResultRow(now.toStdString(), deck_, result))) {
+            std::fprintf(stderr, "tessivar: cannot write %s\n", file_.string().c_str());
         }
-    };
-}
+    }
+
+  private:
+    std::filesystem::path file_;
+    std::string deck_;
+};
 
 int Play(const QStringList& folders, const std::filesystem::path& results) {
     std::filesystem::path folder = folders.isEmpty()
@@ -58,8 +66,8 @@ int Play(const QStringList& folders, const std::filesystem::path& results) {
     } else {
         pictures = CurrentScreenshotFolder;  // as always, asked afresh
     }
-    TessivarWindow window(nullptr, pictures, std::move(slides));
-    RecordResults(window.model(), results, folder.string());
+    AppendedResults reports(results, folder.string());
+    TessivarWindow window(nullptr, pictures, std::move(slides), &reports);
     window.Open();
     return QApplication::exec();
 }

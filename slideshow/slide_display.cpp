@@ -34,3 +34,7 @@ bool ShowSlide(SlideShow& show) {
                                 ParagraphBreak;
     return true;
 }
+
+std::string ScoreCaption(std::int64_t penalty) {
+    return "Score =" + NumberText(static_cast<double>(kFullScore - penalty));
+}

@@ -6,6 +6,7 @@
 #include "deck_link.h"
 #include "page.h"
 #include "slide_view.h"
+#include "steady_clock.h"
 #include "web_exports.h"
 #include "web_services.h"
 
@@ -17,10 +18,12 @@ struct TessivarPage {
     WebForm form{kFormCaption, kFormWidth, kFormHeight};
     WebMessageBoxes messages{form};
     WebImageSource images;
+    SteadyClock clock;
+    Reports nowhere;
     // Relative paths lead beside the page: to the built-in screenshots, or to
     // the deck that the page's address names.
     std::filesystem::path folder = kScreenshotFolder;
-    SlideShow show{messages, images, [this] { return folder; }};
+    SlideShow show{messages, images, clock, nowhere, [this] { return folder; }};
 
     TessivarPage() {
         AddSlideControls(form, show.form);

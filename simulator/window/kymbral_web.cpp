@@ -18,7 +18,8 @@ struct KymbralPage {
     SteadyClock clock;
     WebMessageBoxes messages{form};
     WebWaiter waiter{form};
-    Kymbral kymbral{clock, messages, waiter};
+    Reports nowhere;
+    Kymbral kymbral{clock, messages, waiter, nowhere};
 
     KymbralPage() {
         kymbral.form = MakeMainForm();

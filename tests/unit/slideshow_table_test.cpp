@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fake_clock.h"
 #include "fake_image_source.h"
 #include "recording_messages.h"
 #include "slide_handlers.h"
@@ -18,7 +19,9 @@ TEST(SlideTable, TextsBreakLinesWithCarriageReturnsAlone) {
 TEST(SlideTable, IsBuiltWhenTheWindowLoads) {
     RecordingMessages messages;
     FakeImageSource images;
-    SlideShow show{messages, images};
+    FakeClock clock;
+    Reports nowhere;
+    SlideShow show{messages, images, clock, nowhere};
     EXPECT_TRUE(show.slides.empty());
     Form_Load(show);
     EXPECT_EQ(show.slides[25].TargetX, 11070);
