@@ -5,6 +5,9 @@
 #include "deck_check.h"
 #include "deck_link.h"
 #include "page.h"
+#include "page_reports.h"
+#include "resume_text.h"
+#include "show_resume.h"
 #include "slide_view.h"
 #include "steady_clock.h"
 #include "web_exports.h"
@@ -19,11 +22,11 @@ struct TessivarPage {
     WebMessageBoxes messages{form};
     WebImageSource images;
     SteadyClock clock;
-    Reports nowhere;
+    PageReports reports{page::Report};
     // Relative paths lead beside the page: to the built-in screenshots, or to
     // the deck that the page's address names.
     std::filesystem::path folder = kScreenshotFolder;
-    SlideShow show{messages, images, clock, nowhere, [this] { return folder; }};
+    SlideShow show{messages, images, clock, reports, [this] { return folder; }};
 
     TessivarPage() {
         AddSlideControls(form, show.form);
@@ -55,6 +58,18 @@ bool OpenLinkedDeck(TessivarPage& program) {
     return true;
 }
 
+// A learning platform that launches the page to resume hands back where the
+// show stood; data that is damaged or of another deck starts it afresh.
+void ResumeWhereLeft(TessivarPage& program) {
+    std::string key = DeckKey(program.show.slides);
+    program.reports.SetDeckKey(key);
+    std::optional<std::string> kept = page::ResumeData();
+    if (!kept) return;
+    if (auto position = ReadResume(*kept, key, program.show.slides.size())) {
+        ResumeShow(program.show, *position);
+    }
+}
+
 }  // namespace
 
 // Loads the window, shows it and activates it once; async, as the deck and
@@ -67,6 +82,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_start() {
         return;
     }
     Form_Load(program.show);
+    ResumeWhereLeft(program);
     program.form.Publish();
     program.form.Dispatch([] { Form_Activate(program.show); });
     program.form.Pump();

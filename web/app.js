@@ -2,20 +2,26 @@
 // window, its message boxes and pictures.
 import { FormView } from './form.js';
 import { showMessage } from './dialog.js';
-import { FACES } from './appearance.js';
+import { connectPlatform } from './scorm.js';
 
 export async function start({ createModule, background }) {
   const root = document.getElementById('window');
   const view = new FormView(root, background);
+  // Inside a learning platform's course, the program's reports go to it.
+  const platform = connectPlatform();
   const page = {
     apply: (changes) => view.apply(JSON.parse(changes)),
     showMessage,
     loadPicture: (path) => view.loadPicture(path),
     stop: () => view.stop(),
+    report: (event) => platform?.report(JSON.parse(event)),
+    resumeData: () => platform?.resumeData ?? null,
   };
+  // Every face the page's fonts.css declares (a course package carries only
+  // those its program uses), before the first paint.
   const [module] = await Promise.all([
     createModule({ page }),
-    ...FACES.map((face) => document.fonts.load(face)),
+    ...[...document.fonts].map((face) => face.load()),
   ]);
   const pump = () => module.ccall('web_pump', null, [], [], { async: true });
   // Straight to the export: it may come while a handler waits, and ccall

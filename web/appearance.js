@@ -27,14 +27,6 @@ const FAMILIES = {
   Papyrus: ['Kymbral Serif', 'italic'],
 };
 
-// Every face, for loading them all before the first paint.
-export const FACES = [
-  '12px "Kymbral Sans"',
-  'bold 12px "Kymbral Sans"',
-  'bold 12px "Kymbral Mono"',
-  'italic bold 12px "Kymbral Serif"',
-];
-
 // [family, points, bold] as the models hold them; sizes are points at 96 dpi.
 export function applyFont(element, [family, points, bold]) {
   const style = element.style;

@@ -46,6 +46,18 @@ EM_JS(char*, page_address_parameter, (const char* name, int* size), {
 
 EM_JS(void, page_stop, (int status), { Module.page.stop(status); });
 
+EM_JS(void, page_report, (const char* event), { Module.page.report(UTF8ToString(event)); });
+
+// As UTF-8 in memory the caller frees, like an address parameter.
+EM_JS(char*, page_resume_data, (int* size), {
+    const value = Module.page.resumeData();
+    if (value == null) return 0;
+    HEAP32[size >> 2] = lengthBytesUTF8(value);
+    const data = _malloc(HEAP32[size >> 2] + 1);
+    stringToUTF8(value, data, HEAP32[size >> 2] + 1);
+    return data;
+});
+
 namespace {
 
 std::optional<std::string> Take(char* data, int size) {
@@ -91,6 +103,16 @@ void Sleep(int milliseconds) {
 
 void Stop(int status) {
     page_stop(status);
+}
+
+void Report(const std::string& event) {
+    page_report(event.c_str());
+}
+
+std::optional<std::string> ResumeData() {
+    int size = 0;
+    char* data = page_resume_data(&size);
+    return Take(data, size);
 }
 
 }  // namespace page

@@ -25,5 +25,11 @@ std::optional<std::string> AddressParameter(const std::string& name);
 void Sleep(int milliseconds);
 // The program cannot go on: the page takes no more input.
 void Stop(int status);
+// What the student did (JSON from PageReports), for the learning platform
+// the page runs in, if any.
+void Report(const std::string& event);
+// What the platform kept at the end of the last launch for a resume, when
+// it launches the page to resume; nothing otherwise.
+std::optional<std::string> ResumeData();
 
 }  // namespace page

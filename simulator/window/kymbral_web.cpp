@@ -7,6 +7,8 @@
 #include "main_form_events.h"
 #include "main_form_layout.h"
 #include "main_form_view.h"
+#include "page.h"
+#include "page_reports.h"
 #include "steady_clock.h"
 #include "web_exports.h"
 #include "web_services.h"
@@ -18,8 +20,8 @@ struct KymbralPage {
     SteadyClock clock;
     WebMessageBoxes messages{form};
     WebWaiter waiter{form};
-    Reports nowhere;
-    Kymbral kymbral{clock, messages, waiter, nowhere};
+    PageReports reports{page::Report};
+    Kymbral kymbral{clock, messages, waiter, reports};
 
     KymbralPage() {
         kymbral.form = MakeMainForm();
