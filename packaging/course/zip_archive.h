@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A zip archive as learning platforms and unzip tools read it: each file
+// stored or deflated, under a plain relative name.
+struct ZipEntry {
+    std::string name;  // relative, '/' between folders
+    std::string data;
+};
+
+// Raw deflate (no header), or nothing when the data is better stored.
+using Deflate = std::function<std::optional<std::string>(std::string_view data)>;
+
+// The archive's bytes, entries in the order given; without a Deflate, or
+// where it does not shrink the data, entries are stored as they are.
+// Every name must be a PlainEntryName.
+std::string ZipArchive(const std::vector<ZipEntry>& entries, const Deflate& deflate = {});
+
+// A name that unpacks inside the folder it is unpacked in: relative, no
+// empty, "." or ".." part, no backslash, drive letter or control character.
+bool PlainEntryName(std::string_view name);
+
+std::uint32_t Crc32(std::string_view data);
