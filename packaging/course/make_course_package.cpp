@@ -83,10 +83,11 @@ void Write(const Arguments& a) {
         if (file.ends_with(".css")) data = KeepPackagedFontFaces(data, file, packaged);
         entries.push_back({file, std::move(data)});
     }
-    std::string zip = ZipArchive(entries, RawDeflate);
+    std::optional<std::string> zip = ZipArchive(entries, RawDeflate);
+    if (!zip) throw std::invalid_argument("a file name that cannot go into a zip, or too much");
     std::filesystem::path out = a.options.at("out");
     std::filesystem::create_directories(out.parent_path());
-    std::ofstream(out, std::ios::binary | std::ios::trunc) << zip;
+    std::ofstream(out, std::ios::binary | std::ios::trunc) << *zip;
 }
 
 }  // namespace

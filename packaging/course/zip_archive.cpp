@@ -1,7 +1,7 @@
 #include "zip_archive.h"
 
 #include <array>
-#include <stdexcept>
+#include <limits>
 
 namespace {
 
@@ -26,8 +26,12 @@ void Put32(std::string& out, std::uint32_t value) {
     Put16(out, value >> 16);
 }
 
+// Sizes and offsets have 32 bits in the format.
+bool Fits(std::uint64_t size) {
+    return size <= std::numeric_limits<std::uint32_t>::max();
+}
+
 std::uint32_t Size32(std::size_t size) {
-    if (size > 0xffffffffu) throw std::length_error("zip archive beyond 4 GiB");
     return static_cast<std::uint32_t>(size);
 }
 
@@ -91,12 +95,13 @@ bool PlainEntryName(std::string_view name) {
     return true;
 }
 
-std::string ZipArchive(const std::vector<ZipEntry>& entries, const Deflate& deflate) {
+std::optional<std::string> ZipArchive(const std::vector<ZipEntry>& entries,
+                                      const Deflate& deflate) {
+    if (entries.size() > 0xffff) return std::nullopt;
     std::string out;
     std::string central;
     for (const ZipEntry& entry : entries) {
-        if (!PlainEntryName(entry.name))
-            throw std::invalid_argument("zip entry name: " + entry.name);
+        if (!PlainEntryName(entry.name) || !Fits(entry.data.size())) return std::nullopt;
         std::optional<std::string> packed = deflate ? deflate(entry.data) : std::nullopt;
         bool shrinks = packed && packed->size() < entry.data.size();
         const std::string& body = shrinks ? *packed : entry.data;
@@ -117,8 +122,8 @@ std::string ZipArchive(const std::vector<ZipEntry>& entries, const Deflate& defl
         Put32(central, 0);  // external attributes
         Put32(central, w.offset);
         central += entry.name;
+        if (!Fits(std::uint64_t{out.size()} + central.size())) return std::nullopt;
     }
-    if (entries.size() > 0xffff) throw std::length_error("zip archive of too many files");
     std::uint32_t centralStart = Size32(out.size());
     out += central;
     Put32(out, kEndOfCentral);

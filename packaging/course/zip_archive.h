@@ -19,8 +19,10 @@ using Deflate = std::function<std::optional<std::string>(std::string_view data)>
 
 // The archive's bytes, entries in the order given; without a Deflate, or
 // where it does not shrink the data, entries are stored as they are.
-// Every name must be a PlainEntryName.
-std::string ZipArchive(const std::vector<ZipEntry>& entries, const Deflate& deflate = {});
+// Nothing when a name is not a PlainEntryName or the archive would outgrow
+// the format (4 GiB, 65,535 entries).
+std::optional<std::string> ZipArchive(const std::vector<ZipEntry>& entries,
+                                      const Deflate& deflate = {});
 
 // A name that unpacks inside the folder it is unpacked in: relative, no
 // empty, "." or ".." part, no backslash, drive letter or control character.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "font_faces.h"
 #include "manifest.h"
 #include "zip_archive.h"
@@ -17,7 +15,7 @@ TEST(ZipArchive, TakesOnlyPlainRelativeNames) {
     for (const char* refused : {"", "/etc/passwd", "../a", "a/../../b", "a/./b", "./a", "a//b",
                                 "a/", "a\\b", "C:/x", "c:x", "a\tb", "a\x7f"}) {
         EXPECT_FALSE(PlainEntryName(refused)) << refused;
-        EXPECT_THROW(ZipArchive({{refused, "x"}}), std::invalid_argument) << refused;
+        EXPECT_FALSE(ZipArchive({{"fine.txt", "x"}, {refused, "x"}})) << refused;
     }
 }
 
@@ -26,7 +24,7 @@ TEST(ZipArchive, StoresWhatDeflateDoesNotShrinkWithItsCrc) {
     auto never = [](std::string_view) -> std::optional<std::string> {
         return "longer than the data";
     };
-    std::string zip = ZipArchive({{"a.txt", "hello"}, {"b/c.txt", ""}}, never);
+    std::string zip = ZipArchive({{"a.txt", "hello"}, {"b/c.txt", ""}}, never).value();
     // Local headers of 30 bytes, central ones of 46, the end record of 22.
     EXPECT_EQ(zip.size(), (30 + 5 + 5) + (30 + 7) + (46 + 5) + (46 + 7) + 22u);
     EXPECT_EQ(zip.substr(0, 4), "PK\x03\x04");
