@@ -47,16 +47,19 @@ const painted = (target) => target.evaluate(() => new Promise((resolve) => {
   look();
 }));
 
-// The launch page in the platform's frame; its view for the harness's click.
+// The launch page in the platform's frame (puppeteer's own page and frame);
+// its view for the harness's click.
 async function inPlatform(name, version) {
-  const page = await browser.newPage();
+  const page = (await browser.newPage()).native;
   await page.setViewport({ width: 1400, height: 900 });
   await page.goto(`${server.url}platform.html`);
   const program = name.split('-')[0];
   await page.evaluate((...args) => window.launch(...args), `${name}/${program}.html`, version, {});
   const frame = await (await page.waitForSelector('iframe')).contentFrame();
   await frame.waitForSelector('body.ready');
-  return { page, frame, view: { $: (s) => frame.$(s), evaluate: (...a) => frame.evaluate(...a), mouse: page.mouse } };
+  const corner = await page.evaluate(() => document.querySelector('iframe').getBoundingClientRect().toJSON());
+  const mouse = { click: ({ x, y }, options) => page.mouse.click(x + corner.x, y + corner.y, options) };
+  return { page, frame, view: { evaluate: (...a) => frame.evaluate(...a), mouse } };
 }
 
 for (const [name, version] of [['tessivar-scorm12', '1.2'], ['tessivar-scorm2004', '2004'], ['kymbral-scorm12', '1.2']]) {

@@ -8,7 +8,7 @@ struct PictureSize {
     int height = 0;
 };
 
-// Pictures on disk, as the desktop reads them.
+// Picture files: on disk for the desktop, beside the page for the browser.
 class ImageSource {
   public:
     virtual ~ImageSource() = default;
@@ -16,4 +16,6 @@ class ImageSource {
     virtual bool CanLoad(const std::string& path) = 0;
     // The picture's size in pixels; nothing when unreadable.
     virtual std::optional<PictureSize> Size(const std::string& path) = 0;
+    // True when there is a file at the path, picture or not.
+    virtual bool Exists(const std::string& path) = 0;
 };

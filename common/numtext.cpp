@@ -7,8 +7,9 @@
 
 namespace {
 
+// Spaces, tabs and line feeds; a carriage return is no blank and ends a number.
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return c == ' ' || c == '\t' || c == '\n';
 }
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

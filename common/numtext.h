@@ -6,8 +6,9 @@
 // The programs' own way of reading numbers from text and writing them back.
 // Neither depends on the process locale: the decimal separator is always a point.
 
-// Blanks are dropped wherever they stand; the longest leading decimal number
-// (sign, digits, one point, exponent) is taken; anything else gives 0.
+// Blanks (spaces, tabs, line feeds) are dropped wherever they stand; the
+// longest leading decimal number (sign, digits, one point, exponent) is taken;
+// anything else gives 0.
 // A number too large for a double reads as an infinity, one too small as 0.
 double ReadNumber(std::string_view text);
 

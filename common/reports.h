@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 // Where a slide show stands after a click: all that a later resume needs.
@@ -47,7 +49,8 @@ class Reports {
   public:
     virtual ~Reports() = default;
     virtual void ShowStands(const ShowPosition&) {}
-    virtual void ShowFinished(const ShowResult&) {}
+    // Answers what the student must be told when the result could not be kept.
+    virtual std::optional<std::string> ShowFinished(const ShowResult&) { return std::nullopt; }
     virtual void ScrambleAnswered(const ScrambleAnswer&) {}
     virtual void SampleAnswered(const SampleAnswer&) {}
 };

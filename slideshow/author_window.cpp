@@ -1,20 +1,19 @@
 #include "author_window.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QFileSystemWatcher>
 #include <QImageReader>
-#include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
-#include <QShortcut>
-#include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
+#include <QScrollBar>
+#include <QShowEvent>
 
-#include "deck_check.h"
+#include "author_guide.h"
+#include "check_progress_dialog.h"
+#include "covered_areas.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
 #include "target_picture_widget.h"
@@ -32,17 +31,6 @@ QString EditorText(const std::string& text) {
 }
 std::string SlideText(const QString& text) {
     return QString(text).replace('\n', '\r').toStdString();
-}
-
-// The shortcut acts at once (a button's own would first animate a click).
-void AddButton(QWidget* window, QBoxLayout* row, const QString& caption, const QKeySequence& keys,
-               const std::function<void()>& action) {
-    auto* button = new QPushButton(caption);
-    QObject::connect(button, &QPushButton::clicked, action);
-    row->addWidget(button);
-    if (keys.isEmpty()) return;
-    button->setToolTip(keys.toString(QKeySequence::NativeText));
-    new QShortcut(keys, window, action);
 }
 
 }  // namespace
@@ -66,96 +54,64 @@ AuthorWindow::AuthorWindow(std::filesystem::path folder, QWidget* parent)
     };
     setObjectName("Author");
     setWindowTitle("Tessivar deck - " + ToQString(folder_) + "[*]");
+    // A trial show sets the application's font to the show's own; this
+    // window keeps the desktop's.
+    QFont own = font();
+    own.setResolveMask(QFont::AllPropertiesResolved);
+    setFont(own);
     BuildWidgets();
     Load();
 }
 
 AuthorWindow::~AuthorWindow() = default;
 
-// Rows that do not read are left out, and the instructor is told which.
+// A file that is there but cannot be read is never written over.
 void AuthorWindow::Load() {
-    Deck deck;
-    std::ifstream file(folder_ / kDeckFileName, std::ios::binary);
-    if (file) {
-        DeckReading reading = ReadDeck(std::string{std::istreambuf_iterator<char>(file), {}});
-        deck = std::move(reading.deck);
-        if (!reading.problems.empty()) {
-            QtMessageBoxes(this).Show(
-                kProgramName, "These rows are left out:\r" + ProblemsText(reading.problems));
-        }
+    std::filesystem::path file = folder_ / kDeckFileName;
+    DeckReading reading;
+    std::error_code error;
+    if (std::filesystem::exists(file, error)) {
+        std::optional<std::string> bytes = ReadWholeFile(file);
+        if (bytes) reading = ReadDeck(*bytes);
+        if (!bytes) unreadable_ = file.string() + " cannot be read";
+        if (!reading.decoded) unreadable_ = ProblemsText(reading.problems);
     }
-    list_ = StartAuthoring(deck, PicturesIn(folder_));
-    Fill(0);
+    columns_ = reading.columns;
+    pictures_ = PicturesIn(folder_);
+    list_ = StartAuthoring(reading, pictures_);
+    Refresh();
 }
 
-void AuthorWindow::BuildWidgets() {
-    slides_ = new QListWidget;
-    slides_->setObjectName("slides");
-    picture_ = new TargetPictureWidget;
-    picture_->setObjectName("picture");
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(picture_);
-    text_ = new QPlainTextEdit;
-    text_->setObjectName("text");
-    text_->setPlaceholderText("The slide's text: what to click, and why");
-    text_->setMaximumHeight(120);
-
-    auto* listButtons = new QHBoxLayout;
-    AddButton(this, listButtons, "Up", QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { Move(-1); });
-    AddButton(this, listButtons, "Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
-              [this] { Move(1); });
-    AddButton(this, listButtons, "Remove", QKeySequence(), [this] { Remove(); });
-    // Delete in the list only: in the text it deletes text.
-    auto* remove = new QShortcut(QKeySequence::Delete, slides_, [this] { Remove(); });
-    remove->setContext(Qt::WidgetShortcut);
-    auto* left = new QVBoxLayout;
-    left->addWidget(slides_);
-    left->addLayout(listButtons);
-
-    auto* slideButtons = new QHBoxLayout;
-    slideButtons->addStretch();
-    AddButton(this, slideButtons, "Play from here", QKeySequence(Qt::Key_F5), [this] { Play(); });
-    AddButton(this, slideButtons, "Save", QKeySequence::Save, [this] { Save(); });
-    auto* right = new QVBoxLayout;
-    right->addWidget(scroll, 1);
-    right->addWidget(text_);
-    right->addLayout(slideButtons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 4);
-    resize(1280, 800);
-
-    connect(slides_, &QListWidget::currentRowChanged, this, [this] { ShowEntry(); });
-    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        int row = Current();
-        if (row < 0 || !list_[row].target) return;
-        list_[row].text = SlideText(text_->toPlainText());
-        Changed();
-    });
-    picture_->OnTargetDrawn([this](QRect drawn) {
-        int row = Current();
-        if (row < 0) return;
-        bool added = !list_[row].target;
-        list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
-        list_[row].text = SlideText(text_->toPlainText());
-        Changed();
-        if (added) Fill(row);
-    });
+void AuthorWindow::Refresh() {
+    int row = Current();
+    std::optional<AuthorEntry> chosen;
+    if (row >= 0) chosen = list_[row];
+    pictures_ = PicturesIn(folder_);
+    ListPictures(list_, pictures_);
+    std::error_code error;
+    if (watcher_->directories().isEmpty() && std::filesystem::is_directory(folder_, error)) {
+        watcher_->addPath(ToQString(folder_));
+    }
+    auto at = chosen ? std::find(list_.begin(), list_.end(), *chosen) : list_.end();
+    Fill(at != list_.end() ? static_cast<int>(at - list_.begin()) : std::max(row, 0));
 }
 
-// The list shows slides by number and the pictures no slide shows after them.
+// The list shows slides by number, the rows that did not read, and the
+// pictures no slide shows.
 void AuthorWindow::Fill(int current) {
     QSignalBlocker blocker(slides_);
     slides_->clear();
     for (std::size_t i = 0; i < list_.size(); ++i) {
         const AuthorEntry& entry = list_[i];
-        QString name = QString::fromStdString(entry.picture);
-        auto* item = new QListWidgetItem(
-            entry.target ? QString("%1. %2").arg(SlideOf(list_, i) + 1).arg(name)
-                         : name + " (not in the deck)",
-            slides_);
-        if (!entry.target) item->setForeground(palette().color(QPalette::PlaceholderText));
+        bool missing = IsSlide(entry) && std::find(pictures_.begin(), pictures_.end(),
+                                                   entry.picture) == pictures_.end();
+        auto* item =
+            new QListWidgetItem(QString::fromStdString(EntryLabel(list_, i, missing)), slides_);
+        if (IsUnreadRow(entry)) item->setToolTip(QString::fromStdString(RowText(entry)));
+        if (IsUnreadRow(entry) || missing) item->setForeground(QColor(180, 0, 0));
+        if (!IsSlide(entry) && !IsUnreadRow(entry)) {
+            item->setForeground(palette().color(QPalette::PlaceholderText));
+        }
     }
     slides_->setCurrentRow(std::min(current, slides_->count() - 1));
     ShowEntry();
@@ -163,23 +119,77 @@ void AuthorWindow::Fill(int current) {
 
 void AuthorWindow::ShowEntry() {
     int row = Current();
+    const AuthorEntry* entry = row >= 0 ? &list_[row] : nullptr;
     QImage picture;
-    std::optional<QRect> target;
-    QString text;
-    if (row >= 0) {
-        const AuthorEntry& entry = list_[row];
-        picture = QImageReader(ToQString(folder_ / entry.picture)).read();
-        if (entry.target) {
-            const TargetRect& t = *entry.target;
-            target = QRect(t.left, t.top, t.width, t.height);
-        }
-        text = EditorText(entry.text);
+    std::vector<QRectF> covered;
+    if (entry && !IsUnreadRow(*entry)) {
+        picture = QImageReader(ToQString(folder_ / entry->picture)).read();
     }
+    if (!picture.isNull()) {
+        for (const CoveredArea& a : CoveredAreas({picture.width(), picture.height()})) {
+            covered.push_back(QRectF(QPointF(a.left, a.top), QPointF(a.right, a.bottom)));
+        }
+    }
+    std::string shown = entry ? entry->picture : "";
+    bool samePicture = shown == shownPicture_;
+    shownPicture_ = shown;
     picture_->SetPicture(picture);
+    picture_->SetShaded(std::move(covered));
+    std::optional<QRect> target;
+    if (entry && entry->target) {
+        const TargetRect& t = *entry->target;
+        target = QRect(t.left, t.top, t.width, t.height);
+    }
     picture_->SetTarget(target);
+    // Each picture starts whole in view, from its top left corner.
+    if (!samePicture) FitPicture();
     QSignalBlocker blocker(text_);
-    text_->setPlainText(text);
+    text_->setReadOnly(entry && IsUnreadRow(*entry));
+    text_->setPlainText(entry && !IsUnreadRow(*entry) ? EditorText(entry->text) : QString());
     text_->moveCursor(QTextCursor::End);
+    Guide();
+}
+
+void AuthorWindow::FitPicture() {
+    QSize picture = picture_->Picture().size();
+    QSize view = scroll_->viewport()->size();
+    double fit = 1;
+    if (!picture.isEmpty()) {
+        fit = std::min({1.0, static_cast<double>(view.width()) / picture.width(),
+                        static_cast<double>(view.height()) / picture.height()});
+    }
+    picture_->SetZoom(fit);
+    scroll_->horizontalScrollBar()->setValue(0);
+    scroll_->verticalScrollBar()->setValue(0);
+}
+
+// A line over the picture says what to do next, or what is wrong.
+void AuthorWindow::Guide() {
+    std::error_code error;
+    QImage picture = picture_->Picture();
+    AuthorView view{.folder = folder_.string(),
+                    .folderExists = std::filesystem::is_directory(folder_, error),
+                    .unreadable = unreadable_,
+                    .list = list_,
+                    .chosen = Current()};
+    if (!picture.isNull()) view.picture = PictureSize{picture.width(), picture.height()};
+    guide_->setText(QString::fromStdString(AuthorGuide(view)));
+}
+
+// Text typed for a picture not yet in the deck stays with it.
+void AuthorWindow::TextTyped() {
+    int row = Current();
+    if (row < 0 || IsUnreadRow(list_[row])) return;
+    list_[row].text = SlideText(text_->toPlainText());
+    if (IsSlide(list_[row])) Changed();
+}
+
+void AuthorWindow::TargetDrawn(QRect drawn) {
+    int row = Current();
+    if (row < 0 || IsUnreadRow(list_[row])) return;
+    list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
+    Changed();
+    Fill(row);
 }
 
 void AuthorWindow::Changed() {
@@ -198,23 +208,43 @@ void AuthorWindow::Move(int by) {
     Changed();
 }
 
+// The list has moved the item itself; the entries follow it.
+void AuthorWindow::Dragged(int from, int to) {
+    MoveEntryTo(list_, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+    Changed();
+    QMetaObject::invokeMethod(
+        this, [this, to] { Fill(to); }, Qt::QueuedConnection);
+}
+
 void AuthorWindow::Remove() {
     int row = Current();
-    if (row < 0 || !list_[row].target) return;
+    if (row < 0 || (!IsSlide(list_[row]) && !IsUnreadRow(list_[row]))) return;
     RemoveEntry(list_, static_cast<std::size_t>(row));
     Fill(row);
     Changed();
 }
 
-// The deck as it stands, checked as a saved one would be, from the chosen slide.
+// The deck as it stands, checked as a saved one would be, from the chosen
+// slide; problems are named as the list names the slides.
 void AuthorWindow::Play() {
-    std::string deckText = WriteDeck(DeckOf(list_));
-    QtImageSource images;
-    OpenedDeck opened = OpenDeck(deckText, folder_, images);
-    if (!opened.problems.empty()) {
-        QtMessageBoxes(this).Show(kProgramName, ProblemsText(opened.problems));
-        return;
+    QtMessageBoxes messages(this);
+    Deck deck = DeckOf(list_);
+    std::vector<std::string> places;
+    for (std::size_t i = 0; i < deck.size(); ++i)
+        places.push_back("slide " + std::to_string(i + 1));
+    std::vector<std::string> problems;
+    for (const AuthorEntry& entry : list_) {
+        if (IsUnreadRow(entry)) AddProblem(problems, "a row not read", entry.problem);
     }
+    if (deck.empty()) problems.push_back("The deck has no slides yet: drag a target on a picture.");
+    QtImageSource images;
+    OpenedDeck opened;
+    if (problems.empty()) {
+        CheckProgressDialog progress(this);
+        opened = CheckDeck(deck, places, folder_, images, progress.Callback());
+        problems = opened.problems;
+    }
+    if (!problems.empty()) return messages.Show(kProgramName, ProblemsText(problems));
     std::size_t first = SlideOf(list_, static_cast<std::size_t>(std::max(Current(), 0)));
     std::filesystem::path folder = folder_;
     trial_ = std::make_unique<TessivarWindow>(
@@ -225,14 +255,27 @@ void AuthorWindow::Play() {
 }
 
 bool AuthorWindow::Save() {
-    QString error;
-    if (!SaveWhole(folder_ / kDeckFileName, WriteDeck(DeckOf(list_)), &error)) {
-        QtMessageBoxes(this).Show(kProgramName,
-                                  "The deck could not be saved:\r" + error.toStdString());
+    std::filesystem::path file = folder_ / kDeckFileName;
+    QtMessageBoxes messages(this);
+    if (!unreadable_.empty()) {
+        messages.Show(kProgramName, "Tessivar does not write over " + file.string() +
+                                        ", as it could not read it:\r" + unreadable_);
         return false;
     }
+    QString error;
+    if (!SaveWhole(file, AuthorDeckText(columns_, list_), &error)) {
+        messages.Show(kProgramName, "The deck could not be saved to " + file.string() + ":\r" +
+                                        error.toStdString());
+        return false;
+    }
+    columns_ = WritingColumns(columns_);
     setWindowModified(false);
     return true;
+}
+
+void AuthorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FitPicture();  // the view has its size only now
 }
 
 void AuthorWindow::closeEvent(QCloseEvent* event) {

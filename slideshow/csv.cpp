@@ -2,20 +2,24 @@
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Reads the records one character at a time; `at` never moves backwards, so
 // any input ends.
 class CsvParser {
   public:
-    explicit CsvParser(std::string_view text) : text_(text) {
-        if (text_.starts_with(kByteOrderMark)) text_.remove_prefix(kByteOrderMark.size());
-    }
+    CsvParser(std::string_view text, char separator) : text_(text), separator_(separator) {}
 
     std::vector<CsvRecord> Records() {
         std::vector<CsvRecord> records;
-        while (at_ < text_.size()) records.push_back(Record());
+        while (!AtEnd()) records.push_back(Record());
         return records;
+    }
+
+    CsvRecord FirstFilled() {
+        while (!AtEnd()) {
+            CsvRecord record = Record();
+            if (!IsBlank(record)) return record;
+        }
+        return {};
     }
 
   private:
@@ -34,22 +38,25 @@ class CsvParser {
     CsvRecord Record() {
         CsvRecord record;
         record.line = line_;
+        std::size_t start = at_;
         for (;;) {
             record.fields.push_back(Field(record));
-            if (AtEnd() || Peek() != ',') break;
+            if (AtEnd() || Peek() != separator_) break;
             ++at_;
         }
-        if (!AtEnd() && !TakeLineBreak()) {
+        if (!AtEnd() && Peek() != '\r' && Peek() != '\n') {
             if (record.problem.empty()) record.problem = "text after a closing quote";
-            while (!AtEnd() && !TakeLineBreak()) ++at_;
+            while (!AtEnd() && Peek() != '\r' && Peek() != '\n') ++at_;
         }
+        record.source = text_.substr(start, at_ - start);
+        TakeLineBreak();
         return record;
     }
 
     std::string Field(CsvRecord& record) {
         if (!AtEnd() && Peek() == '"') return Quoted(record);
         std::size_t start = at_;
-        while (!AtEnd() && Peek() != ',' && Peek() != '\r' && Peek() != '\n') ++at_;
+        while (!AtEnd() && Peek() != separator_ && Peek() != '\r' && Peek() != '\n') ++at_;
         return std::string(text_.substr(start, at_ - start));
     }
 
@@ -78,14 +85,26 @@ class CsvParser {
     }
 
     std::string_view text_;
+    char separator_;
     std::size_t at_ = 0;
     int line_ = 1;
 };
 
 }  // namespace
 
-std::vector<CsvRecord> ParseCsv(std::string_view text) {
-    return CsvParser(text).Records();
+std::vector<CsvRecord> ParseCsv(std::string_view text, char separator) {
+    return CsvParser(text, separator).Records();
+}
+
+CsvRecord FirstFilledRecord(std::string_view text, char separator) {
+    return CsvParser(text, separator).FirstFilled();
+}
+
+bool IsBlank(const CsvRecord& record) {
+    for (const std::string& field : record.fields) {
+        if (!field.empty()) return false;
+    }
+    return record.problem.empty();
 }
 
 std::string CsvField(std::string_view value) {

@@ -2,50 +2,130 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 
+#include "covered_areas.h"
+#include "picture_formats.h"
 #include "slide_table.h"
 
 namespace {
 
-std::string Pixels(int width, int height) {
-    return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+std::string Pixels(PictureSize size) {
+    return std::to_string(size.width) + " x " + std::to_string(size.height) + " pixels";
 }
 
-// The slide as shown, or nothing after adding what is wrong with its picture.
-std::optional<Slide> CheckPicture(const DeckSlide& slide, int line,
-                                  const std::filesystem::path& folder, ImageSource& images,
-                                  std::vector<std::string>& problems) {
-    std::string path = (folder / slide.picture).string();
-    std::optional<PictureSize> size = images.CanLoad(path) ? images.Size(path) : std::nullopt;
-    if (!size) {
-        AddProblem(
-            problems, line,
-            "picture " + slide.picture + " is missing or is not a whole JPEG or PNG picture");
-        return std::nullopt;
+// A picture's size, or what is wrong with it.
+struct PictureCheck {
+    std::optional<PictureSize> size;
+    std::string problem;
+};
+
+// A name that a spreadsheet cell left blanks around is a common slip: say so
+// when the file without them is there.
+std::string Missing(const std::string& picture, const std::filesystem::path& folder,
+                    ImageSource& images) {
+    std::string problem = "picture " + Quoted(picture) + " is missing";
+    std::string_view trimmed = WithoutBlanks(picture);
+    if (trimmed != picture && !trimmed.empty() && images.Exists((folder / trimmed).string())) {
+        problem += " (there is a picture " + Quoted(trimmed) + ", without the blanks)";
     }
-    const TargetRect& t = slide.target;
-    if (t.left + t.width > size->width || t.top + t.height > size->height) {
-        AddProblem(
-            problems, line,
-            "the target reaches beyond the picture (" + Pixels(size->width, size->height) + ")");
-        return std::nullopt;
-    }
-    return ShownSlide(slide, FitZoom(size->width, size->height));
+    return problem;
 }
+
+PictureCheck CheckPicture(const std::string& picture, const std::filesystem::path& folder,
+                          ImageSource& images) {
+    std::string path = (folder / picture).string();
+    std::optional<PictureSize> size = images.CanLoad(path) ? images.Size(path) : std::nullopt;
+    if (size) return {size, ""};
+    if (!images.Exists(path)) return {std::nullopt, Missing(picture, folder, images)};
+    return {std::nullopt, "picture " + Quoted(picture) + " is damaged or is not a whole " +
+                              PictureFormatNames() + " picture"};
+}
+
+// The slide as shown, or what keeps its target from being clicked.
+std::optional<std::string> TargetProblem(const TargetRect& t, PictureSize size) {
+    if (t.left + t.width > size.width || t.top + t.height > size.height) {
+        return "the target reaches beyond the picture (" + Pixels(size) + ")";
+    }
+    if (std::optional<std::string_view> text = CoveringText(t, size)) {
+        return "the target lies under " + std::string(*text) +
+               ", which takes the clicks there: students cannot click it";
+    }
+    return std::nullopt;
+}
+
+// The deck's pictures, each checked when a slide first shows it.
+class PictureChecks {
+  public:
+    PictureChecks(const Deck& deck, const std::filesystem::path& folder, ImageSource& images,
+                  const CheckProgress& progress)
+        : folder_(folder), images_(images), progress_(progress) {
+        for (const DeckSlide& slide : deck) checks_.emplace(slide.picture, std::nullopt);
+        Tell();
+    }
+    // The check is over, whether or not it needed every picture.
+    ~PictureChecks() {
+        done_ = checks_.size();
+        Tell();
+    }
+
+    const PictureCheck& Of(const std::string& picture) {
+        std::optional<PictureCheck>& check = checks_.at(picture);
+        if (check) return *check;
+        check = CheckPicture(picture, folder_, images_);
+        ++done_;
+        Tell();
+        return *check;
+    }
+
+  private:
+    void Tell() const {
+        if (progress_) progress_(done_, checks_.size());
+    }
+
+    const std::filesystem::path& folder_;
+    ImageSource& images_;
+    const CheckProgress& progress_;
+    std::map<std::string, std::optional<PictureCheck>> checks_;
+    std::size_t done_ = 0;
+};
 
 }  // namespace
 
-OpenedDeck OpenDeck(std::string_view deckText, const std::filesystem::path& folder,
-                    ImageSource& images) {
-    DeckReading reading = ReadDeck(deckText);
+OpenedDeck CheckDeck(const Deck& deck, const std::vector<std::string>& places,
+                     const std::filesystem::path& folder, ImageSource& images,
+                     const CheckProgress& progress) {
     OpenedDeck opened;
-    opened.problems = std::move(reading.problems);
-    for (std::size_t i = 0; i < reading.deck.size(); ++i) {
+    PictureChecks pictures(deck, folder, images, progress);
+    for (std::size_t i = 0; i < deck.size(); ++i) {
         // Pictures are slow to check: once the message is full, stop.
         if (opened.problems.size() >= kMostProblems) break;
-        auto slide =
-            CheckPicture(reading.deck[i], reading.lines[i], folder, images, opened.problems);
-        if (slide) opened.slides.push_back(std::move(*slide));
+        const PictureCheck& picture = pictures.Of(deck[i].picture);
+        std::optional<std::string> problem =
+            picture.size ? TargetProblem(deck[i].target, *picture.size) : picture.problem;
+        if (problem) {
+            AddProblem(opened.problems, places[i], *problem);
+        } else {
+            double zoom = FitZoom(picture.size->width, picture.size->height);
+            opened.slides.push_back(ShownSlide(deck[i], zoom));
+        }
+    }
+    if (!opened.problems.empty()) opened.slides.clear();
+    return opened;
+}
+
+OpenedDeck OpenDeck(std::string_view deckBytes, const std::filesystem::path& folder,
+                    ImageSource& images, const CheckProgress& progress) {
+    DeckReading reading = ReadDeck(deckBytes);
+    OpenedDeck opened{{}, std::move(reading.problems)};
+    if (opened.problems.size() < kMostProblems) {
+        std::vector<std::string> places;
+        for (int line : reading.lines) places.push_back(DeckLine(line));
+        OpenedDeck checked = CheckDeck(reading.deck, places, folder, images, progress);
+        for (const std::string& problem : checked.problems) {
+            if (opened.problems.size() < kMostProblems) opened.problems.push_back(problem);
+        }
+        opened.slides = std::move(checked.slides);
     }
     if (reading.deck.empty() && opened.problems.empty()) {
         opened.problems.push_back(std::string(kDeckFileName) + ": no slides");
@@ -61,10 +141,10 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
 }
 
 OpenedDeck OpenDeckFolder(const std::filesystem::path& folder, ImageSource& images,
-                          const FileReader& read) {
+                          const FileReader& read, const CheckProgress& progress) {
     std::optional<std::string> text = read(folder / kDeckFileName);
     if (!text) return {{}, {(folder / kDeckFileName).string() + " cannot be read"}};
-    return OpenDeck(*text, folder, images);
+    return OpenDeck(*text, folder, images, progress);
 }
 
 std::string ProblemsText(const std::vector<std::string>& problems) {

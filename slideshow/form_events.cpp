@@ -1,12 +1,30 @@
+#include "appearance.h"
 #include "numtext.h"
 #include "show_resume.h"
 #include "slide_display.h"
 #include "slide_handlers.h"
 
+namespace {
+
+// Until the first click the clue line points at the first slide's target: it
+// ends 5 pixels right of the target, two fifths of the way down it, which for
+// the built-in show is where the window's layout draws it.
+constexpr double kStartClueGap = 5 * kTwipsPerPixel;
+
+void PointAtFirstTarget(SlideShow& show) {
+    if (show.slides.empty()) return;
+    const Slide& first = show.slides[show.firstSlide];
+    show.form.InfoLine.x2 = first.TargetX + kStartClueGap;
+    show.form.InfoLine.y2 = first.TargetY - first.AreaHeight + first.AreaHeight * 2 / 5;
+}
+
+}  // namespace
+
 void Form_Load(SlideShow& show) {
     show.slides = show.deck;
     show.wrongClicks.assign(show.slides.size(), 0);
     show.secondsOnSlide.assign(show.slides.size(), 0);
+    PointAtFirstTarget(show);
 }
 
 void Form_Activate(SlideShow& show) {

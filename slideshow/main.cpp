@@ -2,17 +2,13 @@
 // over an instructor's own deck of them.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDateTime>
-#include <QDir>
-#include <QStandardPaths>
-#include <cstdio>
 
-#include "append_line.h"
 #include "author_window.h"
+#include "check_progress_dialog.h"
 #include "deck_check.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
-#include "results_row.h"
+#include "results_file.h"
 #include "tessivar_window.h"
 
 namespace {
@@ -23,31 +19,11 @@ std::filesystem::path ToPath(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
 }
 
-std::filesystem::path ResultsFile(const QString& given) {
-    if (!given.isEmpty()) return ToPath(given);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    return ToPath(QDir(folder).filePath("results.csv"));
+OpenedDeck CheckDeckFolder(const std::filesystem::path& folder) {
+    QtImageSource images;
+    CheckProgressDialog progress(nullptr);
+    return OpenDeckFolder(folder, images, ReadWholeFile, progress.Callback());
 }
-
-// Each show's result goes to the end of the file, whatever else writes there.
-class AppendedResults : public Reports {
-  public:
-    AppendedResults(std::filesystem::path file, std::string deck)
-        : file_(std::move(file)), deck_(std::move(deck)) {}
-
-    void ShowFinished(const ShowResult& result) override {
-        QDateTime local = QDateTime::currentDateTime();
-        QString now = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-        if (!AppendLine(file_, ResultRow(now.toStdString(), deck_, result))) {
-            std::fprintf(stderr, "tessivar: cannot write %s\n", file_.string().c_str());
-        }
-    }
-
-  private:
-    std::filesystem::path file_;
-    std::string deck_;
-};
 
 int Play(const QStringList& folders, const std::filesystem::path& results) {
     std::filesystem::path folder = folders.isEmpty()
@@ -56,8 +32,7 @@ int Play(const QStringList& folders, const std::filesystem::path& results) {
     PictureFolder pictures = [folder] { return folder; };
     std::vector<Slide> slides = BuiltInSlides();
     if (!folders.isEmpty() || std::filesystem::exists(folder / kDeckFileName)) {
-        QtImageSource images;
-        OpenedDeck opened = OpenDeckFolder(folder, images);
+        OpenedDeck opened = CheckDeckFolder(folder);
         if (!opened.problems.empty()) {
             QtMessageBoxes(nullptr).Show(kProgramName, ProblemsText(opened.problems));
             return kFailed;

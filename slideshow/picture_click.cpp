@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "numtext.h"
@@ -38,7 +39,9 @@ void GoBack(SlideShow& show) {
 void GoForward(SlideShow& show) {
     show.ClueLevel = 0;
     if (++show.SlideIndex <= LastSlide(show)) return;
-    show.reports.ShowFinished({kFullScore - show.Penalty, show.wrongClicks, show.secondsOnSlide});
+    std::optional<std::string> lost = show.reports.ShowFinished(
+        {kFullScore - show.Penalty, show.wrongClicks, show.secondsOnSlide});
+    if (lost) show.messages.Show(kProgramName, *lost);
     show.wrongClicks.assign(show.slides.size(), 0);
     show.secondsOnSlide.assign(show.slides.size(), 0);
     show.messages.Show(kProgramName, "You completed this exercise with a score of: " +

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "clock.h"

@@ -47,7 +47,7 @@ bool OpenLinkedDeck(TessivarPage& program) {
     if (std::optional<std::string> refused = DeckLinkProblem(*name)) {
         opened.problems = {*refused};
     } else {
-        opened = OpenDeckFolder(*name, program.images, page::FetchFile);
+        opened = OpenDeckFolder(*name, program.images, page::FetchFile, page::ShowProgress);
     }
     if (!opened.problems.empty()) {
         program.messages.Show(kProgramName, ProblemsText(opened.problems));

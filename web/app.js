@@ -3,6 +3,7 @@
 import { FormView } from './form.js';
 import { showMessage } from './dialog.js';
 import { connectPlatform } from './scorm.js';
+import { showProgress } from './progress.js';
 
 export async function start({ createModule, background }) {
   const root = document.getElementById('window');
@@ -12,7 +13,8 @@ export async function start({ createModule, background }) {
   const page = {
     apply: (changes) => view.apply(JSON.parse(changes)),
     showMessage,
-    loadPicture: (path) => view.loadPicture(path),
+    decodePicture: (path, bytes) => view.decodePicture(path, bytes),
+    showProgress,
     stop: () => view.stop(),
     report: (event) => platform?.report(JSON.parse(event)),
     resumeData: () => platform?.resumeData ?? null,

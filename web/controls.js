@@ -10,6 +10,20 @@ export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, ch
 // The desktop's codes: 1 left, 2 right, 4 middle (DOM numbers them 0, 2, 1).
 const BUTTON_CODES = [1, 4, 2];
 
+// A release is of the button its press began with, or of the right one when
+// a context menu was asked for in between (Control-click on a Mac): engines
+// disagree on the release itself (WebKit's automation reports every release
+// as the left button's, and clicks after a right press).
+let pressed = 0;
+addEventListener('mousedown', (e) => (pressed = e.button), true);
+addEventListener('contextmenu', () => (pressed = 2), true);
+const released = () => BUTTON_CODES[pressed];
+
+// A click is the left button's; one from the keyboard has no press (detail 0).
+function onClick(element, post) {
+  element.addEventListener('click', (e) => (pressed === 0 || e.detail === 0) && post(EVENT.click));
+}
+
 const ALIGN = ['left', 'right', 'center'];
 
 function show(element, visible) {
@@ -27,7 +41,7 @@ const KINDS = {
   label: {
     create: (model, post) => {
       const element = makeElement('div', model);
-      element.addEventListener('click', () => post(EVENT.click));
+      onClick(element, post);
       // A label takes the mouse: a picture under it does not see it.
       for (const type of ['mouseup', 'mousemove']) {
         element.addEventListener(type, (e) => e.stopPropagation());
@@ -52,8 +66,8 @@ const KINDS = {
   button: {
     create: (model, post) => {
       const element = makeElement('button', model);
-      element.addEventListener('click', () => post(EVENT.click));
-      element.addEventListener('mouseup', (e) => post(EVENT.mouseUp, BUTTON_CODES[e.button]));
+      onClick(element, post);
+      element.addEventListener('mouseup', () => post(EVENT.mouseUp, released()));
       return element;
     },
     update(element, m, changed) {
@@ -166,7 +180,7 @@ const KINDS = {
         const y = ((e.clientY - box.top) / view.scale) * 15;
         post(kind, code(e), x, y);
       };
-      canvas.area.addEventListener('mouseup', report(EVENT.mouseUp, (e) => BUTTON_CODES[e.button]));
+      canvas.area.addEventListener('mouseup', report(EVENT.mouseUp, released));
       // buttons: 1 left, 2 right, 4 middle, added up: the desktop's codes already.
       canvas.area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
       return element;

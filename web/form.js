@@ -86,15 +86,13 @@ export class FormView {
     for (const control of this.controls.values()) control.element.picture?.rescale(this.scale);
   }
 
-  // Fetches and decodes a picture beside the page; kept under its path.
-  // Its [width, height], or false when it is missing or damaged. Every
-  // display loads its picture afresh, so only the last one is kept: a deck
-  // of large pictures must not hold them all decoded at once.
-  async loadPicture(path) {
+  // Decodes a picture's bytes (fetched and checked by the module) and keeps
+  // it under its path. Its [width, height], or false when it cannot be
+  // decoded. Every display loads its picture afresh, so only the last one is
+  // kept: a deck of large pictures must not hold them all decoded at once.
+  async decodePicture(path, bytes) {
     try {
-      const response = await fetch(encodeURI(path.replaceAll('\\', '/')));
-      if (!response.ok) return false;
-      const bitmap = await createImageBitmap(await response.blob());
+      const bitmap = await createImageBitmap(new Blob([bytes]));
       for (const old of this.pictures.values()) old.close();
       this.pictures.clear();
       this.pictures.set(path, bitmap);

@@ -1,5 +1,6 @@
 #include "qt_image_source.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 #include "whole_image.h"
@@ -18,4 +19,8 @@ std::optional<PictureSize> QtImageSource::Size(const std::string& path) {
     QSize size = path == path_ ? image_.size() : QImageReader(QString::fromStdString(path)).size();
     if (size.isEmpty()) return std::nullopt;
     return PictureSize{size.width(), size.height()};
+}
+
+bool QtImageSource::Exists(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isFile();
 }

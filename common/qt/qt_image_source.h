@@ -11,6 +11,7 @@ class QtImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;
     std::optional<PictureSize> Size(const std::string& path) override;
+    bool Exists(const std::string& path) override;
     // The picture last read from the path; null if that was not the last one.
     QImage Loaded(const std::string& path) const;
 

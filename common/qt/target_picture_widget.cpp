@@ -2,8 +2,18 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+
+namespace {
+
+constexpr double kZoomStep = 1.25;
+constexpr double kLeastZoom = 0.05;
+constexpr double kMostZoom = 8;
+
+}  // namespace
 
 TargetPictureWidget::TargetPictureWidget(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::CrossCursor);
@@ -11,8 +21,7 @@ TargetPictureWidget::TargetPictureWidget(QWidget* parent) : QWidget(parent) {
 
 void TargetPictureWidget::SetPicture(const QImage& picture) {
     picture_ = picture;
-    setFixedSize(picture_.size());
-    update();
+    SetZoom(zoom_);
 }
 
 void TargetPictureWidget::SetTarget(std::optional<QRect> target) {
@@ -20,33 +29,61 @@ void TargetPictureWidget::SetTarget(std::optional<QRect> target) {
     update();
 }
 
+void TargetPictureWidget::SetShaded(std::vector<QRectF> areas) {
+    shaded_ = std::move(areas);
+    update();
+}
+
+void TargetPictureWidget::SetZoom(double zoom) {
+    zoom_ = std::clamp(zoom, kLeastZoom, kMostZoom);
+    setFixedSize((QSizeF(picture_.size()) * zoom_).toSize());
+    update();
+    if (onZoomed_) onZoomed_();
+}
+
+void TargetPictureWidget::ZoomBy(int steps) {
+    SetZoom(zoom_ * std::pow(kZoomStep, steps));
+}
+
 void TargetPictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.scale(zoom_, zoom_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QPoint(0, 0), picture_);
+    for (const QRectF& area : shaded_) {
+        painter.fillRect(area, QBrush(QColor(40, 40, 40, 110), Qt::BDiagPattern));
+        painter.fillRect(area, QColor(40, 40, 40, 60));
+    }
     std::optional<QRect> shown = dragFrom_ ? std::optional(dragged_) : target_;
     if (!shown) return;
     // Red over a white halo shows on dark and light screenshots alike; the
-    // outline lies just outside the target's pixels.
-    QRect outline = shown->adjusted(-1, -1, 0, 0);
-    painter.setPen(QPen(Qt::white, 3));
+    // outline lies just outside the target's pixels at any zoom.
+    QRectF outline = QRectF(*shown).adjusted(-1 / zoom_, -1 / zoom_, 0, 0);
+    QPen halo(Qt::white, 3);
+    halo.setCosmetic(true);
+    painter.setPen(halo);
     painter.drawRect(outline);
-    painter.setPen(QPen(Qt::red, 1));
+    QPen line(Qt::red, 1);
+    line.setCosmetic(true);
+    painter.setPen(line);
     painter.drawRect(outline);
 }
 
+QPoint TargetPictureWidget::PicturePoint(QPointF at) const {
+    QPoint point = (at / zoom_).toPoint();
+    return {std::clamp(point.x(), 0, picture_.width()),
+            std::clamp(point.y(), 0, picture_.height())};
+}
+
 QRect TargetPictureWidget::Dragged(QPointF to) const {
-    QPoint end = to.toPoint();
-    end.setX(std::clamp(end.x(), 0, picture_.width()));
-    end.setY(std::clamp(end.y(), 0, picture_.height()));
+    QPoint end = PicturePoint(to);
     return QRect(std::min(dragFrom_->x(), end.x()), std::min(dragFrom_->y(), end.y()),
                  std::abs(end.x() - dragFrom_->x()), std::abs(end.y() - dragFrom_->y()));
 }
 
 void TargetPictureWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || picture_.isNull()) return;
-    QPoint at = event->position().toPoint();
-    dragFrom_ =
-        QPoint(std::clamp(at.x(), 0, picture_.width()), std::clamp(at.y(), 0, picture_.height()));
+    dragFrom_ = PicturePoint(event->position());
     dragged_ = QRect();
 }
 
@@ -64,4 +101,11 @@ void TargetPictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (drawn.isEmpty()) return;
     target_ = drawn;
     if (onDrawn_) onDrawn_(drawn);
+}
+
+void TargetPictureWidget::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) return QWidget::wheelEvent(event);
+    int steps = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0) ZoomBy(steps);
+    event->accept();
 }

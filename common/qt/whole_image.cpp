@@ -3,28 +3,18 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <string_view>
 
-namespace {
-
-// Every encoder ends a JPEG with the end-of-image marker and a PNG with the
-// IEND chunk; a file cut anywhere short of them lost part of its picture.
-bool EndsWhole(const QByteArray& data, const QByteArray& format) {
-    static const QByteArray kJpegEnd("\xFF\xD9", 2);
-    static const QByteArray kPngEnd("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
-    if (format == "jpeg") return data.endsWith(kJpegEnd);
-    if (format == "png") return data.endsWith(kPngEnd);
-    return true;
-}
-
-}  // namespace
+#include "picture_formats.h"
 
 QImage DecodeWholeImage(const QByteArray& data) {
+    if (!PictureIsWhole(
+            std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+        return {};
+    }
     QBuffer buffer;
     buffer.setData(data);
-    QImageReader reader(&buffer);
-    QByteArray format = reader.format();
-    QImage image = reader.read();
-    return EndsWhole(data, format) ? image : QImage();
+    return QImageReader(&buffer).read();
 }
 
 QImage ReadWholeImage(const QString& path) {

@@ -4,11 +4,9 @@
 #include <QImage>
 #include <QString>
 
-// A picture file read only if it decodes whole. The JPEG and PNG decoders
-// accept a file cut short with no more than a console warning and show the
-// missing part grey; a picture that lacks the end its format requires is
-// refused here like one that cannot be opened or decoded. Other formats count
-// as whole when they decode.
+// A picture file read only if it is one of the formats the programs show and
+// decodes whole: a file cut short, which the decoders would show with its
+// missing part grey, is refused like one that cannot be opened or decoded.
 QImage ReadWholeImage(const QString& path);
 
 // The same for a file already in memory.

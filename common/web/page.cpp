@@ -10,8 +10,9 @@ EM_JS(void, page_apply, (const char* changes), { Module.page.apply(UTF8ToString(
 EM_ASYNC_JS(void, page_show_message, (const char* title, const char* text),
             { await Module.page.showMessage(UTF8ToString(title), UTF8ToString(text)); });
 
-EM_ASYNC_JS(int, page_load_picture, (const char* path, int* size), {
-    const loaded = await Module.page.loadPicture(UTF8ToString(path));
+EM_ASYNC_JS(int, page_decode_picture, (const char* path, const char* data, int length, int* size), {
+    const loaded =
+        await Module.page.decodePicture(UTF8ToString(path), HEAPU8.slice(data, data + length));
     if (!loaded) return 0;
     HEAP32.set(loaded, size >> 2);
     return 1;
@@ -58,6 +59,9 @@ EM_JS(char*, page_resume_data, (int* size), {
     return data;
 });
 
+EM_JS(void, page_show_progress, (double done, double total),
+      { Module.page.showProgress(done, total); });
+
 namespace {
 
 std::optional<std::string> Take(char* data, int size) {
@@ -79,9 +83,11 @@ void ShowMessage(const std::string& title, const std::string& text) {
     page_show_message(title.c_str(), text.c_str());
 }
 
-std::optional<PictureSize> LoadPicture(const std::string& path) {
+std::optional<PictureSize> DecodePicture(const std::string& path, std::string_view bytes) {
     int size[2] = {};
-    if (!page_load_picture(path.c_str(), size)) return std::nullopt;
+    if (!page_decode_picture(path.c_str(), bytes.data(), static_cast<int>(bytes.size()), size)) {
+        return std::nullopt;
+    }
     return PictureSize{size[0], size[1]};
 }
 
@@ -95,6 +101,10 @@ std::optional<std::string> AddressParameter(const std::string& name) {
     int size = 0;
     char* data = page_address_parameter(name.c_str(), &size);
     return Take(data, size);
+}
+
+void ShowProgress(std::size_t done, std::size_t total) {
+    page_show_progress(static_cast<double>(done), static_cast<double>(total));
 }
 
 void Sleep(int milliseconds) {

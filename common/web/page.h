@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "image_source.h"
 
@@ -14,11 +15,16 @@ namespace page {
 void Apply(const std::string& changes);
 // A modal message box; returns when the user closes it.
 void ShowMessage(const std::string& title, const std::string& text);
-// Fetches and decodes a picture beside the page, kept for drawing under its
-// path; its size, or nothing when it is missing or damaged.
-std::optional<PictureSize> LoadPicture(const std::string& path);
-// The bytes of a file beside the page; nothing when it cannot be fetched.
+// Decodes a picture's bytes, kept for drawing under its path; its size, or
+// nothing when the browser cannot decode it.
+std::optional<PictureSize> DecodePicture(const std::string& path, std::string_view bytes);
+// The bytes of a file beside the page, each part of its path encoded for
+// the address (names may hold # ? % and the like); nothing when it cannot be
+// fetched.
 std::optional<std::string> FetchFile(const std::filesystem::path& path);
+// How a deck's check goes: `done` of `total` pictures; the page shows it
+// when it takes long.
+void ShowProgress(std::size_t done, std::size_t total);
 // A parameter of the page's address (?name=value), decoded; nothing without it.
 std::optional<std::string> AddressParameter(const std::string& name);
 // Gives the browser the given time to paint and run its timers.

@@ -19,7 +19,7 @@ void PageReports::ShowStands(const ShowPosition& position) {
 }
 
 // Each slide as [wrong clicks, seconds].
-void PageReports::ShowFinished(const ShowResult& result) {
+std::optional<std::string> PageReports::ShowFinished(const ShowResult& result) {
     Start("show").Key("score").Value(static_cast<double>(result.score));
     out_.Key("slides").Open('[');
     for (std::size_t i = 0; i < result.wrongClicks.size(); ++i) {
@@ -28,6 +28,7 @@ void PageReports::ShowFinished(const ShowResult& result) {
     }
     out_.Close(']');
     Finish();
+    return std::nullopt;  // the page keeps nothing itself
 }
 
 void PageReports::ScrambleAnswered(const ScrambleAnswer& answer) {

@@ -17,7 +17,7 @@ class PageReports : public Reports {
     void SetDeckKey(std::string key) { deckKey_ = std::move(key); }
 
     void ShowStands(const ShowPosition& position) override;
-    void ShowFinished(const ShowResult& result) override;
+    std::optional<std::string> ShowFinished(const ShowResult& result) override;
     void ScrambleAnswered(const ScrambleAnswer& answer) override;
     void SampleAnswered(const SampleAnswer& answer) override;
 

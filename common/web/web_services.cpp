@@ -1,6 +1,7 @@
 #include "web_services.h"
 
 #include "page.h"
+#include "picture_formats.h"
 
 void WebMessageBoxes::Show(const std::string& title, const std::string& text) {
     form_.Publish();
@@ -13,7 +14,10 @@ void WebWaiter::WaitUntil(const std::function<bool()>& done) {
 }
 
 bool WebImageSource::CanLoad(const std::string& path) {
-    std::optional<PictureSize> size = page::LoadPicture(path);
+    std::optional<std::string> bytes = page::FetchFile(path);
+    fetched_[path] = bytes.has_value();
+    std::optional<PictureSize> size;
+    if (bytes && PictureIsWhole(*bytes)) size = page::DecodePicture(path, *bytes);
     if (size) {
         sizes_[path] = *size;
     } else {
@@ -25,4 +29,10 @@ bool WebImageSource::CanLoad(const std::string& path) {
 std::optional<PictureSize> WebImageSource::Size(const std::string& path) {
     if (!sizes_.contains(path) && !CanLoad(path)) return std::nullopt;
     return sizes_.at(path);
+}
+
+bool WebImageSource::Exists(const std::string& path) {
+    auto fetched = fetched_.find(path);
+    if (fetched != fetched_.end()) return fetched->second;
+    return fetched_[path] = page::FetchFile(path).has_value();
 }

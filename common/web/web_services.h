@@ -29,12 +29,15 @@ class WebWaiter : public Waiter {
     WebForm& form_;
 };
 
-// Pictures beside the page, fetched and decoded by the browser.
+// Pictures beside the page: fetched and checked whole here, decoded by the
+// browser.
 class WebImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;
     std::optional<PictureSize> Size(const std::string& path) override;
+    bool Exists(const std::string& path) override;
 
   private:
     std::map<std::string, PictureSize> sizes_;  // as each picture last loaded
+    std::map<std::string, bool> fetched_;       // as each file last fetched
 };

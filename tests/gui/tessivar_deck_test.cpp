@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <iterator>
 
@@ -36,6 +41,13 @@ void SavePicture(const std::filesystem::path& file, QSize size) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+}
+
+// The folder of the temporary directory, with these pictures in it.
+std::filesystem::path WithPictures(const QTemporaryDir& dir,
+                                   std::initializer_list<std::pair<const char*, QSize>> pictures) {
+    for (const auto& [name, size] : pictures) SavePicture(Folder(dir) / name, size);
+    return Folder(dir);
 }
 
 }  // namespace
@@ -71,9 +83,8 @@ TEST(TessivarDeck, MissingAndDamagedPicturesAreRefused) {
 
 TEST(TessivarDeck, AnInstructorDrawsTypesSavesAndGetsTheSameDeckBack) {
     QTemporaryDir dir;
-    std::filesystem::path folder = Folder(dir);
-    SavePicture(folder / "a.png", {300, 200});
-    SavePicture(folder / "b.jpg", {2000, 1000});
+    std::filesystem::path folder =
+        WithPictures(dir, {{"a.png", {300, 200}}, {"b.jpg", {2000, 1000}}});
     AuthorWindow window(folder);
     window.show();
     window.activateWindow();  // for its shortcuts
@@ -106,4 +117,107 @@ TEST(TessivarDeck, AnInstructorDrawsTypesSavesAndGetsTheSameDeckBack) {
     AuthorWindow reloaded(folder);
     EXPECT_EQ(DeckOf(reloaded.List()), expected);
     EXPECT_EQ(reloaded.List().back().picture, "b.jpg");
+}
+
+TEST(TessivarDeck, RowsThatDoNotReadAreListedMarkedAndKeptWhenTheDeckIsSaved) {
+    QTemporaryDir dir;
+    std::filesystem::path folder = WithPictures(dir, {{"a.png", {300, 200}}});
+    const std::string bad = "b.png,\"Keep me, please\",0,0,0,10";
+    Write(folder / "deck.csv",
+          "picture,text,left,top,width,height\r\na.png,A,1,2,3,4\r\n" + bad + "\r\n");
+    AuthorWindow window(folder);
+    auto* list = window.findChild<QListWidget*>("slides");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "Not read: width must be a whole number greater than 0");
+    list->setCurrentRow(1);
+    EXPECT_TRUE(window.findChild<QLabel*>("guide")->text().contains(QString::fromStdString(bad)));
+    ASSERT_TRUE(window.Save());
+    EXPECT_NE(Read(folder / "deck.csv").find(bad + "\r\n"), std::string::npos);
+}
+
+TEST(TessivarDeck, TextTypedForAPictureNotYetInTheDeckIsKept) {
+    QTemporaryDir dir;
+    std::filesystem::path folder =
+        WithPictures(dir, {{"a.png", {300, 200}}, {"b.png", {300, 200}}});
+    AuthorWindow window(folder);
+    auto* list = window.findChild<QListWidget*>("slides");
+    auto* text = window.findChild<QPlainTextEdit*>("text");
+    ASSERT_TRUE(list && text);
+    list->setCurrentRow(1);
+    QTest::keyClicks(text, "Click the panel");
+    list->setCurrentRow(0);
+    list->setCurrentRow(1);
+    EXPECT_EQ(text->toPlainText(), "Click the panel");
+}
+
+// A first-time instructor: told what to do, the whole picture in view from its
+// top left, pictures added meanwhile listed, slides dragged into order.
+TEST(TessivarDeck, TheWindowGuidesFitsPicturesFollowsTheFolderAndTakesDrags) {
+    QTemporaryDir dir;
+    std::filesystem::path folder = Folder(dir) / "new deck";
+    AuthorWindow window(folder);
+    window.show();
+    auto* guide = window.findChild<QLabel*>("guide");
+    EXPECT_TRUE(guide->text().contains("does not exist")) << guide->text().toStdString();
+
+    std::filesystem::create_directory(folder);
+    SavePicture(folder / "b.png", {3840, 2160});
+    SavePicture(folder / "a.png", {640, 480});
+    window.Refresh();
+    ASSERT_EQ(window.List().size(), 2u);
+    EXPECT_TRUE(guide->text().startsWith("Drag a rectangle")) << guide->text().toStdString();
+    auto* picture = window.findChild<TargetPictureWidget*>("picture");
+    auto* view = window.findChild<QScrollArea*>();
+    EXPECT_EQ(picture->Zoom(), 1);
+    window.findChild<QListWidget*>("slides")->setCurrentRow(1);
+    EXPECT_LE(picture->width(), view->viewport()->width());
+    EXPECT_LT(picture->Zoom(), 1);
+    // Drawn on the shrunk picture, kept in its own pixels.
+    double zoom = picture->Zoom();
+    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseMove(picture, QPoint(30, 20));
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, QPoint(30, 20));
+    ASSERT_TRUE(window.List()[1].target);
+    EXPECT_NEAR(window.List()[1].target->width, 20 / zoom, 2 / zoom);
+
+    SavePicture(folder / "c.bmp", {100, 100});
+    QTRY_COMPARE(window.List().size(), 3u);  // the folder is watched
+
+    auto* list = window.findChild<QListWidget*>("slides");
+    list->model()->moveRow(QModelIndex(), 1, QModelIndex(), 0);
+    QTRY_COMPARE(list->item(0)->text(), QString("1. b.png"));
+    EXPECT_EQ(window.List()[0].picture, "b.png");
+}
+
+TEST(TessivarDeck, PlayFromHereNamesSlidesAsTheListDoesAndLeavesTheWindowsFonts) {
+    QTemporaryDir dir;
+    std::filesystem::path folder = WithPictures(dir, {{"a.png", {1239, 705}}});
+    Write(
+        folder / "deck.csv",
+        "picture,text,left,top,width,height\r\na.png,A,10,10,30,20\r\na.png,B,1000,500,50,20\r\n");
+    QFont desktop("Sans", 13);  // not the show's own font
+    QApplication::setFont(desktop);
+    AuthorWindow window(folder);
+    window.show();
+    QString message;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) message = box->text(), box->close();
+    });
+    closer.start(10);
+    window.Play();
+    closer.stop();
+    EXPECT_EQ(message.toStdString(),
+              "slide 2: the target lies under the instruction box, which takes the clicks there: "
+              "students cannot click it");
+
+    auto* list = window.findChild<QListWidget*>("slides");
+    list->setCurrentRow(1);
+    for (auto* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == "Remove") button->click();
+    }
+    window.Play();
+    EXPECT_NE(QApplication::font(), desktop);  // the show's own now
+    EXPECT_EQ(list->font(), desktop);
 }

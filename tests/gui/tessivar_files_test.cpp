@@ -12,6 +12,11 @@
 
 #include "append_line.h"
 #include "author_window.h"
+#include "fake_clock.h"
+#include "fake_image_source.h"
+#include "recording_messages.h"
+#include "results_file.h"
+#include "slide_handlers.h"
 
 // Files written beside other programs and against failing disks: whole lines,
 // whole files or none.
@@ -43,7 +48,7 @@ TEST(TessivarFiles, ResultLinesFromTwoProcessesAtOnceStayWhole) {
         std::string line = std::string(700, mark) + "\n";
         return [=] {
             for (int i = 0; i < kLines; ++i) {
-                if (!AppendLine(file, line)) return 1;
+                if (AppendLine(file, "", line)) return 1;
             }
             return 0;
         };
@@ -83,4 +88,55 @@ TEST(TessivarFiles, ASaveThatFailsLeavesTheOldDeckWhole) {
     EXPECT_EQ(saved, 0) << "the save did not notice the failure";
     EXPECT_EQ(Read(file), old);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 1);
+}
+
+TEST(TessivarFiles, AResultFileStartsWithItsHeaderAndEachRowOnANewLine) {
+    QTemporaryDir dir;
+    std::filesystem::path file = dir.filePath("results.csv").toStdString();
+    EXPECT_FALSE(AppendLine(file, "h\r\n", "a,1\r\n"));
+    EXPECT_EQ(Read(file), "h\r\na,1\r\n");
+    std::ofstream(file, std::ios::binary) << "a,1";  // saved by a spreadsheet
+    EXPECT_FALSE(AppendLine(file, "h\r\n", "b,2\r\n"));
+    EXPECT_EQ(Read(file), "a,1\r\nb,2\r\n");
+}
+
+// The student hears of a result that is lost, with the file and the reason,
+// and no part of it stays in the file.
+TEST(TessivarFiles, AResultThatCannotBeWrittenIsToldAndLeavesNothingHalfWritten) {
+    QTemporaryDir dir;
+    std::filesystem::path folder = dir.path().toStdString();
+    const std::pair<std::filesystem::path, const char*> places[] = {
+        {folder / "missing" / "results.csv", "No such file or directory"},
+        {folder, "Is a directory"},
+    };
+    for (const auto& [file, reason] : places) {
+        RecordingMessages messages;
+        FakeImageSource images;
+        images.files = {"/deck/a.png"};
+        FakeClock clock;
+        AppendedResults results(file, "/deck");
+        SlideShow show(messages, images, clock, results, [] { return "/deck"; },
+                       {ShownSlide({"a.png", "t", {0, 0, 10, 10}}, 1)});
+        Form_Load(show);
+        Form_Activate(show);
+        Picture1_MouseUp(show, kLeftButton, 75, 75);
+        ASSERT_EQ(messages.shown.size(), 2u) << file;
+        EXPECT_EQ(messages.shown[0].text, "Tessivar could not write your result to\r" +
+                                              file.string() + "\r(" + reason +
+                                              ").\r\rPlease tell your instructor.");
+    }
+
+    // A disk that fills up halfway through the line.
+    std::filesystem::path file = folder / "results.csv";
+    const std::string kept = "finished,deck\r\nearlier,1\r\n";
+    std::ofstream(file, std::ios::binary) << kept;
+    int status = InChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{kept.size() + 10, kept.size() + 10};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::optional<std::string> failed = AppendLine(file, "", std::string(100, 'x') + "\r\n");
+        return failed == std::optional<std::string>("File too large") ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(Read(file), kept);
 }

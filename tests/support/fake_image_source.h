@@ -20,7 +20,11 @@ class FakeImageSource : public ImageSource {
         auto size = sizes.find(path);
         return size == sizes.end() ? PictureSize{1239, 705} : size->second;
     }
+    bool Exists(const std::string& path) override {
+        return files.contains(path) || damaged.contains(path);
+    }
     std::set<std::string> files;
+    std::set<std::string> damaged;  // there, but no whole picture
     std::map<std::string, PictureSize> sizes;
     std::vector<std::string> requested;
 };

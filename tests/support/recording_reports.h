@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "reports.h"
@@ -8,7 +10,10 @@
 class RecordingReports : public Reports {
   public:
     void ShowStands(const ShowPosition& position) override { positions.push_back(position); }
-    void ShowFinished(const ShowResult& result) override { results.push_back(result); }
+    std::optional<std::string> ShowFinished(const ShowResult& result) override {
+        results.push_back(result);
+        return notKept;
+    }
     void ScrambleAnswered(const ScrambleAnswer& answer) override { games.push_back(answer); }
     void SampleAnswered(const SampleAnswer& answer) override { samples.push_back(answer); }
 
@@ -16,4 +21,5 @@ class RecordingReports : public Reports {
     std::vector<ShowResult> results;
     std::vector<ScrambleAnswer> games;
     std::vector<SampleAnswer> samples;
+    std::optional<std::string> notKept;  // the answer to each finished show
 };

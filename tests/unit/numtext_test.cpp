@@ -23,6 +23,8 @@ TEST(ReadNumber, DropsBlanksWhereverTheyStand) {
     EXPECT_DOUBLE_EQ(ReadNumber(" 2.3"), 2.3);
     EXPECT_DOUBLE_EQ(ReadNumber("1 2\t3\n"), 123);
     EXPECT_DOUBLE_EQ(ReadNumber(" - 4 . 5 e 1"), -45);
+    // A carriage return is no blank: the number ends there.
+    EXPECT_DOUBLE_EQ(ReadNumber("1\r2"), 1);
 }
 
 TEST(ReadNumber, GivesZeroForTextThatIsNoNumber) {

@@ -112,3 +112,12 @@ TEST_F(SlideScore, EachShowEndsWithItsResultRow) {
     for (int slide = 4; slide < kSlideCount; ++slide) row += ",0";
     EXPECT_EQ(ResultRow("2026-12-06T22:45:00+01:00", "/lab/deck, one", results[0]), row + "\r\n");
 }
+
+TEST_F(SlideScore, AResultThatCannotBeKeptIsToldBeforeTheScore) {
+    reports.notKept = "not kept";
+    GoTo(25);
+    ClickTarget();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "not kept");
+    EXPECT_TRUE(messages.shown[1].text.starts_with("You completed this exercise"));
+}

@@ -1,77 +1,161 @@
-// Debian's chromium, driven over the built site served on a free local port.
-import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
+// The browser tests' page API, one for three engines: Debian's chromium and
+// firefox-esr through puppeteer-core (Firefox over WebDriver BiDi), and
+// WebKitGTK's MiniBrowser through WebKitWebDriver and selenium-webdriver, on a
+// display of its own (Xvfb). Servers, drivers and browsers use loopback only.
+//
+// browserTest(name, [{ needs: ['touch'], site }], async ({ engine, open }) => ...)
+//     registers the test once per engine of KYMBRAL_ENGINES (default all three),
+//     named "name [engine]"; skipped, with the reason, where the engine LACKS a need;
+//     its pages come from the folder site (default SITE).
+// open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
+//     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
+//     body.ready or a message box is open; files: { 'site/path': body, or null
+//     for not found } served in place of the site's, for this page only. The
+//     test's pages close when it ends.
+// page.engine                  'chromium', 'firefox' or 'webkit'
+// page.evaluate(fn, ...args)   fn(...args) in the page, awaited; arguments and result as JSON
+// page.waitFor(fn, ...args)    until fn(...args) is truthy in the page (20 s at most); its value
+// page.box(selector)           the element's { x, y, width, height }, viewport CSS pixels
+// page.mouse.click|down|up(at, { button })   at { x, y } or a selector (its middle);
+//                              button 'left' (default), 'right' or 'middle'
+// page.keyboard.press(key)     a key by its KeyboardEvent.key name: 'Enter', 'Escape', 'a'
+// page.keyboard.type(text)     into the focused element
+// page.screenshot()            the viewport as a PNG Buffer, in device pixels
+// page.setViewport({ width, height, scale })   (WebKit: at the scale the page opened with)
+// page.goto(url), page.close()
+// page.native                  the puppeteer Page, or selenium's WebDriver: for what
+//                              one engine alone can do (and the test needs names)
+// text(page, name), waitText(page, name, expected), click(page, name, { button, x, y }),
+// closeMessage(page): a control's text; a click in a control, at twips from its corner;
+//     the open message box's [title, text], closed with Enter.
+// serve(site), launch(engine), open(browser, url, options), browser.end(), server.close(),
+//     SITE: the same for scripts (bench/).
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { after, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { launchChromium, launchFirefox } from './engines/puppeteer.mjs';
+import { launchWebKit } from './engines/webkit.mjs';
 
-export const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+export const ENGINES = (process.env.KYMBRAL_ENGINES ?? 'chromium,firefox,webkit').split(',');
 
-export async function serve(site) {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1'],
-    { cwd: site, stdio: ['ignore', 'pipe', 'ignore'] });
-  const port = await new Promise((resolve) => server.stdout.on('data', (line) => {
-    const found = /port (\d+)/.exec(line);
-    if (found) resolve(found[1]);
-  }));
-  return { url: `http://127.0.0.1:${port}/`, close: () => server.kill() };
-}
+// What an engine's automation cannot do: a test that needs it is skipped there, saying why.
+export const LACKS = {
+  firefox: {
+    touch: "touch actions fail in headless Firefox over puppeteer-core's WebDriver BiDi",
+    accessibility: 'puppeteer-core reads the accessibility tree over the DevTools protocol only',
+  },
+  webkit: {
+    touch: 'WebKitWebDriver takes touch actions but the page gets no events from them',
+    accessibility: 'WebDriver has no accessibility tree',
+  },
+};
 
-export async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), 'kymbral-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    userDataDir: profile,
-    headless: false, // FLAGS asks for it
-    args: FLAGS,
-  });
-  // Closed, with its profile gone once the browser has let go of it.
-  browser.end = async () => {
-    await browser.close();
-    rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
-  };
-  return browser;
-}
+const LAUNCH = { chromium: launchChromium, firefox: launchFirefox, webkit: launchWebKit };
+export const launch = (engine = 'chromium') => LAUNCH[engine]();
 
-// A program's page, ready once its first activation has run; message boxes
-// are recorded as [title, text] and closed with Enter.
-export async function open(browser, url, { scale = 1, before } = {}) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1400, height: 900, deviceScaleFactor: scale });
-  page.messages = [];
-  if (before) await before(page);
+// A program's page; start-up ends when its first activation returns, which may be a message box.
+export async function open(browser, url, { width = 1400, height = 900, scale = 1, ready = true } = {}) {
+  const page = await browser.newPage(scale);
+  await page.setViewport({ width, height, scale });
   await page.goto(url);
-  // Start-up ends when the first activation returns, which may be a message box.
-  await page.waitForSelector('body.ready, dialog.message-box[open]');
+  if (ready) await page.waitFor(() => document.querySelector('body.ready, dialog.message-box[open]') !== null);
   return page;
 }
 
-// The text of the control of that name (a label, button, text box or list).
-const shown = (n) => {
-  const e = document.querySelector(`[data-name="${n}"]`);
-  return e.tagName === 'INPUT' ? e.value : e.textContent;
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.jpg': 'image/jpeg', '.png': 'image/png', '.ttf': 'font/ttf', '.csv': 'text/csv; charset=utf-8',
 };
-export const text = (page, name) => page.evaluate(shown, name);
 
-export const waitText = (page, name, expected) =>
-  page.waitForFunction(`(${shown})(${JSON.stringify(name)}).includes(${JSON.stringify(expected)})`,
-    { timeout: 10000 });
+// The site on a free loopback port. with(files) gives a base address under which
+// those files replace the site's (null: not found), so that pages never share them.
+export async function serve(site) {
+  const replaced = [];
+  const server = createServer(async (request, response) => {
+    const [, set, rest] = /^(?:\/~(\d+))?\/(.*)$/.exec(new URL(request.url, 'http://host').pathname);
+    const name = decodeURIComponent(rest === '' || rest.endsWith('/') ? `${rest}index.html` : rest);
+    const files = replaced[set] ?? {};
+    const body = Object.hasOwn(files, name) ? files[name] : await readFile(join(site, normalize(`/${name}`))).catch(() => null);
+    response.writeHead(body === null ? 404 : 200, { 'Content-Type': TYPES[extname(name)] ?? 'application/octet-stream' });
+    response.end(body ?? undefined);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {
+    url,
+    with: (files) => `${url}~${replaced.push(files) - 1}/`,
+    close() {
+      server.closeAllConnections();
+      server.close();
+    },
+  };
+}
 
-// Closes the open message box with Enter and returns its [title, text].
+export const SITE = process.env.KYMBRAL_SITE ?? fileURLToPath(new URL('../../build-web/site', import.meta.url));
+
+// The server and each engine's browser start with the first test that needs them
+// and end after the file's last test.
+const started = new Map();
+const once = (key, start) => started.get(key) ?? started.set(key, start()).get(key);
+let registered = false;
+
+export function browserTest(name, options, body) {
+  if (!body) [options, body] = [{}, options];
+  if (!registered) {
+    registered = true;
+    after(async () => {
+      for (const value of started.values()) await value.then((it) => ('end' in it ? it.end() : it.close()), () => {});
+    });
+  }
+  for (const engine of ENGINES) {
+    const lack = (options.needs ?? []).map((need) => LACKS[engine]?.[need]).find(Boolean);
+    test(`${name} [${engine}]`, { skip: lack && `${engine}: ${lack}` }, async () => {
+      const site = options.site ?? SITE;
+      const [server, browser] = [await once(site, () => serve(site)), await once(engine, () => launch(engine))];
+      const pages = [];
+      const openPath = async (path, { files, ...options } = {}) => {
+        pages.push(await open(browser, new URL(path, files ? server.with(files) : server.url).href, options));
+        return pages.at(-1);
+      };
+      try {
+        await body({ engine, open: openPath });
+      } finally {
+        for (const page of pages) await page.close().catch(() => {});
+      }
+    });
+  }
+}
+
+// The text a control shows (a label, button, text box or list), or whether it holds expected.
+const shows = (name, expected) => {
+  const element = document.querySelector(`[data-name="${name}"]`);
+  const shown = element.tagName === 'INPUT' ? element.value : element.textContent;
+  return expected == null ? shown : shown.includes(expected);
+};
+export const text = (page, name) => page.evaluate(shows, name);
+export const waitText = (page, name, expected) => page.waitFor(shows, name, expected);
+
 export async function closeMessage(page) {
-  const box = await page.waitForSelector('dialog.message-box[open]');
-  const message = await box.evaluate((d) => [d.firstChild.textContent, d.children[1].textContent]);
+  const message = await page.waitFor(() => {
+    const box = (window.closingBox = document.querySelector('dialog.message-box[open]'));
+    return box && [box.firstChild.textContent, box.children[1].textContent];
+  });
   await page.keyboard.press('Enter');
-  await page.waitForFunction((d) => !d.isConnected, {}, box);
+  await page.waitFor(() => !window.closingBox.isConnected);
   return message;
 }
 
-// Clicks inside a control at (x, y) twips from its content's corner.
+// Clicks inside a control at (x, y) twips from its content's corner, or in its middle.
 export async function click(page, name, { button = 'left', x, y } = {}) {
-  const element = await page.$(`[data-name="${name}"]`);
-  const box = await (await element.$('.area') ?? element).boundingBox();
-  const scale = await page.evaluate(() => window.formView.scale);
-  await page.mouse.click(box.x + (x === undefined ? box.width / 2 : (x / 15) * scale),
-    box.y + (y === undefined ? box.height / 2 : (y / 15) * scale), { button });
+  const { box, scale } = await page.evaluate((n) => {
+    const element = document.querySelector(`[data-name="${n}"]`);
+    const { left, top, width, height } = (element.querySelector('.area') ?? element).getBoundingClientRect();
+    return { box: { left, top, width, height }, scale: window.formView.scale };
+  }, name);
+  await page.mouse.click({
+    x: box.left + (x === undefined ? box.width / 2 : (x / 15) * scale),
+    y: box.top + (y === undefined ? box.height / 2 : (y / 15) * scale),
+  }, { button });
 }

@@ -1,0 +1,124 @@
+// WebKitGTK's MiniBrowser, Safari's engine, through Debian's WebKitWebDriver and
+// selenium-webdriver, on an Xvfb display of its own: it has no headless mode.
+import { spawn } from 'node:child_process';
+import { existsSync, readdirSync } from 'node:fs';
+import { Builder, Button, Key, Origin } from 'selenium-webdriver';
+import { findFreePort } from 'selenium-webdriver/net/portprober.js';
+import remote from 'selenium-webdriver/remote/index.js';
+import { makePage } from './page.mjs';
+
+// WebDriver's keys by KeyboardEvent.key name; characters stand for themselves.
+const keyOf = (name) =>
+  name.length === 1 ? name : Key[name === 'Backspace' ? 'BACK_SPACE' : name.replace(/\B(?=[A-Z])/g, '_').toUpperCase()];
+
+// A page is one window of a session, whose commands go to one window at a time.
+function pageOf(session, handle) {
+  const use = (command) => session.use(handle, command);
+  const actions = (driver) => driver.actions({ async: true });
+  let closed = false;
+  const own = {
+    goto: (url) => use((driver) => driver.get(url)),
+    async run(fn, args) {
+      const { value, error } = await use((driver) => driver.executeAsyncScript(
+        `const done = arguments[1];
+         Promise.resolve().then(() => (${fn})(...arguments[0]))
+           .then((value) => done({ value }), (e) => done({ error: String((e && e.stack) || e) }));`, args));
+      if (error) throw new Error(error);
+      return value;
+    },
+    pointer: (x, y, button, steps) => use((driver) => {
+      const sequence = actions(driver).move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT });
+      for (const step of steps) sequence[step === 'down' ? 'press' : 'release'](Button[button.toUpperCase()]);
+      return sequence.perform();
+    }),
+    key: (key) => use((driver) => actions(driver).keyDown(keyOf(key)).keyUp(keyOf(key)).perform()),
+    type: (text) => use((driver) => actions(driver).sendKeys(text).perform()),
+    screenshot: async () => Buffer.from(await use((driver) => driver.takeScreenshot()), 'base64'),
+    // The window's size, less its tool bar; the scale comes with the session.
+    setViewport({ width, height, scale = 1 }) {
+      if (scale !== session.scale) throw new Error('webkit: the device scale is chosen when a page opens');
+      return use(async (driver) => {
+        const window = driver.manage().window();
+        await window.setRect({ width, height });
+        const [innerWidth, innerHeight] = await driver.executeScript('return [innerWidth, innerHeight]');
+        await window.setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
+      });
+    },
+    // The window stays for the next page: opening one takes WebKit seconds.
+    async close() {
+      if (closed) return;
+      closed = true;
+      await own.goto('about:blank');
+      session.free.push(handle);
+    },
+  };
+  return makePage('webkit', session.driver, own);
+}
+
+const children = new Set();
+process.on('exit', () => children.forEach((child) => child.kill()));
+
+// Large enough for a window at twice the scale; no TCP, the socket only.
+function startXvfb() {
+  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '3200x2000x24', '-nolisten', 'tcp'],
+    { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+  children.add(xvfb);
+  return new Promise((resolve, reject) => {
+    xvfb.on('error', reject);
+    xvfb.stdio[3].once('data', (number) => resolve({ display: `:${String(number).trim()}`, kill: () => xvfb.kill() }));
+  });
+}
+
+// WebKitGTK takes its device scale from GDK_SCALE: one driver and session per scale.
+async function startSession(display, scale) {
+  const port = await findFreePort('127.0.0.1');
+  const service = new remote.DriverService(process.env.WEBKIT_DRIVER ?? '/usr/bin/WebKitWebDriver', {
+    port, args: [`--port=${port}`, '--host=local'], loopback: true,
+    env: { ...process.env, DISPLAY: display, GDK_SCALE: String(scale) },
+  });
+  const miniBrowser = readdirSync('/usr/lib').map((arch) => `/usr/lib/${arch}/webkit2gtk-4.1/MiniBrowser`).find(existsSync);
+  const driver = await new Builder().usingServer(await service.start()).withCapabilities({
+    browserName: 'MiniBrowser',
+    'webkitgtk:browserOptions': { binary: process.env.MINIBROWSER ?? miniBrowser, args: ['--automation'] },
+  }).build();
+  await driver.manage().setTimeouts({ script: 60000 });
+  let [queue, current] = [Promise.resolve(), await driver.getWindowHandle()];
+  const session = {
+    driver, scale, free: [current],
+    use(handle, command) {
+      const turn = queue.then(async () => {
+        if (handle !== current) await driver.switchTo().window((current = handle));
+        return command(driver);
+      });
+      queue = turn.catch(() => {});
+      return turn;
+    },
+    async newPage() {
+      const handle = session.free.pop() ?? await session.use(current, async () => {
+        await driver.switchTo().newWindow('window');
+        return (current = await driver.getWindowHandle());
+      });
+      return pageOf(session, handle);
+    },
+    async end() {
+      await driver.quit();
+      await service.kill();
+    },
+  };
+  return session;
+}
+
+export async function launchWebKit() {
+  const { display, kill } = await startXvfb();
+  const sessions = new Map();
+  const session = (scale) => sessions.get(scale) ?? sessions.set(scale, startSession(display, scale)).get(scale);
+  return {
+    engine: 'webkit',
+    version: `WebKitGTK ${(await (await session(1)).driver.getCapabilities()).get('browserVersion')}`,
+    newPage: async (scale = 1) => (await session(scale)).newPage(),
+    async end() {
+      for (const started of sessions.values()) await (await started).end();
+      kill();
+    },
+  };
+}
