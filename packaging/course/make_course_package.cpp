@@ -2,7 +2,8 @@
 // read from the built site, zipped as learning platforms take them.
 //
 //   make_course_package --scorm 12|2004 --identifier ID --title TITLE
-//       --launch PAGE [--mastery PERCENT] --site FOLDER --out ZIP FILE...
+//       --launch PAGE [--query NAME=VALUE] [--mastery PERCENT] --site FOLDER
+//       --out ZIP FILE...
 #include <zlib.h>
 
 #include <cstdio>
@@ -70,9 +71,17 @@ Arguments Parse(int argc, char** argv) {
 
 void Write(const Arguments& a) {
     std::filesystem::path site = a.options.at("site");
-    CoursePackage package{a.options.at("identifier"), a.options.at("title"), a.options.at("launch"),
-                          std::nullopt, a.files};
+    CoursePackage package{.identifier = a.options.at("identifier"),
+                          .title = a.options.at("title"),
+                          .launch = a.options.at("launch"),
+                          .files = a.files};
     if (a.options.contains("mastery")) package.masteryScore = std::stoi(a.options.at("mastery"));
+    if (a.options.contains("query")) {
+        const std::string& query = a.options.at("query");
+        std::size_t equals = query.find('=');
+        if (equals == std::string::npos) throw std::invalid_argument("--query needs NAME=VALUE");
+        package.launchParameters = {{query.substr(0, equals), query.substr(equals + 1)}};
+    }
     ScormVersion version =
         a.options.at("scorm") == "12" ? ScormVersion::Scorm12 : ScormVersion::Scorm2004;
 

@@ -84,6 +84,16 @@ std::string Href(const std::string& file) {
     return out;
 }
 
+std::string LaunchHref(const CoursePackage& package) {
+    std::string href = Href(package.launch);
+    char separator = '?';
+    for (const auto& [name, value] : package.launchParameters) {
+        href += separator + Href(name) + "=" + Href(value);
+        separator = '&';
+    }
+    return href;
+}
+
 std::string Manifest(const CoursePackage& package, ScormVersion version) {
     const Dialect& d = version == ScormVersion::Scorm12 ? kScorm12 : kScorm2004;
     std::string title = Escaped(package.title);
@@ -97,7 +107,7 @@ std::string Manifest(const CoursePackage& package, ScormVersion version) {
     xml += "        <title>" + title + "</title>\n" + Mastery(package, version);
     xml += "      </item>\n    </organization>\n  </organizations>\n";
     xml += "  <resources>\n    <resource identifier=\"files\" type=\"webcontent\" " +
-           std::string(d.scormType) + "=\"sco\" href=\"" + Escaped(Href(package.launch)) + "\">\n";
+           std::string(d.scormType) + "=\"sco\" href=\"" + Escaped(LaunchHref(package)) + "\">\n";
     for (const std::string& file : package.files) {
         xml += "      <file href=\"" + Escaped(Href(file)) + "\"/>\n";
     }

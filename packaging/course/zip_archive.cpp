@@ -3,15 +3,13 @@
 #include <array>
 #include <limits>
 
+#include "zip_format.h"
+
 namespace {
 
-constexpr std::uint32_t kLocalHeader = 0x04034b50;
-constexpr std::uint32_t kCentralHeader = 0x02014b50;
-constexpr std::uint32_t kEndOfCentral = 0x06054b50;
+using namespace zip;
+
 constexpr std::uint16_t kVersion = 20;  // 2.0: deflate, folders
-constexpr std::uint16_t kStored = 0;
-constexpr std::uint16_t kDeflated = 8;
-constexpr std::uint16_t kUtf8Names = 1 << 11;
 // 1 January 1980, midnight: the same bytes for the same files, build after build.
 constexpr std::uint16_t kDosTime = 0;
 constexpr std::uint16_t kDosDate = (1 << 5) | 1;
@@ -31,32 +29,20 @@ bool Fits(std::uint64_t size) {
     return size <= std::numeric_limits<std::uint32_t>::max();
 }
 
-std::uint32_t Size32(std::size_t size) {
-    return static_cast<std::uint32_t>(size);
-}
-
-struct Written {
-    std::uint16_t method;
-    std::uint32_t crc;
-    std::uint32_t size;
-    std::uint32_t packed;
-    std::uint32_t offset;
-};
-
-// The fields that the local and the central header share, from "version
+// The fields that the local and the directory's header share, from "version
 // needed" to the name's length.
-void Common(std::string& out, const ZipEntry& entry, const Written& w) {
+void Common(std::string& out, const ZipRecord& r) {
     bool ascii = true;
-    for (char c : entry.name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    for (char c : r.name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     Put16(out, kVersion);
     Put16(out, ascii ? 0 : kUtf8Names);
-    Put16(out, w.method);
+    Put16(out, r.deflated ? kDeflated : kStored);
     Put16(out, kDosTime);
     Put16(out, kDosDate);
-    Put32(out, w.crc);
-    Put32(out, w.packed);
-    Put32(out, w.size);
-    Put16(out, Size32(entry.name.size()));
+    Put32(out, r.crc);
+    Put32(out, static_cast<std::uint32_t>(r.packed));
+    Put32(out, static_cast<std::uint32_t>(r.size));
+    Put16(out, static_cast<std::uint32_t>(r.name.size()));
     Put16(out, 0);  // no extra field
 }
 
@@ -95,44 +81,60 @@ bool PlainEntryName(std::string_view name) {
     return true;
 }
 
+std::optional<std::string> ZipWriter::Header(const ZipRecord& r) {
+    if (!PlainEntryName(r.name) || !Fits(r.size) || !Fits(r.packed) || count_ >= 0xffff) {
+        return std::nullopt;
+    }
+    std::uint64_t offset = written_;
+    std::string local;
+    Put32(local, kLocalHeader);
+    Common(local, r);
+    local += r.name;
+    written_ += local.size() + r.packed;
+
+    Put32(directory_, kCentralHeader);
+    Put16(directory_, kVersion);  // made by
+    Common(directory_, r);
+    Put16(directory_, 0);  // comment
+    Put16(directory_, 0);  // disk
+    Put16(directory_, 0);  // internal attributes
+    Put32(directory_, 0);  // external attributes
+    Put32(directory_, static_cast<std::uint32_t>(offset));
+    directory_ += r.name;
+    ++count_;
+    if (!Fits(offset) || !Fits(written_ + directory_.size())) return std::nullopt;
+    return local;
+}
+
+std::optional<std::string> ZipWriter::Directory() {
+    if (!Fits(written_ + directory_.size())) return std::nullopt;
+    std::string out = directory_;
+    Put32(out, kEndOfCentral);
+    Put16(out, 0);  // this disk
+    Put16(out, 0);  // the directory's disk
+    Put16(out, static_cast<std::uint32_t>(count_));
+    Put16(out, static_cast<std::uint32_t>(count_));
+    Put32(out, static_cast<std::uint32_t>(directory_.size()));
+    Put32(out, static_cast<std::uint32_t>(written_));
+    Put16(out, 0);  // no comment
+    return out;
+}
+
 std::optional<std::string> ZipArchive(const std::vector<ZipEntry>& entries,
                                       const Deflate& deflate) {
-    if (entries.size() > 0xffff) return std::nullopt;
+    ZipWriter writer;
     std::string out;
-    std::string central;
     for (const ZipEntry& entry : entries) {
-        if (!PlainEntryName(entry.name) || !Fits(entry.data.size())) return std::nullopt;
         std::optional<std::string> packed = deflate ? deflate(entry.data) : std::nullopt;
         bool shrinks = packed && packed->size() < entry.data.size();
         const std::string& body = shrinks ? *packed : entry.data;
-        Written w{shrinks ? kDeflated : kStored, Crc32(entry.data), Size32(entry.data.size()),
-                  Size32(body.size()), Size32(out.size())};
-
-        Put32(out, kLocalHeader);
-        Common(out, entry, w);
-        out += entry.name;
+        std::optional<std::string> header =
+            writer.Header({entry.name, Crc32(entry.data), entry.data.size(), body.size(), shrinks});
+        if (!header) return std::nullopt;
+        out += *header;
         out += body;
-
-        Put32(central, kCentralHeader);
-        Put16(central, kVersion);  // made by
-        Common(central, entry, w);
-        Put16(central, 0);  // comment
-        Put16(central, 0);  // disk
-        Put16(central, 0);  // internal attributes
-        Put32(central, 0);  // external attributes
-        Put32(central, w.offset);
-        central += entry.name;
-        if (!Fits(std::uint64_t{out.size()} + central.size())) return std::nullopt;
     }
-    std::uint32_t centralStart = Size32(out.size());
-    out += central;
-    Put32(out, kEndOfCentral);
-    Put16(out, 0);  // this disk
-    Put16(out, 0);  // the central directory's disk
-    Put16(out, static_cast<std::uint32_t>(entries.size()));
-    Put16(out, static_cast<std::uint32_t>(entries.size()));
-    Put32(out, Size32(central.size()));
-    Put32(out, centralStart);
-    Put16(out, 0);  // no comment
-    return out;
+    std::optional<std::string> directory = writer.Directory();
+    if (!directory) return std::nullopt;
+    return out + *directory;
 }

@@ -44,10 +44,12 @@ const watched = (folder, page) => ({
 });
 const problems = (page) => page.evaluate(() => window.problems ?? []);
 
-// What a platform knows from the manifest before the first launch: the
-// passing score, where the package declares one.
+// What a platform takes from the manifest: the launch page's address, and
+// before the first launch the passing score, where the package declares one.
+const manifestOf = (name) => readFileSync(join(root, name, 'imsmanifest.xml'), 'utf8');
+const launchOf = (name) => /<resource [^>]*href="([^"]+)"/.exec(manifestOf(name))[1].replaceAll('&amp;', '&');
 function platformData(name, version) {
-  const manifest = readFileSync(join(root, name, 'imsmanifest.xml'), 'utf8');
+  const manifest = manifestOf(name);
   const percent = /<adlcp:masteryscore>(\d+)</.exec(manifest)?.[1];
   const measure = /<imsss:minNormalizedMeasure>([\d.]+)</.exec(manifest)?.[1];
   if (version === '1.2') return percent ? { student_data: { mastery_score: percent } } : {};
@@ -80,9 +82,9 @@ const platformPage = (open) => open('platform.html', {
 });
 
 // The package's launch page in the platform's frame, once its first activation has run.
-async function play(page, { program, version, name }, { kept = {}, failure } = {}) {
+async function play(page, { version, name }, { kept = {}, failure } = {}) {
   const data = { ...platformData(name, version), ...kept };
-  await page.evaluate((...args) => window.launch(...args), `${name}/${program}.html`, version, data, failure ?? null);
+  await page.evaluate((...args) => window.launch(...args), `${name}/${launchOf(name)}`, version, data, failure ?? null);
   const view = framed(page);
   await view.waitFor(() => document.querySelector('body.ready, dialog.message-box[open]') !== null);
   return view;
@@ -132,14 +134,19 @@ browserTest('each package: a well-formed manifest at the root naming its launch 
         const [resource] = doc.getElementsByTagName('resource');
         return { schema: doc.getElementsByTagName('schemaversion')[0].textContent, scos: doc.getElementsByTagName('resource').length,
           launch: resource.getAttribute('href'), files: [...doc.getElementsByTagName('file')].map((f) => f.getAttribute('href')) };
-      }, readFileSync(join(root, name, 'imsmanifest.xml'), 'utf8'));
+      }, manifestOf(name));
       assert.ok(manifest, `${name}: well-formed`);
       assert.equal(manifest.schema, version === '1.2' ? '1.2' : '2004 4th Edition');
       assert.equal(manifest.scos, 1);
-      assert.equal(manifest.launch, `${program}.html`);
+      // Tessivar's launch page names the deck it plays, which the package holds.
+      const [launch, query] = manifest.launch.split('?');
+      assert.equal(launch, `${program}.html`);
+      const deck = new URLSearchParams(query).get('deck');
       const files = manifest.files.map(decodeURIComponent).sort();
       assert.deepEqual(files, entries.filter((e) => e !== 'imsmanifest.xml').sort(), name);
-      assert.ok(entries.includes('imsmanifest.xml') && files.includes(manifest.launch), name);
+      assert.ok(entries.includes('imsmanifest.xml') && files.includes(launch), name);
+      assert.equal(deck === null || files.includes(`${deck}/deck.csv`), true, name);
+      assert.equal(deck !== null, program === 'tessivar', name);
     }
   });
 
@@ -205,7 +212,7 @@ browserTest('Tessivar: a launch page opened in a window of its own finds the pla
   { site: root }, async ({ open }) => {
     const page = await platformPage(open);
     const pkg = tessivars[1];
-    await page.evaluate((...args) => window.launch(...args), `${pkg.name}/tessivar.html`, pkg.version, {}, null, true);
+    await page.evaluate((...args) => window.launch(...args), `${pkg.name}/${launchOf(pkg.name)}`, pkg.version, {}, null, true);
     await page.mouse.click('button'); // a platform opens it on the student's click
     const cmi = await heldWhen(page, (c) => c.location === '0');
     assert.equal(cmi.completion_status, 'incomplete');
