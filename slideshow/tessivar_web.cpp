@@ -58,6 +58,21 @@ bool OpenLinkedDeck(TessivarPage& program) {
     return true;
 }
 
+// A deck may open at a slide of its own (?slide=N, counted from 1), as the
+// author page's Play from here does; any other value is no slide.
+void OpenAtSlide(TessivarPage& program) {
+    std::optional<std::string> text = page::AddressParameter("slide");
+    std::size_t slide = 0;
+    if (!text || text->empty() || text->size() > 6 ||
+        text->find_first_not_of("0123456789") != std::string::npos) {
+        return;
+    }
+    slide = std::stoul(*text);
+    if (slide >= 1 && slide <= program.show.deck.size()) {
+        program.show.firstSlide = static_cast<int>(slide - 1);
+    }
+}
+
 // A learning platform that launches the page to resume hands back where the
 // show stood; data that is damaged or of another deck starts it afresh.
 void ResumeWhereLeft(TessivarPage& program) {
@@ -81,6 +96,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_start() {
         page::Stop(kFailed);
         return;
     }
+    OpenAtSlide(program);
     Form_Load(program.show);
     ResumeWhereLeft(program);
     program.form.Publish();

@@ -5,6 +5,28 @@ import { showMessage } from './dialog.js';
 import { connectPlatform } from './scorm.js';
 import { showProgress } from './progress.js';
 
+// A file beside the page, each part of its path encoded for the address
+// (names may hold # ? % and the like): its bytes, or null.
+async function fetchFromSite(path) {
+  try {
+    const response = await fetch(path.split('/').map(encodeURIComponent).join('/'));
+    return response.ok ? new Uint8Array(await response.arrayBuffer()) : null;
+  } catch {
+    return null;
+  }
+}
+
+// Tried from the author page around it: the deck as it stands there, read
+// from the files chosen on the computer. A page of another origin around it
+// cannot be looked into.
+function deckOnTrial() {
+  try {
+    return window.parent === window ? null : window.parent.deckOnTrial ?? null;
+  } catch {
+    return null;
+  }
+}
+
 export async function start({ createModule, background }) {
   const root = document.getElementById('window');
   const view = new FormView(root, background);
@@ -14,6 +36,7 @@ export async function start({ createModule, background }) {
     apply: (changes) => view.apply(JSON.parse(changes)),
     showMessage,
     decodePicture: (path, bytes) => view.decodePicture(path, bytes),
+    fetchFile: deckOnTrial()?.read ?? fetchFromSite,
     showProgress,
     stop: () => view.stop(),
     report: (event) => platform?.report(JSON.parse(event)),

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 JsonOut& JsonOut::Open(char bracket) {
     Separate();
@@ -54,6 +55,13 @@ JsonOut& JsonOut::Value(double number) {
         std::snprintf(digits, sizeof digits, "%.9g", number);
         text_ += digits;
     }
+    needComma_ = true;
+    return *this;
+}
+
+JsonOut& JsonOut::Value(long long number) {
+    Separate();
+    text_ += std::to_string(number);
     needComma_ = true;
     return *this;
 }

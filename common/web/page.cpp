@@ -19,20 +19,14 @@ EM_ASYNC_JS(int, page_decode_picture, (const char* path, const char* data, int l
 });
 
 // The bytes as they are (a deck file may hold anything), in memory the
-// caller frees; null when the file cannot be fetched.
+// caller frees; null when the file cannot be had.
 EM_ASYNC_JS(char*, page_fetch_file, (const char* path, int* size), {
-    try {
-        const url = UTF8ToString(path).split('/').map(encodeURIComponent).join('/');
-        const response = await fetch(url);
-        if (!response.ok) return 0;
-        const bytes = new Uint8Array(await response.arrayBuffer());
-        const data = _malloc(bytes.length + 1);
-        HEAPU8.set(bytes, data);
-        HEAP32[size >> 2] = bytes.length;
-        return data;
-    } catch (e) {
-        return 0;
-    }
+    const bytes = await Module.page.fetchFile(UTF8ToString(path));
+    if (!bytes) return 0;
+    const data = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, data);
+    HEAP32[size >> 2] = bytes.length;
+    return data;
 });
 
 // The value as UTF-8, an encoded NUL included, in memory the caller frees.
