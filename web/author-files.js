@@ -3,7 +3,6 @@
 // own: the page answers while hundreds of large pictures are read. Only the
 // pictures' files are kept, not their bytes.
 import { deck } from './author-module.js';
-import { showProgress } from './progress.js';
 
 const ZIP_TAIL = 22 + 0xffff; // the end record and its longest comment
 const ZIP_LOCAL = 30;
@@ -87,8 +86,10 @@ export class ChosenFiles {
 
   // Reads a choice. A deck (its deck.csv, its zip, a folder) starts a new
   // deck, once `mayReplace` agrees; pictures alone join the deck in progress.
-  // {name: the new deck's name or undefined, messages}, or null when not read.
-  async read({ files, folder }, mayReplace) {
+  // `progress` is told how many of its pictures are read.
+  // {opened: a new deck, name: its folder's name if any, messages}, or null
+  // when not read.
+  async read({ files, folder }, mayReplace, progress) {
     const messages = [];
     const chosen = files.map((file) => ({ ...file, ...deck.kind(file.name) }));
     let pictures = chosen.filter((file) => file.kind === 'picture');
@@ -119,7 +120,7 @@ export class ChosenFiles {
     deck.newChoice();
     pictures.sort((a, b) => (a.name < b.name ? -1 : 1));
     for (const [done, picture] of pictures.entries()) {
-      showProgress(done, pictures.length);
+      progress(done, pictures.length);
       const admitted = deck.admit(picture.name);
       if (admitted.message) messages.push(admitted.message);
       if (admitted.kind !== 'picture') continue;
@@ -131,8 +132,8 @@ export class ChosenFiles {
         this.blobs.set(picture.name, picture.blob);
       }
     }
-    showProgress(pictures.length, pictures.length);
     deck.listPictures();
-    return { name, messages };
+    progress(pictures.length, pictures.length);
+    return { opened: opensDeck, name, messages };
   }
 }

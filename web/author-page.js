@@ -4,6 +4,7 @@
 // zip or as course packages. Every list, check and zip is the module's.
 import { deck } from './author-module.js';
 import { ChosenFiles, choiceOf } from './author-files.js';
+import { showProgress } from './progress.js';
 
 const $ = (id) => document.getElementById(id);
 const [list, guide, picture, shot, target, text] = ['slides', 'guide', 'picture', 'shot', 'target', 'text'].map($);
@@ -49,7 +50,11 @@ function showPicture(entry) {
   }
   const [width, height] = state.size;
   Object.assign(shot, { width, height, hidden: false });
-  if (shot.getAttribute('src') !== urlOf(entry.picture)) shot.src = urlOf(entry.picture);
+  // Each picture starts in view from its top left corner.
+  if (shot.getAttribute('src') !== urlOf(entry.picture)) {
+    shot.src = urlOf(entry.picture);
+    $('scroll').scrollTo(0, 0);
+  }
   for (const [left, top, right, bottom] of state.covered) {
     const shade = document.createElement('div');
     shade.className = 'shade';
@@ -96,12 +101,12 @@ function edited(index = chosen) {
   render(true);
 }
 
-// A point on the picture in its own pixels, kept on the picture.
+// The picture's pixel under the pointer, kept on the picture.
 function pointAt(event) {
   const box = picture.getBoundingClientRect();
   const [width, height] = state.size;
-  return [Math.min(width, Math.max(0, Math.round(event.clientX - box.left))),
-    Math.min(height, Math.max(0, Math.round(event.clientY - box.top)))];
+  return [Math.min(width, Math.max(0, Math.floor(event.clientX - box.left))),
+    Math.min(height, Math.max(0, Math.floor(event.clientY - box.top)))];
 }
 
 function dragged(event) {
@@ -237,17 +242,28 @@ function mayReplace() {
   });
 }
 
+// While many pictures are read: how far it is, and the list as it grows.
+const LIST_EVERY_MS = 250;
+let listed = 0;
+function progress(done, total) {
+  showProgress(done, total);
+  if (performance.now() - listed < LIST_EVERY_MS) return;
+  listed = performance.now();
+  deck.listPictures();
+  render();
+}
+
 async function read(choice) {
   document.body.classList.add('busy');
   document.querySelectorAll('button, input').forEach((control) => (control.disabled = true));
   try {
-    const done = await files.read(choice, mayReplace);
+    const done = await files.read(choice, mayReplace, progress);
     if (!done) return;
-    if (done.name !== undefined) {
-      $('deck-name').value = done.name;
+    if (done.opened) {
+      $('deck-name').value = done.name ?? 'deck';
       changed = false;
-      chosen = 0;
     }
+    if (done.opened || chosen < 0) chosen = 0;
     say(done.messages.length ? 'About the files you chose:' : '', done.messages);
   } finally {
     document.querySelectorAll('button, input').forEach((control) => (control.disabled = false));
