@@ -4,126 +4,29 @@
 // platform holds after the student's clicks.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after } from 'node:test';
 import { browserTest, click, closeMessage, SITE, text, waitText } from './harness.mjs';
+import { clickSlides as clickTargets, heldWhen, interactions, platform, problems, response, screen, status, watched }
+  from './platform.mjs';
 
-const runtimes = new URL('node_modules/scorm-again/dist/', import.meta.url).pathname;
 const VERSIONS = { 12: '1.2', 2004: '2004' };
 const PACKAGES = ['kymbral', 'tessivar'].flatMap((program) => Object.entries(VERSIONS)
   .map(([scorm, version]) => ({ program, version, name: `${program}-scorm${scorm}` })));
 const zipOf = (name) => join(SITE, 'packages', `${name}.zip`);
 
-// The platform: the packages unpacked beside its page and scorm-again's runtimes.
-const root = mkdtempSync(join(tmpdir(), 'kymbral-platform-'));
-after(() => rmSync(root, { recursive: true, force: true }));
-for (const { name } of PACKAGES) execFileSync('unzip', ['-q', zipOf(name), '-d', join(root, name)]);
-copyFileSync(new URL('platform.html', import.meta.url), join(root, 'platform.html'));
-for (const scorm of Object.keys(VERSIONS)) copyFileSync(`${runtimes}scorm${scorm}.min.js`, join(root, `scorm${scorm}.js`));
-
-// Before its own scripts, a launch page records in the top window what goes
-// wrong: console errors and warnings, uncaught errors, files that did not
-// load, and requests outside its own folder (the package) but the
-// browser's own for the site's icon.
-const WATCH = `<script>(() => {
-  const problems = (top.problems ??= []);
-  for (const level of ['error', 'warn']) {
-    const real = console[level].bind(console);
-    console[level] = (...args) => { problems.push(args.join(' ')); real(...args); };
-  }
-  addEventListener('error', (e) => problems.push(e.message ?? 'not loaded: ' + (e.target.src ?? e.target.href)), true);
-  addEventListener('unhandledrejection', (e) => problems.push(String(e.reason)));
-  const folder = new URL('./', location).href;
-  new PerformanceObserver((list) => list.getEntries().forEach(({ name }) =>
-    name.startsWith(folder) || name.endsWith('/favicon.ico') || problems.push('outside: ' + name))).observe({ type: 'resource', buffered: true });
-})();</script>`;
-const watched = (folder, page) => ({
-  [`${folder}${page}`]: readFileSync(join(folder ? root : SITE, folder, page), 'utf8').replace('<head>', `<head>\n${WATCH}`),
-});
-const problems = (page) => page.evaluate(() => window.problems ?? []);
-
-// What a platform takes from the manifest: the launch page's address, and
-// before the first launch the passing score, where the package declares one.
-const manifestOf = (name) => readFileSync(join(root, name, 'imsmanifest.xml'), 'utf8');
-const launchOf = (name) => /<resource [^>]*href="([^"]+)"/.exec(manifestOf(name))[1].replaceAll('&amp;', '&');
-function platformData(name, version) {
-  const manifest = manifestOf(name);
-  const percent = /<adlcp:masteryscore>(\d+)</.exec(manifest)?.[1];
-  const measure = /<imsss:minNormalizedMeasure>([\d.]+)</.exec(manifest)?.[1];
-  if (version === '1.2') return percent ? { student_data: { mastery_score: percent } } : {};
-  return measure ? { scaled_passing_score: measure } : {};
-}
-
-// The harness's page calls, aimed at the document in the platform's frame:
-// functions run in the frame's window, mouse positions from its corner.
-const inFrame = async (source, args) => {
-  const frame = document.querySelector('iframe')?.contentWindow;
-  if (!frame?.document.body) return undefined;
-  const value = await new frame.Function(`return (${source})`)()(...args);
-  return value === undefined ? value : JSON.parse(JSON.stringify(value));
-};
-const framed = (page) => ({
-  evaluate: (fn, ...args) => page.evaluate(inFrame, String(fn), args),
-  waitFor: (fn, ...args) => page.waitFor(inFrame, String(fn), args),
-  mouse: {
-    async click(at, options) {
-      const frame = await page.box('iframe');
-      await page.mouse.click({ x: at.x + frame.x, y: at.y + frame.y }, options);
-    },
-  },
-  keyboard: page.keyboard,
-});
-
-// The platform's page, watching every package's launch page.
-const platformPage = (open) => open('platform.html', {
-  ready: false, files: Object.assign({}, ...PACKAGES.map(({ name, program }) => watched(`${name}/`, `${program}.html`))),
-});
-
-// The package's launch page in the platform's frame, once its first activation has run.
-async function play(page, { version, name }, { kept = {}, failure } = {}) {
-  const data = { ...platformData(name, version), ...kept };
-  await page.evaluate((...args) => window.launch(...args), `${name}/${launchOf(name)}`, version, data, failure ?? null);
-  const view = framed(page);
-  await view.waitFor(() => document.querySelector('body.ready, dialog.message-box[open]') !== null);
-  return view;
-}
-
-const held = (page) => page.evaluate(() => window.held());
-const interactions = (cmi) => Object.values(cmi.interactions);
-// Until the platform holds what the page reported: reports wait until the
-// click that caused them has been drawn.
-const heldWhen = async (page, ready) => {
-  await page.waitFor((source) => new Function(`return (${source})`)()(window.held()), String(ready));
-  return held(page);
-};
+const lms = platform();
+for (const { name } of PACKAGES) lms.add(zipOf(name), name);
+const platformPage = (open) => lms.page(open, PACKAGES.map(({ name }) => name));
+const play = (...args) => lms.play(...args);
 
 const targets = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
   .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => ({ x: x - 100, y: y - 100 })); // just inside
-const screen = (slide) => `Screen:  ${slide}\n`;
-
-// Each slide's target from `from` up to `to`, after wrong[slide] wrong clicks.
-async function clickSlides(view, from, to, wrong = {}) {
-  for (let slide = from; slide < to; slide++) {
-    for (let k = 1; k <= (wrong[slide] ?? 0); k++) {
-      await click(view, 'Picture1', { x: 30, y: 30 });
-      await waitText(view, 'ClueLabel', `Clue Level = ${k}`);
-    }
-    await click(view, 'Picture1', targets[slide]);
-    if (slide < targets.length - 1) await waitText(view, 'InfoBox', screen(slide + 1));
-  }
-}
+const clickSlides = (view, from, to, wrong) => clickTargets(view, targets, from, to, { wrong });
 
 const tessivars = PACKAGES.filter((p) => p.program === 'tessivar');
-// The standard's names, where SCORM 1.2 and 2004 differ.
-const status = (cmi) => (cmi.core ? { score: cmi.core.score.raw, passed: cmi.core.lesson_status, location: cmi.core.lesson_location,
-  exit: cmi.core.exit, time: cmi.core.session_time } : { score: cmi.score.raw, scaled: cmi.score.scaled, passed: cmi.success_status,
-  completed: cmi.completion_status, location: cmi.location, exit: cmi.exit, time: cmi.session_time });
-const response = (i) => i.student_response ?? i.learner_response;
-
 browserTest('each package: a well-formed manifest at the root naming its launch page and every file of the zip, and only those',
-  { site: root }, async ({ open }) => {
+  { site: lms.root }, async ({ open }) => {
     const page = await open('platform.html', { ready: false });
     for (const { name, program, version } of PACKAGES) {
       const entries = execFileSync('unzip', ['-Z1', zipOf(name)], { encoding: 'utf8' }).trim().split('\n');
@@ -134,7 +37,7 @@ browserTest('each package: a well-formed manifest at the root naming its launch 
         const [resource] = doc.getElementsByTagName('resource');
         return { schema: doc.getElementsByTagName('schemaversion')[0].textContent, scos: doc.getElementsByTagName('resource').length,
           launch: resource.getAttribute('href'), files: [...doc.getElementsByTagName('file')].map((f) => f.getAttribute('href')) };
-      }, manifestOf(name));
+      }, lms.manifestOf(name));
       assert.ok(manifest, `${name}: well-formed`);
       assert.equal(manifest.schema, version === '1.2' ? '1.2' : '2004 4th Edition');
       assert.equal(manifest.scos, 1);
@@ -152,7 +55,7 @@ browserTest('each package: a well-formed manifest at the root naming its launch 
 
 for (const pkg of tessivars) {
   browserTest(`Tessivar, SCORM ${pkg.version}: score, status and a time for each slide; a score below 0 reports 0`,
-    { site: root }, async ({ open }) => {
+    { site: lms.root }, async ({ open }) => {
       const page = await platformPage(open);
       const view = await play(page, pkg);
       await clickSlides(view, 0, 26, { 3: 3 }); // 1 + 2 + 3 = 6 points
@@ -181,7 +84,7 @@ for (const pkg of tessivars) {
     });
 
   browserTest(`Tessivar, SCORM ${pkg.version}: launched again to resume, the show goes on where it stood`,
-    { site: root }, async ({ open }) => {
+    { site: lms.root }, async ({ open }) => {
       const page = await platformPage(open);
       await clickSlides(await play(page, pkg), 0, 5, { 3: 3 });
       await page.evaluate(() => window.leave());
@@ -209,10 +112,10 @@ for (const pkg of tessivars) {
 }
 
 browserTest('Tessivar: a launch page opened in a window of its own finds the platform through its opener',
-  { site: root }, async ({ open }) => {
+  { site: lms.root }, async ({ open }) => {
     const page = await platformPage(open);
     const pkg = tessivars[1];
-    await page.evaluate((...args) => window.launch(...args), `${pkg.name}/${launchOf(pkg.name)}`, pkg.version, {}, null, true);
+    await page.evaluate((...args) => window.launch(...args), `${pkg.name}/${lms.launchOf(pkg.name)}`, pkg.version, {}, null, true);
     await page.mouse.click('button'); // a platform opens it on the student's click
     const cmi = await heldWhen(page, (c) => c.location === '0');
     assert.equal(cmi.completion_status, 'incomplete');
@@ -220,7 +123,7 @@ browserTest('Tessivar: a launch page opened in a window of its own finds the pla
   });
 
 browserTest('Tessivar: a platform whose calls fail or take long does not stop the show; its error code is logged once',
-  { site: root }, async ({ open }) => {
+  { site: lms.root }, async ({ open }) => {
     const cases = [
       ['refusing', [/^Learning platform: LMSInitialize failed, error 101$/]],
       ['failing', [/^Learning platform: LMSSetValue failed, error 101$/]],
@@ -241,7 +144,7 @@ browserTest('Tessivar: a platform whose calls fail or take long does not stop th
 
 for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
   browserTest(`Kymbral, SCORM ${pkg.version}: a won scramble game gives an interaction and completion`,
-    { site: root }, async ({ open }) => {
+    { site: lms.root }, async ({ open }) => {
       const page = await platformPage(open);
       const view = await play(page, pkg);
       await click(view, 'SampleScramble');
@@ -285,7 +188,7 @@ for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
 
 browserTest('the plain site reports to nobody and shows nothing in the console', async ({ open }) => {
   for (const program of ['kymbral', 'tessivar']) {
-    const page = await open(`${program}.html`, { files: watched('', `${program}.html`) });
+    const page = await open(`${program}.html`, { files: watched(SITE, `${program}.html`) });
     if (program === 'tessivar') await clickSlides(page, 0, 2);
     assert.deepEqual(await problems(page), [], program);
   }
