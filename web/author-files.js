@@ -1,7 +1,8 @@
 // The files an instructor chooses (screenshots, a deck's deck.csv, a folder,
-// a deck's zip), read into the module one at a time, each step a task of its
-// own: the page answers while hundreds of large pictures are read. Only the
+// a deck's zip), read into the module in turn, each step a task of its own:
+// the page answers while hundreds of large pictures are read. Only the
 // pictures' files are kept, not their bytes.
+import { pictureSize } from './author-decoder.js';
 import { deck } from './author-module.js';
 
 const ZIP_TAIL = 22 + 0xffff; // the end record and its longest comment
@@ -51,20 +52,24 @@ async function openZip({ name, blob }) {
   return { ...listed, files };
 }
 
+// Pictures are decoded two at a time, each in a worker of its own, while
+// the next one's bytes are read here; the bytes read go to the worker (a
+// file that a worker reads again is slow in some browsers). Where a worker
+// cannot start, here.
+const LANES = 2;
+const decoder = new URL('author-decoder.js', import.meta.url);
+const decoders = Array.from({ length: LANES }, () => new Worker(decoder, { type: 'module' }));
+const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
+  decoders[lane].onmessage = ({ data }) => resolve(data.size);
+  decoders[lane].onerror = () => resolve(pictureSize(blob));
+  decoders[lane].postMessage({ bytes }, [bytes.buffer]);
+});
+
 // A picture: its bytes checked by the module, then decoded by the browser
 // for its size. Why it is left out, or null.
-async function readPicture({ name, blob, crc }) {
-  const refused = deck.take(name, await bytesOf(blob), crc);
-  if (refused) return refused;
-  let size = [0, 0];
-  try {
-    const bitmap = await createImageBitmap(blob);
-    size = [bitmap.width, bitmap.height];
-    bitmap.close();
-  } catch {
-    // told by the module: the picture does not decode
-  }
-  return deck.decoded(name, ...size);
+async function readPicture(lane, { name, blob, crc }) {
+  const bytes = await bytesOf(blob);
+  return deck.take(name, bytes, crc) ?? deck.decoded(name, ...(await sizeOf(lane, blob, bytes)));
 }
 
 // The files of a file input: of a chosen folder, those at its top alone, as
@@ -119,19 +124,24 @@ export class ChosenFiles {
     }
     deck.newChoice();
     pictures.sort((a, b) => (a.name < b.name ? -1 : 1));
-    for (const [done, picture] of pictures.entries()) {
-      progress(done, pictures.length);
-      const admitted = deck.admit(picture.name);
-      if (admitted.message) messages.push(admitted.message);
-      if (admitted.kind !== 'picture') continue;
-      const refused = await readPicture(picture);
-      if (refused) {
-        messages.push(refused);
-        this.blobs.delete(picture.name);
-      } else {
-        this.blobs.set(picture.name, picture.blob);
+    // Each picture's messages in the pictures' order, whichever lane read it.
+    const told = pictures.map(() => []);
+    let next = 0;
+    const lane = async (index) => {
+      for (let at = next++; at < pictures.length; at = next++) {
+        progress(at, pictures.length);
+        const picture = pictures[at];
+        const admitted = deck.admit(picture.name);
+        if (admitted.message) told[at].push(admitted.message);
+        if (admitted.kind !== 'picture') continue;
+        const refused = await readPicture(index, picture);
+        if (refused) told[at].push(refused);
+        if (refused) this.blobs.delete(picture.name);
+        else this.blobs.set(picture.name, picture.blob);
       }
-    }
+    };
+    await Promise.all(decoders.map((_, index) => lane(index)));
+    messages.push(...told.flat());
     deck.listPictures();
     progress(pictures.length, pictures.length);
     return { opened: opensDeck, name, messages };
