@@ -22,9 +22,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using WallClock = std::chrono::steady_clock;
 
-double Ms(Clock::duration elapsed) {
+double Ms(WallClock::duration elapsed) {
     return std::chrono::duration<double, std::milli>(elapsed).count();
 }
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     }
     std::ofstream(folder / kDeckFileName, std::ios::binary) << WriteDeck(deck);
 
-    auto start = Clock::now();
+    auto start = WallClock::now();
     std::clock_t startCpu = std::clock();
     QtImageSource images;
     OpenedDeck opened = OpenDeckFolder(folder, images);
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", ProblemsText(opened.problems).c_str());
         return 1;
     }
-    auto checked = Clock::now();
+    auto checked = WallClock::now();
     double checkedCpu = CpuMs(startCpu);
     TessivarWindow window(
         nullptr, [folder] { return folder; }, opened.slides);
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     QWidget* picture = window.view.findChild<QWidget*>("Picture1");
     QApplication::processEvents();
     picture->repaint();
-    auto shown = Clock::now();
+    auto shown = WallClock::now();
     std::printf(
         "%d slides over %d pictures of 1920 x 1080: checked in %.0f ms (%.0f ms CPU), open at the "
         "first slide in %.0f ms (%.0f ms CPU)\n",
@@ -105,12 +105,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i + 1 < slides; ++i) {
         const Slide& slide = show.slides[show.SlideIndex];
         QPointF target(slide.TargetX / kTwipsPerPixel - 2, slide.TargetY / kTwipsPerPixel - 2);
-        auto before = Clock::now();
+        auto before = WallClock::now();
         std::clock_t beforeCpu = std::clock();
         Release(picture, target);
         QApplication::processEvents();
         picture->repaint();
-        moves.push_back(Ms(Clock::now() - before));
+        moves.push_back(Ms(WallClock::now() - before));
         movesCpu.push_back(CpuMs(beforeCpu));
     }
     for (auto* figures : {&moves, &movesCpu}) {

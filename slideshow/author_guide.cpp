@@ -7,6 +7,11 @@
 namespace {
 
 std::string PictureProblem(const AuthorView& view, const AuthorEntry& entry) {
+    if (!view.picture && view.chosenFiles) {
+        return "The picture \"" + entry.picture +
+               "\" is not among the chosen pictures, or cannot be read: choose it, or Remove "
+               "this slide.";
+    }
     if (!view.picture) {
         return "The picture \"" + entry.picture +
                "\" is missing from the folder or cannot be read: put it back, or Remove this "
@@ -33,8 +38,12 @@ std::string AuthorGuide(const AuthorView& view) {
     std::string screenshots = "your screenshots (" + PictureFormatNames() + ")";
     if (!view.unreadable.empty()) {
         return view.unreadable +
-               "\nTessivar will not write over this file: save it as CSV UTF-8, then open the "
-               "deck again.";
+               "\nTessivar will not write over this file: save it as CSV UTF-8, " +
+               (view.chosenFiles ? "then choose it again." : "then open the deck again.");
+    }
+    if (view.chosenFiles && view.chosen < 0) {
+        return "Choose " + screenshots +
+               ", a folder of them, or a deck: its deck.csv with its pictures, or its zip.";
     }
     if (!view.folderExists) {
         return "The folder " + view.folder + " does not exist. Make it, put " + screenshots +
@@ -46,9 +55,11 @@ std::string AuthorGuide(const AuthorView& view) {
     }
     const AuthorEntry& entry = view.list[static_cast<std::size_t>(view.chosen)];
     if (IsUnreadRow(entry)) {
+        // The desktop writes it back; a deck that leaves the page must play.
         return "This row of deck.csv could not be read: " + entry.problem +
-               ".\nIt stays in the file when you save: " + RowText(entry) +
-               "\nRemove takes it out of the file; or mend it in a spreadsheet.";
+               (view.chosenFiles ? ".\nThe deck cannot be downloaded with it: "
+                                 : ".\nIt stays in the file when you save: ") +
+               RowText(entry) + "\nRemove takes it out of the file; or mend it in a spreadsheet.";
     }
     return PictureProblem(view, entry);
 }

@@ -20,6 +20,8 @@ struct AuthorView {
     int chosen = -1;  // the entry shown; -1 for none
     // The chosen entry's picture, when it could be read.
     std::optional<PictureSize> picture{};
+    // The pictures are files chosen in a browser, not a folder's.
+    bool chosenFiles = false;
 };
 
 std::string AuthorGuide(const AuthorView& view);

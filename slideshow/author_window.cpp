@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 
+#include "author_check.h"
 #include "author_guide.h"
 #include "check_progress_dialog.h"
 #include "covered_areas.h"
@@ -227,24 +228,12 @@ void AuthorWindow::Remove() {
 // The deck as it stands, checked as a saved one would be, from the chosen
 // slide; problems are named as the list names the slides.
 void AuthorWindow::Play() {
-    QtMessageBoxes messages(this);
-    Deck deck = DeckOf(list_);
-    std::vector<std::string> places;
-    for (std::size_t i = 0; i < deck.size(); ++i)
-        places.push_back("slide " + std::to_string(i + 1));
-    std::vector<std::string> problems;
-    for (const AuthorEntry& entry : list_) {
-        if (IsUnreadRow(entry)) AddProblem(problems, "a row not read", entry.problem);
-    }
-    if (deck.empty()) problems.push_back("The deck has no slides yet: drag a target on a picture.");
     QtImageSource images;
-    OpenedDeck opened;
-    if (problems.empty()) {
-        CheckProgressDialog progress(this);
-        opened = CheckDeck(deck, places, folder_, images, progress.Callback());
-        problems = opened.problems;
+    CheckProgressDialog progress(this);
+    OpenedDeck opened = CheckAuthorList(list_, folder_, images, progress.Callback());
+    if (!opened.problems.empty()) {
+        return QtMessageBoxes(this).Show(kProgramName, ProblemsText(opened.problems));
     }
-    if (!problems.empty()) return messages.Show(kProgramName, ProblemsText(problems));
     std::size_t first = SlideOf(list_, static_cast<std::size_t>(std::max(Current(), 0)));
     std::filesystem::path folder = folder_;
     trial_ = std::make_unique<TessivarWindow>(

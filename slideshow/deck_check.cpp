@@ -39,8 +39,7 @@ PictureCheck CheckPicture(const std::string& picture, const std::filesystem::pat
     std::optional<PictureSize> size = images.CanLoad(path) ? images.Size(path) : std::nullopt;
     if (size) return {size, ""};
     if (!images.Exists(path)) return {std::nullopt, Missing(picture, folder, images)};
-    return {std::nullopt, "picture " + Quoted(picture) + " is damaged or is not a whole " +
-                              PictureFormatNames() + " picture"};
+    return {std::nullopt, DamagedPicture(picture)};
 }
 
 // The slide as shown, or what keeps its target from being clicked.
@@ -92,6 +91,11 @@ class PictureChecks {
 };
 
 }  // namespace
+
+std::string DamagedPicture(const std::string& picture) {
+    return "picture " + Quoted(picture) + " is damaged or is not a whole " + PictureFormatNames() +
+           " picture";
+}
 
 OpenedDeck CheckDeck(const Deck& deck, const std::vector<std::string>& places,
                      const std::filesystem::path& folder, ImageSource& images,

@@ -46,5 +46,8 @@ OpenedDeck OpenDeckFolder(const std::filesystem::path& folder, ImageSource& imag
                           const FileReader& read = ReadWholeFile,
                           const CheckProgress& progress = {});
 
+// What is said of a picture that is there but does not decode whole.
+std::string DamagedPicture(const std::string& picture);
+
 // The problems as one message, one to a line.
 std::string ProblemsText(const std::vector<std::string>& problems);

@@ -1,5 +1,6 @@
 #include "appearance.h"
 #include "numtext.h"
+#include "show_resume.h"
 #include "slide_display.h"
 #include "slide_handlers.h"
 
@@ -22,6 +23,7 @@ void PointAtFirstTarget(SlideShow& show) {
 void Form_Load(SlideShow& show) {
     show.slides = show.deck;
     show.wrongClicks.assign(show.slides.size(), 0);
+    show.secondsOnSlide.assign(show.slides.size(), 0);
     PointAtFirstTarget(show);
 }
 
@@ -30,7 +32,9 @@ void Form_Activate(SlideShow& show) {
     // first click.
     show.ClueLevel = 0;
     show.SlideIndex = show.firstSlide;
-    ShowSlide(show);
+    if (!ShowSlide(show)) return;
+    show.shownSince = show.clock.Now();
+    show.reports.ShowStands(PositionOf(show));
 }
 
 void Picture1_MouseMove(SlideShow& show, int, double x, double y) {

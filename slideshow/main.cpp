@@ -41,8 +41,8 @@ int Play(const QStringList& folders, const std::filesystem::path& results) {
     } else {
         pictures = CurrentScreenshotFolder;  // as always, asked afresh
     }
-    TessivarWindow window(nullptr, pictures, std::move(slides));
-    RecordResults(window.model(), results, folder.string());
+    AppendedResults reports(results, folder.string());
+    TessivarWindow window(nullptr, pictures, std::move(slides), &reports);
     window.Open();
     return QApplication::exec();
 }

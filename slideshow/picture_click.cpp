@@ -1,15 +1,23 @@
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "numtext.h"
+#include "show_resume.h"
 #include "slide_display.h"
 #include "slide_handlers.h"
 
 namespace {
 
-constexpr int kFullScore = 100;
-
 std::string Number(std::int64_t value) {
     return NumberText(static_cast<double>(value));
+}
+
+// The time since the last click goes to the slide that was on show.
+void TimeSlide(SlideShow& show) {
+    float now = show.clock.Now();
+    show.secondsOnSlide[show.SlideIndex] += std::max(0.0f, now - show.shownSince);
+    show.shownSince = now;
 }
 
 // Strictly inside: the area's edges do not count.
@@ -31,16 +39,16 @@ void GoBack(SlideShow& show) {
 void GoForward(SlideShow& show) {
     show.ClueLevel = 0;
     if (++show.SlideIndex <= LastSlide(show)) return;
-    if (show.showEnded) {
-        std::optional<std::string> lost =
-            show.showEnded({kFullScore - show.Penalty, show.wrongClicks});
-        if (lost) show.messages.Show(kProgramName, *lost);
-    }
+    std::optional<std::string> lost = show.reports.ShowFinished(
+        {kFullScore - show.Penalty, show.wrongClicks, show.secondsOnSlide});
+    if (lost) show.messages.Show(kProgramName, *lost);
     show.wrongClicks.assign(show.slides.size(), 0);
+    show.secondsOnSlide.assign(show.slides.size(), 0);
     show.messages.Show(kProgramName, "You completed this exercise with a score of: " +
                                          Number(kFullScore - show.Penalty) + "!" + ParagraphBreak +
                                          "Do you want to try again?");
     show.SlideIndex = 0;
+    show.shownSince = show.clock.Now();  // the message's time is no slide's
 }
 
 float TenthOfTheWay(double from, double to) {
@@ -67,13 +75,14 @@ void DrawClue(SlideShow& show) {
 void Score(SlideShow& show) {
     show.form.ClueLabel.caption = "Clue Level =" + Number(show.ClueLevel);
     show.Penalty += show.ClueLevel;
-    show.form.ScoreLabel.caption = "Score =" + Number(kFullScore - show.Penalty);
+    show.form.ScoreLabel.caption = ScoreCaption(show.Penalty);
     if (show.SlideIndex == 0) show.Penalty = 0;
 }
 
 }  // namespace
 
 void Picture1_MouseUp(SlideShow& show, int button, double x, double y) {
+    TimeSlide(show);
     ++show.ClueLevel;
     if (button == kRightButton) {
         GoBack(show);
@@ -86,4 +95,5 @@ void Picture1_MouseUp(SlideShow& show, int button, double x, double y) {
     show.form.InfoBox.caption += "(Right Click on screen to go back.)";
     DrawClue(show);
     Score(show);
+    show.reports.ShowStands(PositionOf(show));
 }

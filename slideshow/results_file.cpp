@@ -15,15 +15,12 @@ std::filesystem::path ResultsFile(const QString& given) {
     return std::filesystem::path(QDir(folder).filePath("results.csv").toStdU16String());
 }
 
-void RecordResults(SlideShow& show, std::filesystem::path file, std::string deck) {
-    show.showEnded = [file = std::move(file), deck = std::move(deck)](
-                         const ShowResult& result) -> std::optional<std::string> {
-        QDateTime local = QDateTime::currentDateTime();
-        QString now = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-        std::optional<std::string> failed =
-            AppendLine(file, ResultsHeader(), ResultRow(now.toStdString(), deck, result));
-        if (!failed) return std::nullopt;
-        return "Tessivar could not write your result to" + std::string(LineBreak) + file.string() +
-               LineBreak + "(" + *failed + ")." + ParagraphBreak + "Please tell your instructor.";
-    };
+std::optional<std::string> AppendedResults::ShowFinished(const ShowResult& result) {
+    QDateTime local = QDateTime::currentDateTime();
+    QString now = local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    std::optional<std::string> failed =
+        AppendLine(file_, ResultsHeader(), ResultRow(now.toStdString(), deck_, result));
+    if (!failed) return std::nullopt;
+    return "Tessivar could not write your result to" + std::string(LineBreak) + file_.string() +
+           LineBreak + "(" + *failed + ")." + ParagraphBreak + "Please tell your instructor.";
 }

@@ -41,3 +41,7 @@ bool ShowSlide(SlideShow& show) {
                                 ParagraphBreak;
     return true;
 }
+
+std::string ScoreCaption(std::int64_t penalty) {
+    return "Score =" + NumberText(static_cast<double>(kFullScore - penalty));
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "slide_show.h"
 
@@ -13,3 +15,7 @@ std::filesystem::path ScreenshotPath(const std::filesystem::path& workingDirecto
 // screenshot the show cannot go on: the student is told which file failed,
 // the show is marked to end, and this returns false.
 bool ShowSlide(SlideShow& show);
+
+// "Score =" and the score that the penalty leaves of the full score.
+inline constexpr int kFullScore = 100;
+std::string ScoreCaption(std::int64_t penalty);

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "clock.h"
 #include "image_source.h"
 #include "message_boxes.h"
+#include "reports.h"
 #include "slide.h"
 #include "slide_form.h"
 
@@ -25,27 +27,27 @@ inline std::filesystem::path CurrentScreenshotFolder() {
     return ScreenshotFolder(std::filesystem::current_path());
 }
 
-// How a show went: its score and each slide's wrong clicks, in slide order.
-struct ShowResult {
-    std::int64_t score = 0;
-    std::vector<std::int64_t> wrongClicks;
-};
-
 // The whole slide show: its table, its window's controls, where the student
 // stands and the services the handlers use. Every handler takes it by reference.
 struct SlideShow {
-    SlideShow(MessageBoxes& messages, ImageSource& images,
+    SlideShow(MessageBoxes& messages, ImageSource& images, Clock& clock, Reports& reports,
               PictureFolder folder = CurrentScreenshotFolder,
               std::vector<Slide> deck = BuiltInSlides())
-        : messages(messages), images(images), folder(std::move(folder)), deck(std::move(deck)) {}
+        : messages(messages),
+          images(images),
+          clock(clock),
+          reports(reports),
+          folder(std::move(folder)),
+          deck(std::move(deck)) {}
 
     MessageBoxes& messages;
     ImageSource& images;
+    Clock& clock;  // times each slide for the reports
+    // Told where the show stands after every click, and each show's result
+    // before the student sees the score.
+    Reports& reports;
     PictureFolder folder;
     std::vector<Slide> deck;  // what the show plays, once the window loads
-    // Told at the end of each show, before the student sees the score; what
-    // it returns, when it could not keep the result, the student is told.
-    std::function<std::optional<std::string>(const ShowResult&)> showEnded;
 
     std::vector<Slide> slides;  // filled when the window loads
     SlideForm form = MakeSlideForm();
@@ -55,8 +57,11 @@ struct SlideShow {
     std::int64_t ClueLevel = 0;
     // The score shown is 100 less this.
     std::int64_t Penalty = 0;
-    // Wrong clicks on each slide since the show started.
+    // Wrong clicks on each slide since the show started, and the seconds it
+    // has been on show.
     std::vector<std::int64_t> wrongClicks;
+    std::vector<double> secondsOnSlide;
+    float shownSince = 0;  // clock reading when the current slide came on show
     // Non-zero once a screenshot could not be loaded: the program must end
     // with this status.
     int exitCode = 0;

@@ -19,13 +19,14 @@ QImage Shrunk(const QImage& picture, double zoom) {
 }  // namespace
 
 TessivarWindow::TessivarWindow(MessageBoxes* messages, PictureFolder folder,
-                               std::vector<Slide> deck) {
+                               std::vector<Slide> deck, Reports* reports) {
     UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
         messages = ownMessages_.get();
     }
-    show_ = std::make_unique<SlideShow>(*messages, images_, std::move(folder), std::move(deck));
+    show_ = std::make_unique<SlideShow>(*messages, images_, clock_, reports ? *reports : nowhere_,
+                                        std::move(folder), std::move(deck));
 
     // The window shows the very picture that was checked when the slide was
     // shown, shrunk to fit when it is larger than the window.

@@ -3,16 +3,28 @@
 import { FormView } from './form.js';
 import { showMessage } from './dialog.js';
 import { showProgress } from './progress.js';
-import { FACES } from './appearance.js';
+import { connectPlatform } from './scorm.js';
 import { clock } from './clock.js';
 import { fetchFile, fetchAhead } from './files.js';
 
-// The page's own faces (fonts/fonts.css). One that does not load leaves the
-// browser's face of its kind in its place, and the console says so.
+// Tried from the author page around it: the deck as it stands there, read
+// from the files chosen on the computer. A page of another origin around it
+// cannot be looked into.
+function deckOnTrial() {
+  try {
+    return window.parent === window ? null : window.parent.deckOnTrial ?? null;
+  } catch {
+    return null;
+  }
+}
+
+// Every face the page's fonts/fonts.css declares (a course package carries
+// only those its program uses), before the first paint. One that does not
+// load leaves the browser's face of its kind in its place, and the console
+// says so.
 function loadFaces() {
-  const fallBack = (face) => console.warn(`${face}: the font did not load; the page uses the browser's own face`);
-  return Promise.all(FACES.map((face) => document.fonts.load(face)
-    .then((loaded) => loaded.length || fallBack(face), () => fallBack(face))));
+  return Promise.all([...document.fonts].map((face) => face.load().catch(() =>
+    console.warn(`${face.family} (${face.weight} ${face.style}): the font did not load; the page uses the browser's own face`))));
 }
 
 // The program's module, its JavaScript then its WebAssembly; the file that
@@ -34,15 +46,20 @@ async function loadModule(program, caption, page) {
 export async function start({ program, caption, background }) {
   const root = document.getElementById('window');
   const view = new FormView(root, background);
+  // Inside a learning platform's course, the program's reports go to it.
+  const platform = connectPlatform();
+  const trial = deckOnTrial();
   const page = {
     apply: (changes) => view.apply(changes),
     showMessage,
     decodePicture: (path, bytes) => view.decodePicture(path, bytes),
-    fetchFile,
-    fetchAhead,
+    fetchFile: trial?.read ?? fetchFile,
+    fetchAhead: trial ? () => {} : fetchAhead, // the files are on the computer, not on the site
     showProgress,
     stop: (why) => view.stop(why),
     timeOfDay: clock.timeOfDay,
+    report: (event) => platform?.report(JSON.parse(event)),
+    resumeData: () => platform?.resumeData ?? null,
   };
   const [module] = await Promise.all([loadModule(program, caption, page), loadFaces()]);
   if (!module) return;

@@ -34,14 +34,6 @@ const FAMILIES = {
   Papyrus: CARRIED.serif,
 };
 
-// Every face, for loading them all before the first paint.
-export const FACES = [
-  '12px "Kymbral Sans"',
-  'bold 12px "Kymbral Sans"',
-  'bold 12px "Kymbral Mono"',
-  'italic bold 12px "Kymbral Serif"',
-];
-
 // The desktop puts each glyph on the quarter pixel at or before its place
 // and rounds its advance down to 1/64 pixel; the browser takes the nearest
 // quarter and the nearest 1/64. Text set 7/64 pixel to the left, its

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <iterator>
+#include <string>
 
 JsonOut& JsonOut::Open(char bracket) {
     Separate();
@@ -66,6 +68,13 @@ JsonOut& JsonOut::Value(double number) {
             fmt::format_to(std::back_inserter(text_), "{}", number);
         }
     }
+    needComma_ = true;
+    return *this;
+}
+
+JsonOut& JsonOut::Value(long long number) {
+    Separate();
+    text_ += std::to_string(number);
     needComma_ = true;
     return *this;
 }

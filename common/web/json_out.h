@@ -15,6 +15,8 @@ class JsonOut {
     JsonOut& Value(const char* text) { return Value(std::string_view(text)); }
     JsonOut& Value(double number);
     JsonOut& Value(int number) { return Value(static_cast<double>(number)); }
+    // Exact, however large: offsets in a file.
+    JsonOut& Value(long long number);
     JsonOut& Value(bool flag);
 
     const std::string& Text() const { return text_; }

@@ -19,7 +19,7 @@ EM_ASYNC_JS(int, page_decode_picture, (const char* path, const char* data, int l
 });
 
 // The bytes as they are (a deck file may hold anything), in memory the
-// caller frees; null when the file cannot be fetched.
+// caller frees; null when the file cannot be had.
 EM_ASYNC_JS(char*, page_fetch_file, (const char* path, int* size), {
     const bytes = await Module.page.fetchFile(UTF8ToString(path));
     if (!bytes) return 0;
@@ -44,6 +44,18 @@ EM_JS(void, page_stop, (const char* why), { Module.page.stop(UTF8ToString(why));
 EM_JS(void, page_fetch_ahead, (const char* path), { Module.page.fetchAhead(UTF8ToString(path)); });
 
 EM_JS(double, page_time_of_day, (), { return Module.page.timeOfDay(); });
+
+EM_JS(void, page_report, (const char* event), { Module.page.report(UTF8ToString(event)); });
+
+// As UTF-8 in memory the caller frees, like an address parameter.
+EM_JS(char*, page_resume_data, (int* size), {
+    const value = Module.page.resumeData();
+    if (value == null) return 0;
+    HEAP32[size >> 2] = lengthBytesUTF8(value);
+    const data = _malloc(HEAP32[size >> 2] + 1);
+    stringToUTF8(value, data, HEAP32[size >> 2] + 1);
+    return data;
+});
 
 EM_JS(void, page_show_progress, (double done, double total),
       { Module.page.showProgress(done, total); });
@@ -107,6 +119,16 @@ void FetchAhead(const std::filesystem::path& path) {
 
 double TimeOfDay() {
     return page_time_of_day();
+}
+
+void Report(const std::string& event) {
+    page_report(event.c_str());
+}
+
+std::optional<std::string> ResumeData() {
+    int size = 0;
+    char* data = page_resume_data(&size);
+    return Take(data, size);
 }
 
 }  // namespace page

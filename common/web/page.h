@@ -18,9 +18,8 @@ void ShowMessage(const std::string& title, const std::string& text);
 // Decodes a picture's bytes, kept for drawing under its path; its size, or
 // nothing when the browser cannot decode it.
 std::optional<PictureSize> DecodePicture(const std::string& path, std::string_view bytes);
-// The bytes of a file beside the page, each part of its path encoded for
-// the address (names may hold # ? % and the like); nothing when it cannot be
-// fetched.
+// The bytes of a file beside the page (or, for a deck tried in the author
+// page, of a file chosen there); nothing when it cannot be had.
 std::optional<std::string> FetchFile(const std::filesystem::path& path);
 // How a deck's check goes: `done` of `total` pictures; the page shows it
 // when it takes long.
@@ -35,5 +34,11 @@ void Stop(const std::string& why);
 void FetchAhead(const std::filesystem::path& path);
 // Seconds since midnight by the page's clock.
 double TimeOfDay();
+// What the student did (JSON from PageReports), for the learning platform
+// the page runs in, if any.
+void Report(const std::string& event);
+// What the platform kept at the end of the last launch for a resume, when
+// it launches the page to resume; nothing otherwise.
+std::optional<std::string> ResumeData();
 
 }  // namespace page

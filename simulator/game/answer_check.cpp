@@ -33,13 +33,11 @@ bool Succeeded(const MainForm& f) {
            ReadNumber(f.ShimLabel[6].caption) == 20;
 }
 
-std::string Verdict(Kymbral& k) {
-    if (Succeeded(k.form)) {
-        double minutes =
-            std::floor(10 * (k.clock.Now() - k.state.ScrambleStartTime) / 60 + 0.5) / 10;
+std::string Verdict(const std::string& cr, bool won, float seconds) {
+    if (won) {
+        double minutes = std::floor(10 * seconds / 60 + 0.5) / 10;
         return "You got it in" + NumberText(minutes) + " minutes!!!";
     }
-    const std::string& cr = k.state.CR;
     return "The answers will be shown when you click OK." + cr +
            "Did you try adjusting Z0, Z1, Z2, lockpower, lockgain, lockphase?" + cr +
            "Click this button again to load default shims.";
@@ -57,7 +55,11 @@ void Walkup_Click(Kymbral& k) {
     } else {
         LoadAnswer(s);
         f.Walkup.caption = kDefaultsCaption;
-        k.messages.Show(kProgramName, Verdict(k));
+        bool won = Succeeded(f);
+        float seconds = k.clock.Now() - s.ScrambleStartTime;
+        // Told first: the game counts even if the student never closes the message.
+        k.reports.ScrambleAnswered({s.ScrambleLevel, seconds, won});
+        k.messages.Show(kProgramName, Verdict(s.CR, won, seconds));
         s.LockGain = s.LockPower = 20;
     }
     WriteShimLabels(k);

@@ -13,15 +13,18 @@ namespace {
 enum class Draw { Z0Error, Z1Error, Z2Error, Z3Error, Z4Error, Gain, Power, PhaseError };
 
 struct Level {
+    int number;                        // 1 to 3, as the reports name it
     std::vector<Draw> draws;           // in drawing order
     std::vector<int> rewrittenLabels;  // value labels shown afresh, ascending
 };
 
-const Level kEasy{{Draw::Z0Error, Draw::Z1Error, Draw::Z2Error}, {0, 1, 2}};
+const Level kEasy{1, {Draw::Z0Error, Draw::Z1Error, Draw::Z2Error}, {0, 1, 2}};
 const Level kHard{
+    2,
     {Draw::Z0Error, Draw::Z1Error, Draw::Z2Error, Draw::Gain, Draw::Power, Draw::PhaseError},
     {0, 1, 2, 5, 6, 7}};
-const Level kNightmare{{Draw::Z0Error, Draw::Z1Error, Draw::Z2Error, Draw::Z3Error, Draw::Z4Error,
+const Level kNightmare{3,
+                       {Draw::Z0Error, Draw::Z1Error, Draw::Z2Error, Draw::Z3Error, Draw::Z4Error,
                         Draw::Gain, Draw::Power, Draw::PhaseError},
                        {0, 1, 2, 3, 4, 5, 6, 7}};
 
@@ -51,6 +54,7 @@ void StartGame(Kymbral& k, const Level& level) {
     SimulatorState& s = k.state;
     Eject_Click(k);
     s.ScrambleStartTime = k.clock.Now();
+    s.ScrambleLevel = level.number;
     // One argument for every draw of the game: normally positive, so each draw
     // moves on; 0 repeats the last value and a negative one restarts the sequence.
     float argument = k.clock.Now() - s.ScanStart;

@@ -49,6 +49,7 @@ struct SimulatorState {
     float Z4Offset = 0;                // quartic shim error, shim coefficient units
     std::int16_t LockPhaseOffset = 0;  // lock phase error, degrees
     float ScrambleStartTime = 0;       // clock reading when the game began, s
+    int ScrambleLevel = 0;             // the last game's level, 1 to 3, for its report
 
     // Field and line shape
     double Pi = 0;             // pi, as the program computes it at start-up

@@ -7,6 +7,8 @@
 #include "main_form_events.h"
 #include "main_form_layout.h"
 #include "main_form_view.h"
+#include "page.h"
+#include "page_reports.h"
 #include "web_exports.h"
 #include "web_services.h"
 
@@ -17,7 +19,8 @@ struct KymbralPage {
     PageClock clock;
     WebMessageBoxes messages{form};
     WebWaiter waiter{form};
-    Kymbral kymbral{clock, messages, waiter};
+    PageReports reports{page::Report};
+    Kymbral kymbral{clock, messages, waiter, reports};
 
     KymbralPage() {
         kymbral.form = MakeMainForm();

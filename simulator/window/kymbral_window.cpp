@@ -22,7 +22,7 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
     }
     syncedMessages_ = std::make_unique<SyncedMessageBoxes>(view, *messages);
     waiter_ = std::make_unique<QtWaiter>(view);
-    kymbral_ = std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_);
+    kymbral_ = std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_, nowhere_);
     kymbral_->form = MakeMainForm();
 
     view.setObjectName(kProgramName);

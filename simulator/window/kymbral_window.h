@@ -23,5 +23,6 @@ class KymbralWindow {
     std::unique_ptr<MessageBoxes> ownMessages_;
     std::unique_ptr<MessageBoxes> syncedMessages_;
     std::unique_ptr<Waiter> waiter_;
+    Reports nowhere_;  // the desktop keeps no record of the games
     std::unique_ptr<Kymbral> kymbral_;
 };

@@ -8,6 +8,7 @@ for a file cut short, or "empty" or "text" for a file that is no picture).
   corpus.py check OUTCOMES   makes them in a temporary folder and compares what
                              the desktop's checker OUTCOMES makes of each with
                              the folder's expected.txt
+  corpus.py draw SIZE FILE   draws one screenshot of SIZE (1280x800) as FILE
 """
 import json
 import os
@@ -93,10 +94,17 @@ def check(outcomes):
     return 0 if wrong == 0 and len(lines) == len(names) else 1
 
 
+def draw(size, path):
+    with tempfile.TemporaryDirectory() as drawn:
+        shutil.copyfile(screenshot(size, os.path.splitext(path)[1].lower(), {'dir': drawn}), path)
+
+
 if __name__ == '__main__':
-    if len(sys.argv) != 3 or sys.argv[1] not in ('make', 'check'):
+    if sys.argv[1:2] == ['draw'] and len(sys.argv) == 4:
+        draw(sys.argv[2], sys.argv[3])
+    elif len(sys.argv) != 3 or sys.argv[1] not in ('make', 'check'):
         sys.exit(__doc__)
-    if sys.argv[1] == 'make':
+    elif sys.argv[1] == 'make':
         make(sys.argv[2])
     else:
         sys.exit(check(sys.argv[2]))

@@ -12,6 +12,7 @@
 
 #include "append_line.h"
 #include "author_window.h"
+#include "fake_clock.h"
 #include "fake_image_source.h"
 #include "recording_messages.h"
 #include "results_file.h"
@@ -112,9 +113,10 @@ TEST(TessivarFiles, AResultThatCannotBeWrittenIsToldAndLeavesNothingHalfWritten)
         RecordingMessages messages;
         FakeImageSource images;
         images.files = {"/deck/a.png"};
-        SlideShow show(messages, images, [] { return "/deck"; },
+        FakeClock clock;
+        AppendedResults results(file, "/deck");
+        SlideShow show(messages, images, clock, results, [] { return "/deck"; },
                        {ShownSlide({"a.png", "t", {0, 0, 10, 10}}, 1)});
-        RecordResults(show, file, "/deck");
         Form_Load(show);
         Form_Activate(show);
         Picture1_MouseUp(show, kLeftButton, 75, 75);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "deck_check.h"
+#include "fake_clock.h"
 #include "fake_image_source.h"
 #include "hostile_text.h"
 #include "non_finite_text.h"
@@ -44,8 +45,10 @@ std::pair<double, double> Aim(SoakRandom& random, const Slide& slide) {
 
 void Play(SoakRandom& random, const std::vector<Slide>& slides, FakeImageSource& images) {
     RecordingMessages messages;
+    FakeClock clock;
+    Reports nowhere;
     SlideShow show(
-        messages, images, [] { return std::filesystem::path("/deck"); }, slides);
+        messages, images, clock, nowhere, [] { return std::filesystem::path("/deck"); }, slides);
     Form_Load(show);
     Form_Activate(show);
     for (int click = 0; click < kClicksPerDeck; ++click) {

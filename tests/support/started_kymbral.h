@@ -9,13 +9,15 @@
 #include "form_load.h"
 #include "main_form_layout.h"
 #include "recording_messages.h"
+#include "recording_reports.h"
 
 // The simulator as the window opens it: laid out, loaded and activated once.
 struct StartedKymbral {
     FakeClock clock{100.0f};  // early in the day, where a float clock is fine-grained
     RecordingMessages messages;
     FakeWaiter waiter{clock};
-    Kymbral k{clock, messages, waiter};
+    RecordingReports reports;
+    Kymbral k{clock, messages, waiter, reports};
 
     StartedKymbral() {
         k.form = MakeMainForm();

@@ -99,7 +99,7 @@ TEST_F(ConsoleTest, GradientShimDrawsItsPulseBeforeTheWait) {
             while (!done()) clock->Advance(1);
         }
     } peek;
-    Kymbral shimmed{clock, messages, peek};
+    Kymbral shimmed{clock, messages, peek, reports};
     shimmed.state = k.state;
     shimmed.form = k.form;
     Insert_Click(shimmed);

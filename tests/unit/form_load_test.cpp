@@ -15,7 +15,8 @@ struct FormLoadTest : ::testing::Test {
     FakeClock clock{43200.5f};
     RecordingMessages messages;
     FakeWaiter waiter{clock};
-    Kymbral k{clock, messages, waiter};
+    Reports nowhere;
+    Kymbral k{clock, messages, waiter, nowhere};
     void SetUp() override { Form_Load(k); }
 };
 

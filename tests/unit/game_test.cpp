@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "answer_check.h"
+#include "command_line.h"
 #include "eject_insert.h"
 #include "help.h"
 #include "knobs.h"
@@ -153,6 +154,39 @@ TEST_F(GameTest, TheGoalIsALockAbove53WithGainAndPowerAt20) {
     KeyIn_MouseUp(k, 5, kRightButton);  // gain 21: the lock is higher, but it does not count
     Walkup_Click(k);
     EXPECT_EQ(LastMessage().rfind("The answers will be shown", 0), 0u);
+}
+
+TEST_F(GameTest, EachAnsweredGameIsReportedWithItsLevelTimeAndOutcome) {
+    PerfectGameWithPhaseError(0);
+    clock.Advance(150);
+    Walkup_Click(k);
+    Walkup_Click(k);  // the defaults: no game
+    const std::pair<void (*)(Kymbral&), int> lost[] = {{Scramble_Click, 2},
+                                                       {ScrambleHard_Click, 3}};
+    for (auto [start, level] : lost) {
+        start(k);
+        clock.Advance(static_cast<float>(level));
+        Walkup_Click(k);  // with the sample out
+    }
+    EXPECT_EQ(reports.games,
+              (std::vector<ScrambleAnswer>{{1, 150, true}, {2, 2, false}, {3, 3, false}}));
+}
+
+TEST_F(GameTest, ShowingTheUnknownSampleAgainReportsThePulseWidthSetAgainstIt) {
+    const std::pair<double, bool> answers[] = {{0, true}, {0.04, true}, {0.1, false}, {1, false}};
+    for (auto [offset, right] : answers) {
+        reports.samples.clear();
+        SampleScramble_Click(k);
+        EXPECT_TRUE(reports.samples.empty()) << "hiding them is no answer";
+        double pw90 = ReadNumber(k.form.PW90Value.text);
+        k.form.KeyboardInput.text = "pw=" + NumberText(pw90 + offset);
+        KeyboardInput_KeyUp(k, kEnterKey);
+        SampleScramble_Click(k);
+        ASSERT_EQ(reports.samples.size(), 1u) << offset;
+        EXPECT_EQ(reports.samples[0].right, right) << offset;
+        EXPECT_DOUBLE_EQ(reports.samples[0].pw90, pw90);
+        EXPECT_DOUBLE_EQ(reports.samples[0].pulseWidth, k.state.pw);
+    }
 }
 
 TEST_F(GameTest, ReadDefaultShimsClearsEveryError) {

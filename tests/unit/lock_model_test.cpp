@@ -16,7 +16,8 @@ struct LockModelTest : ::testing::Test {
     FakeClock clock;
     RecordingMessages messages;
     FakeWaiter waiter{clock};
-    Kymbral k{clock, messages, waiter};
+    Reports nowhere;
+    Kymbral k{clock, messages, waiter, nowhere};
     void SetUp() override { Form_Load(k); }
 
     LockModel Compute(bool inserted = true, std::string_view axis = kSingleViewCaption) {

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 
+#include "fake_clock.h"
 #include "fake_image_source.h"
 #include "recording_messages.h"
+#include "recording_reports.h"
 #include "slide_display.h"
 #include "slide_handlers.h"
 
@@ -14,8 +16,11 @@
 struct SlideShowTest : ::testing::Test {
     RecordingMessages messages;
     FakeImageSource images;
+    FakeClock clock;
+    RecordingReports reports;
     std::filesystem::path workingDirectory = "/home/student/nmr";
-    SlideShow show{messages, images, [this] { return ScreenshotFolder(workingDirectory); }};
+    SlideShow show{messages, images, clock, reports,
+                   [this] { return ScreenshotFolder(workingDirectory); }};
 
     SlideShowTest() {
         for (int slide = 0; slide < kSlideCount; ++slide) {

@@ -46,7 +46,9 @@ TEST_F(SlideImages, AMissingScreenshotIsReportedAndEndsTheShow) {
 TEST(SlideImagesAtStart, WithoutTheFirstScreenshotTheShowEndsAtOnce) {
     RecordingMessages messages;
     FakeImageSource images;
-    SlideShow show{messages, images, [] { return ScreenshotFolder("/empty"); }};
+    FakeClock clock;
+    Reports nowhere;
+    SlideShow show{messages, images, clock, nowhere, [] { return ScreenshotFolder("/empty"); }};
     Form_Load(show);
     Form_Activate(show);
     ASSERT_EQ(messages.shown.size(), 1u);

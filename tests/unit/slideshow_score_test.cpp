@@ -94,13 +94,8 @@ TEST_F(SlideScore, AScoreBelowZeroCarriesItsMinusSignRightAfterTheEqualsSign) {
               "You completed this exercise with a score of: -5!\r\rDo you want to try again?");
 }
 
-TEST_F(SlideScore, EachShowEndsWithItsResultRowBeforeTheMessage) {
-    std::vector<ShowResult> results;
-    show.showEnded = [&](const ShowResult& result) -> std::optional<std::string> {
-        EXPECT_TRUE(messages.shown.empty());
-        results.push_back(result);
-        return std::nullopt;
-    };
+TEST_F(SlideScore, EachShowEndsWithItsResultRow) {
+    const std::vector<ShowResult>& results = reports.results;
     ClickWrong();  // forgiven on slide 0, but still a wrong click
     GoTo(3);
     ClickWrong();
@@ -119,7 +114,7 @@ TEST_F(SlideScore, EachShowEndsWithItsResultRowBeforeTheMessage) {
 }
 
 TEST_F(SlideScore, AResultThatCannotBeKeptIsToldBeforeTheScore) {
-    show.showEnded = [](const ShowResult&) { return std::optional<std::string>("not kept"); };
+    reports.notKept = "not kept";
     GoTo(25);
     ClickTarget();
     ASSERT_EQ(messages.shown.size(), 2u);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fake_clock.h"
 #include "fake_image_source.h"
 #include "recording_messages.h"
 #include "slide_handlers.h"
@@ -18,7 +19,9 @@ TEST(SlideTable, TextsBreakLinesWithCarriageReturnsAlone) {
 TEST(SlideTable, IsBuiltWhenTheWindowLoads) {
     RecordingMessages messages;
     FakeImageSource images;
-    SlideShow show{messages, images};
+    FakeClock clock;
+    Reports nowhere;
+    SlideShow show{messages, images, clock, nowhere};
     EXPECT_TRUE(show.slides.empty());
     Form_Load(show);
     EXPECT_EQ(show.slides[25].TargetX, 11070);
@@ -30,14 +33,16 @@ TEST(SlideTable, IsBuiltWhenTheWindowLoads) {
 TEST(SlideTable, TheFirstClueLinePointsAtTheFirstTarget) {
     RecordingMessages messages;
     FakeImageSource images;
-    SlideShow builtIn{messages, images};
+    FakeClock clock;
+    Reports nowhere;
+    SlideShow builtIn{messages, images, clock, nowhere};
     Form_Load(builtIn);
     EXPECT_EQ(builtIn.form.InfoLine, MakeSlideForm().InfoLine);
     EXPECT_EQ(builtIn.form.InfoLine.x2, 2880);
     EXPECT_EQ(builtIn.form.InfoLine.y2, 8640);
 
     Slide first = ShownSlide({"a.png", "t", {600, 100, 50, 20}}, 1);
-    SlideShow deck{messages, images, [] { return "/deck"; }, {first, first}};
+    SlideShow deck{messages, images, clock, nowhere, [] { return "/deck"; }, {first, first}};
     deck.firstSlide = 1;
     Form_Load(deck);
     EXPECT_EQ(deck.form.InfoLine.x2, 650 * 15 + 75);

@@ -183,7 +183,7 @@ browserTest('a page opened from a file says how to serve it, the index with its 
     const [notice, links] = await page.evaluate(() => [document.querySelector('p.notice')?.textContent,
       [...document.querySelectorAll('a[href$=".html"]')].map((a) => a.getAttribute('href'))]);
     assert.match(notice, /scripts\/serve-web/, file);
-    assert.deepEqual(links, file === 'index.html' ? ['kymbral.html', 'tessivar.html'] : []);
+    assert.deepEqual(links, file === 'index.html' ? ['kymbral.html', 'tessivar.html', 'author.html'] : []);
     await page.close();
   }
 });

@@ -22,6 +22,7 @@
 //                              button 'left' (default), 'right' or 'middle'
 // page.keyboard.press(key)     a key by its KeyboardEvent.key name: 'Enter', 'Escape', 'a'
 // page.keyboard.type(text)     into the focused element
+// page.chooseFiles(selector, paths)   the files (absolute paths) chosen in a file input
 // page.screenshot()            the viewport as a PNG Buffer, in device pixels
 // page.setViewport({ width, height, scale })   (WebKit: at the scale the page opened with)
 // page.goto(url), page.close()
@@ -47,11 +48,15 @@ export const LACKS = {
   firefox: {
     touch: "touch actions fail in headless Firefox over puppeteer-core's WebDriver BiDi",
     accessibility: 'puppeteer-core reads the accessibility tree over the DevTools protocol only',
+    folder: "WebDriver BiDi's input.setFiles refuses a folder (NS_ERROR_FILE_IS_DIRECTORY)",
+    download: 'puppeteer-core sets where downloads go over the DevTools protocol only',
     pixels: "its text is rasterised unlike the desktop's: the page's text placement was matched to Chromium's",
   },
   webkit: {
     touch: 'WebKitWebDriver takes touch actions but the page gets no events from them',
     accessibility: 'WebDriver has no accessibility tree',
+    folder: 'WebKitWebDriver hands a folder to a folder input as one empty file',
+    download: 'WebDriver cannot say where downloads go',
     console: "WebDriver classic does not read the page's console",
     pixels: "its text is rasterised unlike the desktop's: the page's text placement was matched to Chromium's",
   },

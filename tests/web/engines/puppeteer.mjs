@@ -13,6 +13,7 @@ const pageOf = (engine, page) => makePage(engine, page, {
     await page.mouse.move(x, y);
     for (const step of steps) await page.mouse[step]({ button });
   },
+  chooseFiles: async (selector, paths) => (await page.$(selector)).uploadFile(...paths),
   key: (key) => page.keyboard.press(key),
   type: (text) => page.keyboard.type(text),
   screenshot: async () => Buffer.from(await page.screenshot()),

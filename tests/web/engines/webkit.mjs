@@ -2,7 +2,7 @@
 // selenium-webdriver, on an Xvfb display of its own: it has no headless mode.
 import { spawn } from 'node:child_process';
 import { existsSync, readdirSync } from 'node:fs';
-import { Builder, Button, Key, Origin } from 'selenium-webdriver';
+import { Builder, Button, By, Key, Origin } from 'selenium-webdriver';
 import { findFreePort } from 'selenium-webdriver/net/portprober.js';
 import remote from 'selenium-webdriver/remote/index.js';
 import { makePage } from './page.mjs';
@@ -31,6 +31,8 @@ function pageOf(session, handle) {
       for (const step of steps) sequence[step === 'down' ? 'press' : 'release'](Button[button.toUpperCase()]);
       return sequence.perform();
     }),
+    // The driver takes a file input's paths as typed keys, one to a line.
+    chooseFiles: (selector, paths) => use(async (driver) => (await driver.findElement(By.css(selector))).sendKeys(paths.join('\n'))),
     key: (key) => use((driver) => actions(driver).keyDown(keyOf(key)).keyUp(keyOf(key)).perform()),
     type: (text) => use((driver) => actions(driver).sendKeys(text).perform()),
     screenshot: async () => Buffer.from(await use((driver) => driver.takeScreenshot()), 'base64'),

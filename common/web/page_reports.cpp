@@ -1,0 +1,44 @@
+#include "page_reports.h"
+
+#include "resume_text.h"
+
+JsonOut& PageReports::Start(const char* event) {
+    out_.Reset();
+    return out_.Open('{').Key("event").Value(event);
+}
+
+void PageReports::Finish() {
+    out_.Close('}');
+    send_(out_.Text());
+}
+
+void PageReports::ShowStands(const ShowPosition& position) {
+    Start("position").Key("slide").Value(position.slide);
+    out_.Key("resume").Value(ResumeText(position, deckKey_));
+    Finish();
+}
+
+// Each slide as [wrong clicks, seconds].
+std::optional<std::string> PageReports::ShowFinished(const ShowResult& result) {
+    Start("show").Key("score").Value(static_cast<double>(result.score));
+    out_.Key("slides").Open('[');
+    for (std::size_t i = 0; i < result.wrongClicks.size(); ++i) {
+        out_.Open('[').Value(static_cast<double>(result.wrongClicks[i]));
+        out_.Value(result.seconds[i]).Close(']');
+    }
+    out_.Close(']');
+    Finish();
+    return std::nullopt;  // the page keeps nothing itself
+}
+
+void PageReports::ScrambleAnswered(const ScrambleAnswer& answer) {
+    Start("scramble").Key("level").Value(answer.level).Key("seconds").Value(answer.seconds);
+    out_.Key("won").Value(answer.won);
+    Finish();
+}
+
+void PageReports::SampleAnswered(const SampleAnswer& answer) {
+    Start("sample").Key("pw").Value(answer.pulseWidth).Key("pw90").Value(answer.pw90);
+    out_.Key("right").Value(answer.right);
+    Finish();
+}

@@ -1,0 +1,178 @@
+#include "deck_export.h"
+
+#include <algorithm>
+
+#include "author_check.h"
+#include "deck_link.h"
+#include "manifest.h"
+#include "show_resume.h"
+#include "slide.h"
+#include "zip_archive.h"
+#include "zip_reader.h"
+
+namespace {
+
+constexpr char kIdentifier[] = "org.kymbral.Tessivar";
+
+// The archive, entry by entry.
+class PlanWriter {
+  public:
+    bool Add(const std::string& name, std::string_view data) {
+        return Put({name, Crc32(data), data.size(), data.size(), false}, data);
+    }
+    bool AddPacked(const ZipRecord& record, std::string_view packed) { return Put(record, packed); }
+    bool AddPicture(const std::string& name, const std::string& picture, const ChosenPicture& p) {
+        if (!Put({name, p.crc, p.length, p.length, false}, {})) return false;
+        plan_.pictures.emplace_back(plan_.bytes.size(), picture);
+        return true;
+    }
+    std::optional<ArchivePlan> Finish() {
+        std::optional<std::string> directory = zip_.Directory();
+        if (!ok_ || !directory) return std::nullopt;
+        plan_.bytes += *directory;
+        return std::move(plan_);
+    }
+
+  private:
+    bool Put(const ZipRecord& record, std::string_view data) {
+        std::optional<std::string> header = zip_.Header(record);
+        ok_ = ok_ && header.has_value();
+        if (ok_) plan_.bytes += *header + std::string(data);
+        return ok_;
+    }
+
+    ZipWriter zip_;
+    ArchivePlan plan_;
+    bool ok_ = true;
+};
+
+// The files of the built package that its page needs: all but its manifest
+// and its own deck.
+struct PageFile {
+    ZipRecord record;
+    std::string_view packed;
+};
+
+std::optional<std::vector<PageFile>> PageFiles(std::string_view zip) {
+    std::optional<ZipSpan> directory = ZipDirectoryIn(zip, zip.size());
+    if (!directory) return std::nullopt;
+    auto items = ZipItems(zip.substr(directory->offset, directory->size));
+    if (!items) return std::nullopt;
+    std::vector<PageFile> files;
+    for (const ZipItem& item : *items) {
+        if (item.name == "imsmanifest.xml" ||
+            item.name.starts_with(std::string(kScreenshotFolder) + "/")) {
+            continue;
+        }
+        std::optional<ZipSpan> data =
+            item.header < zip.size() ? ZipDataIn(zip.substr(item.header), item) : std::nullopt;
+        if (!data || data->offset + data->size > zip.size()) return std::nullopt;
+        files.push_back({{item.name, item.crc, item.size, item.packed, item.deflated},
+                         zip.substr(data->offset, data->size)});
+    }
+    return files;
+}
+
+std::vector<std::string> SlidePictures(const AuthorList& list) {
+    std::vector<std::string> pictures;
+    for (const DeckSlide& slide : DeckOf(list)) {
+        if (std::find(pictures.begin(), pictures.end(), slide.picture) == pictures.end()) {
+            pictures.push_back(slide.picture);
+        }
+    }
+    return pictures;
+}
+
+bool AddPictures(PlanWriter& writer, const DeckToExport& deck,
+                 const std::vector<std::string>& pictures) {
+    for (const std::string& picture : pictures) {
+        const ChosenPicture* chosen = deck.pictures.Find(picture);
+        if (!chosen || !writer.AddPicture(deck.name + "/" + picture, picture, *chosen)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What the desktop would refuse, and what keeps the deck from its folder.
+std::vector<std::string> Problems(const DeckToExport& deck, const std::string& text,
+                                  std::vector<Slide>& slides) {
+    if (!deck.unreadable.empty()) {
+        return {deck.unreadable,
+                "Save deck.csv as CSV UTF-8 in the spreadsheet, then choose it "
+                "again: its rows cannot be read as they are."};
+    }
+    if (!PlainDeckName(deck.name)) {
+        return {"The deck's name " + Quoted(deck.name) +
+                " must be a folder's name alone, without / \\ : ? # or control characters."};
+    }
+    OpenedDeck checked = CheckAuthorList(deck.list, "", deck.pictures);
+    if (checked.problems.empty()) checked = OpenDeck(text, "", deck.pictures);
+    slides = std::move(checked.slides);
+    return checked.problems;
+}
+
+std::optional<ArchivePlan> FolderZip(const DeckToExport& deck, const std::string& text) {
+    PlanWriter writer;
+    writer.Add(deck.name + "/" + kDeckFileName, text);
+    AddPictures(writer, deck, deck.pictures.Names());
+    return writer.Finish();
+}
+
+std::optional<ArchivePlan> Package(const DeckToExport& deck, const std::string& text,
+                                   const std::vector<Slide>& slides, ScormVersion version,
+                                   const std::vector<PageFile>& page) {
+    CoursePackage package{.identifier = std::string(kIdentifier) + "." + DeckKey(slides),
+                          .title = deck.name,
+                          .launch = "tessivar.html",
+                          .launchParameters = {{"deck", deck.name}},
+                          .masteryScore = deck.mastery};
+    for (const PageFile& file : page) package.files.push_back(file.record.name);
+    std::vector<std::string> pictures = SlidePictures(deck.list);
+    package.files.push_back(deck.name + "/" + kDeckFileName);
+    for (const std::string& picture : pictures) package.files.push_back(deck.name + "/" + picture);
+
+    PlanWriter writer;
+    writer.Add("imsmanifest.xml", Manifest(package, version));
+    for (const PageFile& file : page) writer.AddPacked(file.record, file.packed);
+    writer.Add(deck.name + "/" + kDeckFileName, text);
+    AddPictures(writer, deck, pictures);
+    return writer.Finish();
+}
+
+}  // namespace
+
+DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
+                      std::string_view builtPackage) {
+    std::string text = AuthorDeckText(deck.columns, deck.list);
+    std::vector<Slide> slides;
+    DeckExport out{Problems(deck, text, slides), deck.name, {}};
+    if (!out.problems.empty()) return out;
+    std::optional<ArchivePlan> archive;
+    if (kind == DeckExportKind::kFolder) {
+        out.fileName += ".zip";
+        archive = FolderZip(deck, text);
+    } else {
+        std::optional<std::vector<PageFile>> page = PageFiles(builtPackage);
+        if (!page) return {{"Tessivar's page could not be read from this site's package."}, "", {}};
+        auto taken = std::find_if(page->begin(), page->end(), [&](const PageFile& file) {
+            return file.record.name.substr(0, file.record.name.find('/')) == deck.name;
+        });
+        if (taken != page->end()) {
+            return {{"The deck's name " + Quoted(deck.name) +
+                     " is taken by a file of Tessivar's page in the package: choose another."},
+                    "",
+                    {}};
+        }
+        if (deck.mastery < 0 || deck.mastery > 100) {
+            return {{"The passing score must be a whole number from 0 to 100."}, "", {}};
+        }
+        bool v12 = kind == DeckExportKind::kScorm12;
+        out.fileName += v12 ? "-scorm12.zip" : "-scorm2004.zip";
+        archive = Package(deck, text, slides, v12 ? ScormVersion::Scorm12 : ScormVersion::Scorm2004,
+                          *page);
+    }
+    if (!archive) return {{"The deck is too large for a zip archive (4 GB at most)."}, "", {}};
+    out.archive = std::move(*archive);
+    return out;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "author_deck.h"
+#include "chosen_pictures.h"
+
+// What the author page writes for an instructor: the deck's folder as a zip
+// (for the desktop's `tessivar FOLDER` and for a site), or a course package
+// that plays the deck on a learning platform. Only a deck that the show
+// would play leaves the page.
+
+enum class DeckExportKind { kFolder, kScorm12, kScorm2004 };
+
+struct DeckToExport {
+    std::string name;  // the deck's folder
+    const AuthorList& list;
+    std::vector<std::string> columns;  // the header row as read
+    ChosenPictures& pictures;
+    std::string unreadable;  // why its deck.csv may not be written over
+    int mastery = 80;        // the passing score of a package, in percent
+};
+
+// An archive as the page writes it: the bytes made here, and the places
+// between them where a chosen picture's file goes as it is: after
+// bytes[0, end) comes that picture, and so on.
+struct ArchivePlan {
+    std::string bytes;
+    std::vector<std::pair<std::size_t, std::string>> pictures;
+};
+
+struct DeckExport {
+    std::vector<std::string> problems;  // why nothing is written
+    std::string fileName;
+    ArchivePlan archive;
+};
+
+// `builtPackage`: a course package of Tessivar that the build made, whose
+// page files a deck's package takes over.
+DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
+                      std::string_view builtPackage = {});

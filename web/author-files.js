@@ -1,0 +1,149 @@
+// The files an instructor chooses (screenshots, a deck's deck.csv, a folder,
+// a deck's zip), read into the module in turn, each step a task of its own:
+// the page answers while hundreds of large pictures are read. Only the
+// pictures' files are kept, not their bytes.
+import { pictureSize } from './author-decoder.js';
+import { deck } from './author-module.js';
+
+const ZIP_TAIL = 22 + 0xffff; // the end record and its longest comment
+const ZIP_LOCAL = 30;
+
+const bytesOf = async (blob) => new Uint8Array(await blob.arrayBuffer());
+
+// A zipped file's data as a Blob, unpacked; null when it is damaged or the
+// browser cannot unpack it. Never more than the size the zip lists for it.
+async function unpacked(zip, file) {
+  const start = deck.zipData(await bytesOf(zip.slice(file.header, file.header + ZIP_LOCAL)), file.header);
+  if (start < 0 || start + file.packed > zip.size) return null;
+  const packed = zip.slice(start, start + file.packed);
+  if (!file.deflated) return packed.size === file.size ? packed : null;
+  if (typeof DecompressionStream !== 'function') return null;
+  const chunks = [];
+  let length = 0;
+  try {
+    const reader = packed.stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+    for (let part = await reader.read(); !part.done; part = await reader.read()) {
+      length += part.value.length;
+      if (length > file.size) {
+        await reader.cancel();
+        return null;
+      }
+      chunks.push(part.value);
+    }
+  } catch {
+    return null;
+  }
+  return length === file.size ? new Blob(chunks) : null;
+}
+
+// The deck in a chosen zip: {name, refused, problems, files: [{name, blob, crc}]}.
+async function openZip({ name, blob }) {
+  const notOpened = { refused: true, problems: [`"${name}" is not a zip archive, or it is damaged: it is not opened`] };
+  const span = deck.zipDirectory(await bytesOf(blob.slice(Math.max(0, blob.size - ZIP_TAIL))), blob.size);
+  if (!span) return notOpened;
+  const listed = deck.zipDeck(await bytesOf(blob.slice(span.offset, span.offset + span.size)), name);
+  if (!listed || listed.refused) return listed ?? notOpened;
+  const files = [];
+  for (const file of listed.files) {
+    const data = await unpacked(blob, file);
+    if (data) files.push({ name: file.name, blob: data, crc: file.crc });
+    else listed.problems.push(`"${file.name}" cannot be read from the zip: it is damaged, or packed in a way this browser does not unpack; it is left out`);
+  }
+  return { ...listed, files };
+}
+
+// Pictures are decoded two at a time, each in a worker of its own, while
+// the next one's bytes are read here; the bytes read go to the worker (a
+// file that a worker reads again is slow in some browsers). Where a worker
+// cannot start, here.
+const LANES = 2;
+const decoder = new URL('author-decoder.js', import.meta.url);
+const decoders = Array.from({ length: LANES }, () => new Worker(decoder, { type: 'module' }));
+const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
+  decoders[lane].onmessage = ({ data }) => resolve(data.size);
+  decoders[lane].onerror = () => resolve(pictureSize(blob));
+  decoders[lane].postMessage({ bytes }, [bytes.buffer]);
+});
+
+// A picture: its bytes checked by the module, then decoded by the browser
+// for its size. Why it is left out, or null.
+async function readPicture(lane, { name, blob, crc }) {
+  const bytes = await bytesOf(blob);
+  return deck.take(name, bytes, crc) ?? deck.decoded(name, ...(await sizeOf(lane, blob, bytes)));
+}
+
+// The files of a file input: of a chosen folder, those at its top alone, as
+// a deck's subfolders are not its pictures.
+export function choiceOf(input) {
+  const files = [...input.files];
+  const folder = files.find((file) => file.webkitRelativePath)?.webkitRelativePath.split('/')[0];
+  return {
+    folder,
+    files: files.filter((file) => !file.webkitRelativePath || file.webkitRelativePath.split('/').length === 2)
+      .map((file) => ({ name: file.name, blob: file })),
+  };
+}
+
+export class ChosenFiles {
+  constructor() {
+    this.blobs = new Map(); // each picture taken in, by name
+  }
+
+  // Reads a choice. A deck (its deck.csv, its zip, a folder) starts a new
+  // deck, once `mayReplace` agrees; pictures alone join the deck in progress.
+  // `progress` is told how many of its pictures are read.
+  // {opened: a new deck, name: its folder's name if any, messages}, or null
+  // when not read.
+  async read({ files, folder }, mayReplace, progress) {
+    const messages = [];
+    const chosen = files.map((file) => ({ ...file, ...deck.kind(file.name) }));
+    let pictures = chosen.filter((file) => file.kind === 'picture');
+    const deckFile = chosen.find((file) => file.kind === 'deck');
+    const zip = chosen.find((file) => file.kind === 'zip');
+    let name = folder;
+    let deckBytes = deckFile ? await bytesOf(deckFile.blob) : null;
+    if (zip) {
+      if (files.length > 1) messages.push(`A deck's zip is opened alone: only "${zip.name}" is read`);
+      const zipped = await openZip(zip);
+      messages.push(...zipped.problems);
+      if (zipped.refused) return { messages };
+      const inside = zipped.files.map((file) => ({ ...file, ...deck.kind(file.name) }));
+      const zippedDeck = inside.find((file) => file.kind === 'deck');
+      deckBytes = zippedDeck ? await bytesOf(zippedDeck.blob) : null;
+      pictures = inside.filter((file) => file.kind === 'picture');
+      messages.push(...inside.filter((file) => file.kind === 'out').map((file) => file.message));
+      name = zipped.name;
+    } else {
+      messages.push(...chosen.filter((file) => file.kind === 'out').map((file) => file.message));
+    }
+    const opensDeck = name !== undefined || deckFile !== undefined;
+    if (opensDeck && !(await mayReplace())) return null;
+    if (opensDeck) {
+      messages.push(...deck.start(deckBytes));
+      this.blobs.clear();
+    }
+    deck.newChoice();
+    pictures.sort((a, b) => (a.name < b.name ? -1 : 1));
+    // Each picture's messages in the pictures' order, whichever lane read it.
+    const told = pictures.map(() => []);
+    let next = 0;
+    const lane = async (index) => {
+      for (let at = next++; at < pictures.length; at = next++) {
+        progress(at, pictures.length);
+        const picture = pictures[at];
+        const admitted = deck.admit(picture.name);
+        if (admitted.message) told[at].push(admitted.message);
+        if (admitted.kind !== 'picture') continue;
+        const refused = await readPicture(index, picture);
+        if (refused) told[at].push(refused);
+        if (refused) this.blobs.delete(picture.name);
+        else this.blobs.set(picture.name, picture.blob);
+      }
+    };
+    await Promise.all(decoders.map((_, index) => lane(index)));
+    messages.push(...told.flat());
+    deck.listPictures();
+    progress(pictures.length, pictures.length);
+    return { opened: opensDeck, name, messages };
+  }
+}
