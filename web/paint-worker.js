@@ -7,6 +7,7 @@ const painting = createPainting();
 const frame = self.requestAnimationFrame?.bind(self) ?? ((run) => setTimeout(run, 16));
 let due = false;
 let synced = [];
+let fontsSettled = Promise.resolve();
 
 function paint() {
   due = false;
@@ -16,16 +17,17 @@ function paint() {
 }
 
 // The page's own faces; until one loads, its text falls back on the
-// browser's face of its kind, as the page's does.
+// browser's face of its kind, as the page's does. A sync waits for them
+// all: what is reported painted is painted in its own faces.
 function loadFonts(faces) {
-  for (const { family, source, descriptors } of faces) {
+  fontsSettled = Promise.all(faces.map(({ family, source, descriptors }) => {
     const face = new FontFace(family, source, descriptors);
     self.fonts.add(face);
-    face.load().then(
+    return face.load().then(
       () => painting.handle({ repaint: true }),
       () => console.warn(`${family}: the font could not be loaded; the pictures use the browser's own face`),
     ).then(schedule);
-  }
+  }));
 }
 
 function schedule() {
@@ -37,7 +39,13 @@ function schedule() {
 self.postMessage({ started: true });
 self.onmessage = ({ data }) => {
   if (data.fonts) return loadFonts(data.fonts);
-  if (data.sync !== undefined) synced.push(data.sync);
-  else painting.handle(data);
-  schedule();
+  if (data.sync !== undefined) {
+    fontsSettled.then(() => {
+      synced.push(data.sync);
+      schedule();
+    });
+  } else {
+    painting.handle(data);
+    schedule();
+  }
 };

@@ -3,16 +3,26 @@
 
 // The form's picture (PNG, as the window shows it: taking more would resize
 // the page) and, in the form's pixels, the message box over it with its
-// shadow. Chromium's: its screenshot takes a part of the page.
+// shadow. Chromium's: its screenshot takes a part of the page. A busy
+// machine may show a canvas the worker painted a frame or two late: the
+// picture is the one two frames apart agree on (ten tries at most).
 export async function picture(page) {
   const box = await page.box('#window');
-  const png = await page.native.screenshot({ clip: box, captureBeyondViewport: false });
+  const shot = async () => Buffer.from(await page.native.screenshot({ clip: box, captureBeyondViewport: false }));
+  const frames = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+  let png = await shot();
+  for (let tries = 0; tries < 10; tries++) {
+    await frames();
+    const again = await shot();
+    if (again.equals(png)) break;
+    png = again;
+  }
   const masks = await page.evaluate(([x, y, shadow]) => [...document.querySelectorAll('dialog.message-box[open]')]
     .map((d) => {
       const r = d.getBoundingClientRect();
       return [r.left - x - shadow, r.top - y - shadow, r.width + 2 * shadow, r.height + 2 * shadow];
     }), [box.x, box.y, 24]);
-  return { png: Buffer.from(png), masks };
+  return { png, masks };
 }
 
 // Every control as the page shows it, in the page's order: whether any of
