@@ -127,6 +127,16 @@ TEST(PictureItems, LabelsInsideTakeTheirClicksAndLieAboveTheDrawing) {
     EXPECT_EQ(labelClicks, 1);
     EXPECT_EQ(PixelOf(picture, {30, 30}), QColor(0, 0, 255));
     EXPECT_EQ(PixelOf(picture, {80, 80}), kBlack);
+
+    // A drag started on the drawing stays the drawing's over the label.
+    int pictureMoves = 0;
+    view.OnMouseMove(slide, [&](int, double, double) { ++pictureMoves; });
+    QTest::mousePress(&picture, Qt::LeftButton, {}, {80, 80});
+    QPointF over(30, 30);
+    QMouseEvent drag(QEvent::MouseMove, over, picture.mapToGlobal(over), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(&picture, &drag);
+    EXPECT_EQ(pictureMoves, 1);
 }
 
 TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
