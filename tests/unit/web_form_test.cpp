@@ -18,6 +18,7 @@ struct WebFormTest : ::testing::Test {
     TextBox box;
     Timer timer{.enabled = true, .intervalMs = 10};
     std::vector<std::string> ran;
+    std::string first;
 
     WebFormTest() {
         label.name = "Caption";
@@ -28,11 +29,13 @@ struct WebFormTest : ::testing::Test {
         form.Add(box);
         form.BindTimer(timer, [this] { ran.push_back("tick"); });
         form.OnKeyUp(box, [this](int key) { ran.push_back("key " + std::to_string(key)); });
-        form.Changes();
+        first = form.Changes();
     }
 };
 
+// The page learns the form's caption and size once, then only what changed.
 TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
+    EXPECT_TRUE(Has(first, R"({"caption":"Form","width":150,"height":300,"controls":[)")) << first;
     EXPECT_EQ(form.Changes(), R"({"controls":[]})");
     label.caption = "B\"";
     picture.PSet(1, 2, colours::White);
