@@ -231,9 +231,10 @@ TEST(TessivarDeck, PlayFromHereNamesSlidesAsTheListDoesAndLeavesTheWindowsFonts)
     EXPECT_EQ(list->font(), desktop);
 }
 
-// The list beside the picture, a fifth of the window, follows a removal; a
-// save into a folder that has gone says why it failed.
-TEST(TessivarDeck, TheListFollowsARemovalAndAFailedSaveSaysWhy) {
+// The list beside the picture, a fifth of the window, follows a drag, a move
+// and a removal, each a change to save; a save into a folder that has gone says why
+// it failed.
+TEST(TessivarDeck, TheListFollowsMovesAndRemovalsAndAFailedSaveSaysWhy) {
     QTemporaryDir dir;
     std::filesystem::path folder =
         WithPictures(dir, {{"a.png", {300, 200}}, {"b.png", {300, 200}}});
@@ -246,10 +247,21 @@ TEST(TessivarDeck, TheListFollowsARemovalAndAFailedSaveSaysWhy) {
     int pictureWidth = window.findChild<QScrollArea*>()->width();
     EXPECT_NEAR(pictureWidth, 4 * list->width(), list->width() / 4);
 
+    ASSERT_FALSE(window.isWindowModified());
+    list->model()->moveRow(QModelIndex(), 1, QModelIndex(), 0);  // b dragged to the top
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isWindowModified());
+    Press(window, "Save");
+    ASSERT_FALSE(window.isWindowModified());
+    Press(window, "Down");
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(list->item(1)->text(), "2. b.png");
+    Press(window, "Save");
     Press(window, "Remove");
+    EXPECT_TRUE(window.isWindowModified());
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(0)->text(), "1. b.png");
-    EXPECT_EQ(list->item(1)->text(), "a.png (not in the deck)");
+    EXPECT_EQ(list->item(0)->text(), "1. a.png");
+    EXPECT_EQ(list->item(1)->text(), "b.png (not in the deck)");
 
     std::filesystem::remove_all(folder);
     QString message = MessageOf([&] { Press(window, "Save"); });
