@@ -105,6 +105,19 @@ TEST(FormPainting, ShapeBorderLiesInsideItsRect) {
     EXPECT_EQ(PixelOf(view, {30, 15}), ButtonFace());
 }
 
+TEST(FormPainting, EachLabelIsPaintedInItsOwnFont) {
+    auto small = Placed<Label>("Small", {0, 0, 1500, 450});
+    auto large = Placed<Label>("Large", {0, 450, 1500, 450});
+    small.caption = large.caption = "Wg";
+    large.font = {"Arial", 18, true};
+    FormView view;
+    view.Add(small);
+    view.Add(large);
+    view.resize(100, 60);
+    QImage shown = view.grab().toImage();
+    EXPECT_NE(shown.copy(0, 0, 100, 30), shown.copy(0, 30, 100, 30));
+}
+
 TEST(FormPainting, ChangedCaptionRepaintsOnlyItsLabel) {
     TestForm form;
     form.view.OnClick(form.caption, [&] { form.caption.caption = "World"; });
