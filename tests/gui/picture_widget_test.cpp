@@ -70,13 +70,15 @@ TEST_F(PlotTest, StrokesOffTheScaleOrNotFiniteNeverFail) {
         p.Line(0, -1e9, 0, 1e9, Colour::Rgb(255, 0, 0));
         p.Line(-1e9, -1e9 + 20, 1e9, 1e9 + 20, Colour::Rgb(0, 255, 0));
         p.PSet(30, 30, colours::White);
-        p.PSet(99.5, 99.5, colours::White);  // in the last column and row
+        p.PSet(99.5, 99.5, colours::White);               // in the last column and row
+        p.Line(50, 60, 1e9, 70, Colour::Rgb(0, 0, 255));  // leaves by the right edge
     });
     EXPECT_EQ(At(1, 40), kWhite);
     EXPECT_EQ(At(99, 99), kWhite);
     EXPECT_EQ(At(99, 40), kWhite);
     EXPECT_EQ(At(0, 99), QColor(255, 0, 0));
     EXPECT_EQ(At(60, 80), QColor(0, 255, 0));
+    EXPECT_EQ(At(99, 60), QColor(0, 0, 255));
     EXPECT_EQ(At(15, 10), kBlack);
     EXPECT_EQ(At(30, 30), kWhite);
 }
