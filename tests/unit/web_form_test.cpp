@@ -16,6 +16,7 @@ struct WebFormTest : ::testing::Test {
     Label label;
     PictureBox picture;
     TextBox box;
+    CheckBox check;
     Timer timer{.enabled = true, .intervalMs = 10};
     std::vector<std::string> ran;
     std::string first;
@@ -28,6 +29,7 @@ struct WebFormTest : ::testing::Test {
         form.Add(picture);
         form.Add(box);
         form.BindTimer(timer, [this] { ran.push_back("tick"); });
+        form.Add(check);
         form.OnKeyUp(box, [this](int key) { ran.push_back("key " + std::to_string(key)); });
         first = form.Changes();
     }
@@ -51,10 +53,12 @@ TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
 }
 
 TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {
-    // The user's typing reaches the model without being told back to the page.
+    // The user's typing and ticking reach the model without being told back to the page.
     ASSERT_TRUE(form.Post(2, WebForm::Event::Text, 0, 0, 0, "pw=3"));
+    ASSERT_TRUE(form.Post(4, WebForm::Event::Check, 1, 0, 0, ""));
     form.Pump();
     EXPECT_EQ(box.text, "pw=3");
+    EXPECT_TRUE(check.checked);
     EXPECT_EQ(form.Changes(), R"({"controls":[]})");
 
     form.SetAfterEvent([this] {
