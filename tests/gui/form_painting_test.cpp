@@ -136,12 +136,12 @@ TEST(FormPainting, ChangedCaptionRepaintsOnlyItsLabel) {
     EXPECT_EQ(after.copy(0, 40, 340, 90), before.copy(0, 40, 340, 90));
 }
 
-int RedPixels(const QImage& image) {
-    int red = 0;
+int PixelsOf(QColor colour, const QImage& image) {
+    int count = 0;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) red += image.pixelColor(x, y) == QColor(Qt::red);
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
     }
-    return red;
+    return count;
 }
 
 TEST(FormPainting, WhatIsAddedToAShownFormOrPictureBoxShowsAtOnce) {
@@ -166,20 +166,25 @@ TEST(FormPainting, WhatIsAddedToAShownFormOrPictureBoxShowsAtOnce) {
     };
     form.view.show();
     for (std::size_t i = 0; i < std::size(additions); ++i) {
-        int before = RedPixels(OnScreen(*additions[i].second));
+        int before = PixelsOf(Qt::red, OnScreen(*additions[i].second));
         additions[i].first();
-        EXPECT_GT(RedPixels(OnScreen(*additions[i].second)), before) << i;
+        EXPECT_GT(PixelsOf(Qt::red, OnScreen(*additions[i].second)), before) << i;
     }
 }
 
-TEST(FormPainting, WidgetsTakeNameGeometryAndFont) {
+// Each takes its name, caption, geometry and font, and follows its model's moves.
+TEST(FormPainting, WidgetsTakeNameCaptionGeometryAndFont) {
     TestForm form;
     auto* knob = form.view.findChild<QWidget*>("Knob");
     ASSERT_NE(knob, nullptr);
+    EXPECT_GT(PixelsOf(knob->palette().color(QPalette::ButtonText), knob->grab().toImage()), 0);
     EXPECT_EQ(knob->geometry(), QRect(20, 45, 60, 20));
     EXPECT_EQ(knob->font().pixelSize(), 11);
     EXPECT_TRUE(knob->font().bold());
     EXPECT_EQ(knob->font().family(), fonts::kSans);
+    form.plot.rect.left += 150;
+    form.view.Sync();
+    EXPECT_EQ(form.view.findChild<QWidget*>("Plot")->x(), 230);
 }
 
 TEST(Appearance, EveryFamilyIsDrawnWithAFontTheProgramsCarry) {
