@@ -155,9 +155,12 @@ TEST(FormPainting, WhatIsAddedToAShownFormOrPictureBoxShowsAtOnce) {
     inside.background = red;
     LineFigure insideLine{
         .name = "InsideLine", .x1 = 150, .y1 = 750, .x2 = 1200, .y2 = 750, .colour = red};
+    QImage background(20, 20, QImage::Format_RGB32);
+    background.fill(Qt::red);
     TestForm form;
     QWidget& plot = *form.view.findChild<QWidget*>("Plot");
     const std::pair<std::function<void()>, QWidget*> additions[] = {
+        {[&] { form.view.SetBackground(background); }, &form.view},
         {[&] { form.view.Add(label); }, &form.view},
         {[&] { form.view.Add(line); }, &form.view},
         {[&] { form.view.Add(shape); }, &form.view},
