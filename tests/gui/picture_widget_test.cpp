@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -167,8 +168,8 @@ TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
 }
 
 // The author's picture: a new picture of the same size, a target drawn for
-// it and the shaded areas each show at once.
-TEST(TargetPicture, WhatChangesShowsAtOnce) {
+// it and the shaded areas each show at once; the wheel with Ctrl zooms it.
+TEST(TargetPicture, ShowsChangesAtOnceAndZoomsWithCtrlWheel) {
     QImage green(40, 30, QImage::Format_RGB32), blue(40, 30, QImage::Format_RGB32);
     green.fill(Qt::green);
     blue.fill(Qt::blue);
@@ -185,6 +186,10 @@ TEST(TargetPicture, WhatChangesShowsAtOnce) {
         change();
         EXPECT_NE(OnScreen(widget).pixelColor(at), before) << at.x() << "," << at.y();
     }
+    QWheelEvent wheel({20, 15}, widget.mapToGlobal(QPointF(20, 15)), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
+    EXPECT_GT(widget.Zoom(), 1);
 }
 
 }  // namespace
