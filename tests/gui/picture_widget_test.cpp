@@ -168,8 +168,9 @@ TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
 }
 
 // The author's picture: a new picture of the same size, a target drawn for
-// it and the shaded areas each show at once; the wheel with Ctrl zooms it.
-TEST(TargetPicture, ShowsChangesAtOnceAndZoomsWithCtrlWheel) {
+// it and the shaded areas each show at once; only the left button draws; the
+// wheel with Ctrl zooms it.
+TEST(TargetPicture, ShowsChangesTakesOnlyLeftDragsAndZoomsWithCtrlWheel) {
     QImage green(40, 30, QImage::Format_RGB32), blue(40, 30, QImage::Format_RGB32);
     green.fill(Qt::green);
     blue.fill(Qt::blue);
@@ -186,6 +187,12 @@ TEST(TargetPicture, ShowsChangesAtOnceAndZoomsWithCtrlWheel) {
         change();
         EXPECT_NE(OnScreen(widget).pixelColor(at), before) << at.x() << "," << at.y();
     }
+    int drawn = 0;  // a right click after a drag draws nothing
+    widget.OnTargetDrawn([&](QRect) { ++drawn; });
+    QTest::mousePress(&widget, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, {15, 15});
+    QTest::mouseClick(&widget, Qt::RightButton, {}, {30, 20});
+    EXPECT_EQ(drawn, 1);
     QWheelEvent wheel({20, 15}, widget.mapToGlobal(QPointF(20, 15)), {}, {0, 120}, Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &wheel);
