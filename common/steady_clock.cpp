@@ -17,7 +17,10 @@ double SecondsSinceLocalMidnight() {
 }  // namespace
 
 SteadyClock::SteadyClock()
-    : secondsAtStart_(SecondsSinceLocalMidnight()), start_(std::chrono::steady_clock::now()) {}
+    : SteadyClock(SecondsSinceLocalMidnight(), std::chrono::steady_clock::now()) {}
+
+SteadyClock::SteadyClock(double secondsAtStart, std::chrono::steady_clock::time_point start)
+    : secondsAtStart_(secondsAtStart), start_(start) {}
 
 float SteadyClock::Now() {
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start_;

@@ -9,6 +9,8 @@
 class SteadyClock : public Clock {
   public:
     SteadyClock();
+    // Reads `secondsAtStart` at the instant `start`, and counts on from there.
+    SteadyClock(double secondsAtStart, std::chrono::steady_clock::time_point start);
     float Now() override;
 
   private:

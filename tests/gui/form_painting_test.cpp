@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QPaintEvent>
 #include <QTest>
+#include <functional>
 
 #include "embedded_fonts.h"
 #include "test_form.h"
@@ -104,6 +105,19 @@ TEST(FormPainting, ShapeBorderLiesInsideItsRect) {
     EXPECT_EQ(PixelOf(view, {30, 15}), ButtonFace());
 }
 
+TEST(FormPainting, EachLabelIsPaintedInItsOwnFont) {
+    auto small = Placed<Label>("Small", {0, 0, 1500, 450});
+    auto large = Placed<Label>("Large", {0, 450, 1500, 450});
+    small.caption = large.caption = "Wg";
+    large.font = {"Arial", 18, true};
+    FormView view;
+    view.Add(small);
+    view.Add(large);
+    view.resize(100, 60);
+    QImage shown = view.grab().toImage();
+    EXPECT_NE(shown.copy(0, 0, 100, 30), shown.copy(0, 30, 100, 30));
+}
+
 TEST(FormPainting, ChangedCaptionRepaintsOnlyItsLabel) {
     TestForm form;
     form.view.OnClick(form.caption, [&] { form.caption.caption = "World"; });
@@ -122,25 +136,58 @@ TEST(FormPainting, ChangedCaptionRepaintsOnlyItsLabel) {
     EXPECT_EQ(after.copy(0, 40, 340, 90), before.copy(0, 40, 340, 90));
 }
 
-TEST(FormPainting, AShapeAddedToAShownFormIsPaintedAtOnce) {
-    TestForm form;
-    form.view.show();
-    QCoreApplication::processEvents();
-    PaintSpy spy(form.view);
-    ShapeFigure panel = Panel(Colour::Rgb(255, 0, 0));
-    form.view.Add(panel);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(spy.painted.contains(PixelRect(panel.rect)));
+int PixelsOf(QColor colour, const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+    }
+    return count;
 }
 
-TEST(FormPainting, WidgetsTakeNameGeometryAndFont) {
+TEST(FormPainting, WhatIsAddedToAShownFormOrPictureBoxShowsAtOnce) {
+    const Colour red = Colour::Rgb(255, 0, 0);
+    auto label = Placed<Label>("Added", {1800, 150, 300, 300});
+    label.background = red;
+    LineFigure line{.name = "Line", .x1 = 1800, .y1 = 600, .x2 = 2700, .y2 = 600, .colour = red};
+    ShapeFigure shape = Panel(red);
+    shape.rect = {1800, 900, 300, 300};
+    auto inside = Placed<Label>("Inside", {150, 150, 300, 300});
+    inside.background = red;
+    LineFigure insideLine{
+        .name = "InsideLine", .x1 = 150, .y1 = 750, .x2 = 1200, .y2 = 750, .colour = red};
+    QImage background(20, 20, QImage::Format_RGB32);
+    background.fill(Qt::red);
+    TestForm form;
+    QWidget& plot = *form.view.findChild<QWidget*>("Plot");
+    const std::pair<std::function<void()>, QWidget*> additions[] = {
+        {[&] { form.view.SetBackground(background); }, &form.view},
+        {[&] { form.view.Add(label); }, &form.view},
+        {[&] { form.view.Add(line); }, &form.view},
+        {[&] { form.view.Add(shape); }, &form.view},
+        {[&] { form.view.Add(inside, form.plot); }, &plot},
+        {[&] { form.view.Add(insideLine, form.plot); }, &plot},
+    };
+    form.view.show();
+    for (std::size_t i = 0; i < std::size(additions); ++i) {
+        int before = PixelsOf(Qt::red, OnScreen(*additions[i].second));
+        additions[i].first();
+        EXPECT_GT(PixelsOf(Qt::red, OnScreen(*additions[i].second)), before) << i;
+    }
+}
+
+// Each takes its name, caption, geometry and font, and follows its model's moves.
+TEST(FormPainting, WidgetsTakeNameCaptionGeometryAndFont) {
     TestForm form;
     auto* knob = form.view.findChild<QWidget*>("Knob");
     ASSERT_NE(knob, nullptr);
+    EXPECT_GT(PixelsOf(knob->palette().color(QPalette::ButtonText), knob->grab().toImage()), 0);
     EXPECT_EQ(knob->geometry(), QRect(20, 45, 60, 20));
     EXPECT_EQ(knob->font().pixelSize(), 11);
     EXPECT_TRUE(knob->font().bold());
     EXPECT_EQ(knob->font().family(), fonts::kSans);
+    form.plot.rect.left += 150;
+    form.view.Sync();
+    EXPECT_EQ(form.view.findChild<QWidget*>("Plot")->x(), 230);
 }
 
 TEST(Appearance, EveryFamilyIsDrawnWithAFontTheProgramsCarry) {

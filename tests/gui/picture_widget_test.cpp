@@ -2,11 +2,14 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <tuple>
 #include <vector>
 
+#include "target_picture_widget.h"
 #include "test_form.h"
 
 namespace {
@@ -68,11 +71,15 @@ TEST_F(PlotTest, StrokesOffTheScaleOrNotFiniteNeverFail) {
         p.Line(0, -1e9, 0, 1e9, Colour::Rgb(255, 0, 0));
         p.Line(-1e9, -1e9 + 20, 1e9, 1e9 + 20, Colour::Rgb(0, 255, 0));
         p.PSet(30, 30, colours::White);
+        p.PSet(99.5, 99.5, colours::White);               // in the last column and row
+        p.Line(50, 60, 1e9, 70, Colour::Rgb(0, 0, 255));  // leaves by the right edge
     });
     EXPECT_EQ(At(1, 40), kWhite);
+    EXPECT_EQ(At(99, 99), kWhite);
     EXPECT_EQ(At(99, 40), kWhite);
     EXPECT_EQ(At(0, 99), QColor(255, 0, 0));
     EXPECT_EQ(At(60, 80), QColor(0, 255, 0));
+    EXPECT_EQ(At(99, 60), QColor(0, 0, 255));
     EXPECT_EQ(At(15, 10), kBlack);
     EXPECT_EQ(At(30, 30), kWhite);
 }
@@ -111,16 +118,28 @@ TEST(PictureItems, LabelsInsideTakeTheirClicksAndLieAboveTheDrawing) {
     view.Add(slide);
     view.Add(infoBox, slide);
     view.resize(100, 100);
-    int pictureClicks = 0;
+    int pictureClicks = 0, labelClicks = 0;
     view.OnMouseUp(slide, [&](int, double, double) { ++pictureClicks; });
+    view.OnClick(infoBox, [&] { ++labelClicks; });
     QWidget& picture = *view.findChild<QWidget*>("Picture1");
 
     QTest::mouseClick(&picture, Qt::LeftButton, {}, {30, 30});
     QTest::mouseClick(&picture, Qt::LeftButton, {}, {80, 80});
 
     EXPECT_EQ(pictureClicks, 1);
+    EXPECT_EQ(labelClicks, 1);
     EXPECT_EQ(PixelOf(picture, {30, 30}), QColor(0, 0, 255));
     EXPECT_EQ(PixelOf(picture, {80, 80}), kBlack);
+
+    // A drag started on the drawing stays the drawing's over the label.
+    int pictureMoves = 0;
+    view.OnMouseMove(slide, [&](int, double, double) { ++pictureMoves; });
+    QTest::mousePress(&picture, Qt::LeftButton, {}, {80, 80});
+    QPointF over(30, 30);
+    QMouseEvent drag(QEvent::MouseMove, over, picture.mapToGlobal(over), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(&picture, &drag);
+    EXPECT_EQ(pictureMoves, 1);
 }
 
 TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
@@ -146,6 +165,38 @@ TEST(PictureItems, PictureIsLoadedByItsKeyUnderTheStrokes) {
     view.Dispatch([&] { slide.picture = "green"; });
     EXPECT_EQ(PixelOf(picture, {2, 2}), kBlack);
     EXPECT_EQ(PixelOf(picture, {3, 3}), QColor(Qt::green));
+}
+
+// The author's picture: a new picture of the same size, a target drawn for
+// it and the shaded areas each show at once; only the left button draws; the
+// wheel with Ctrl zooms it.
+TEST(TargetPicture, ShowsChangesTakesOnlyLeftDragsAndZoomsWithCtrlWheel) {
+    QImage green(40, 30, QImage::Format_RGB32), blue(40, 30, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    blue.fill(Qt::blue);
+    TargetPictureWidget widget;
+    widget.SetPicture(green);
+    widget.show();
+    const std::pair<std::function<void()>, QPoint> changes[] = {
+        {[&] { widget.SetPicture(blue); }, {20, 15}},
+        {[&] { widget.SetTarget(QRect(10, 10, 10, 10)); }, {9, 15}},
+        {[&] { widget.SetShaded({QRectF(0, 0, 5, 5)}); }, {2, 2}},
+    };
+    for (const auto& [change, at] : changes) {
+        QColor before = OnScreen(widget).pixelColor(at);
+        change();
+        EXPECT_NE(OnScreen(widget).pixelColor(at), before) << at.x() << "," << at.y();
+    }
+    int drawn = 0;  // a right click after a drag draws nothing
+    widget.OnTargetDrawn([&](QRect) { ++drawn; });
+    QTest::mousePress(&widget, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, {15, 15});
+    QTest::mouseClick(&widget, Qt::RightButton, {}, {30, 20});
+    EXPECT_EQ(drawn, 1);
+    QWheelEvent wheel({20, 15}, widget.mapToGlobal(QPointF(20, 15)), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
+    EXPECT_GT(widget.Zoom(), 1);
 }
 
 }  // namespace

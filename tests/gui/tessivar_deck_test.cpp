@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "author_window.h"
@@ -48,6 +49,25 @@ std::filesystem::path WithPictures(const QTemporaryDir& dir,
                                    std::initializer_list<std::pair<const char*, QSize>> pictures) {
     for (const auto& [name, size] : pictures) SavePicture(Folder(dir) / name, size);
     return Folder(dir);
+}
+
+void Press(QWidget& window, const QString& caption) {
+    for (auto* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == caption) button->click();
+    }
+}
+
+// The text of the message box that `action` raises, closed once it shows.
+QString MessageOf(const std::function<void()>& action) {
+    QString message;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) message = box->text(), box->close();
+    });
+    closer.start(10);
+    action();
+    return message;
 }
 
 }  // namespace
@@ -199,25 +219,54 @@ TEST(TessivarDeck, PlayFromHereNamesSlidesAsTheListDoesAndLeavesTheWindowsFonts)
     QApplication::setFont(desktop);
     AuthorWindow window(folder);
     window.show();
-    QString message;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box) message = box->text(), box->close();
-    });
-    closer.start(10);
-    window.Play();
-    closer.stop();
-    EXPECT_EQ(message.toStdString(),
+    EXPECT_EQ(MessageOf([&] { window.Play(); }).toStdString(),
               "slide 2: the target lies under the instruction box, which takes the clicks there: "
               "students cannot click it");
 
     auto* list = window.findChild<QListWidget*>("slides");
     list->setCurrentRow(1);
-    for (auto* button : window.findChildren<QPushButton*>()) {
-        if (button->text() == "Remove") button->click();
-    }
+    Press(window, "Remove");
     window.Play();
     EXPECT_NE(QApplication::font(), desktop);  // the show's own now
     EXPECT_EQ(list->font(), desktop);
+}
+
+// The list beside the picture, a fifth of the window, follows a drag, a move
+// and a removal, each a change to save; a save into a folder that has gone says why
+// it failed.
+TEST(TessivarDeck, TheListFollowsMovesAndRemovalsAndAFailedSaveSaysWhy) {
+    QTemporaryDir dir;
+    std::filesystem::path folder =
+        WithPictures(dir, {{"a.png", {300, 200}}, {"b.png", {300, 200}}});
+    Write(folder / "deck.csv",
+          "picture,text,left,top,width,height\r\na.png,A,1,2,3,4\r\nb.png,B,1,2,3,4\r\n");
+    AuthorWindow window(folder);
+    window.show();
+    auto* list = window.findChild<QListWidget*>("slides");
+    ASSERT_TRUE(list && list->isVisible());
+    int pictureWidth = window.findChild<QScrollArea*>()->width();
+    EXPECT_NEAR(pictureWidth, 4 * list->width(), list->width() / 4);
+
+    ASSERT_FALSE(window.isWindowModified());
+    list->model()->moveRow(QModelIndex(), 1, QModelIndex(), 0);  // b dragged to the top
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isWindowModified());
+    Press(window, "Save");
+    ASSERT_FALSE(window.isWindowModified());
+    Press(window, "Down");
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(list->item(1)->text(), "2. b.png");
+    Press(window, "Save");
+    Press(window, "Remove");
+    EXPECT_TRUE(window.isWindowModified());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "1. a.png");
+    EXPECT_EQ(list->item(1)->text(), "b.png (not in the deck)");
+
+    std::filesystem::remove_all(folder);
+    QString message = MessageOf([&] { Press(window, "Save"); });
+    QString saving = QString::fromStdString("The deck could not be saved to " +
+                                            (folder / "deck.csv").string() + ":\n");
+    EXPECT_TRUE(message.startsWith(saving)) << message.toStdString();
+    EXPECT_GT(message.size(), saving.size() + 2) << "no reason given";
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPoint>
+#include <QScreen>
+#include <QWidget>
 #include <string>
 
 #include "controls.h"
@@ -51,4 +54,13 @@ struct TestForm {
 
 inline QColor PixelOf(QWidget& widget, QPoint at) {
     return widget.grab().toImage().pixelColor(at);
+}
+
+// What the screen shows of a widget: what it painted when asked, not what it
+// would paint afresh, as grab() gives.
+inline QImage OnScreen(QWidget& widget) {
+    QCoreApplication::processEvents();
+    QWidget& window = *widget.window();
+    QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+    return shown.copy(QRect(widget.mapTo(&window, QPoint()), widget.size()));
 }

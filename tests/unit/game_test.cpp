@@ -53,6 +53,20 @@ TEST_F(GameTest, AGameEjectsTheSampleAndTurnsWalkupIntoAnswer) {
     EXPECT_EQ(s.Z0, 50);            // errors are hidden: the knobs stay
 }
 
+// Each level writes afresh the value labels of its table, whatever they showed.
+TEST_F(GameTest, EachLevelRewritesItsOwnValueLabels) {
+    const std::pair<void (*)(Kymbral&), std::string> levels[] = {{ScrambleEasy_Click, "www-----"},
+                                                                 {Scramble_Click, "www--www"},
+                                                                 {ScrambleHard_Click, "wwwwwwww"}};
+    for (const auto& [start, rewritten] : levels) {
+        for (Label& label : k.form.ShimLabel) label.caption = "-";
+        start(k);
+        std::string shown;
+        for (const Label& label : k.form.ShimLabel) shown += label.caption == "-" ? '-' : 'w';
+        EXPECT_EQ(shown, rewritten);
+    }
+}
+
 TEST_F(GameTest, PhaseErrorsSpanZeroTo180Degrees) {
     int lowest = 180, highest = 0;
     for (int game = 0; game < 1000; ++game) {

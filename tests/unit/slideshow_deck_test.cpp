@@ -124,6 +124,10 @@ std::vector<ReadCase> ReadCases() {
          Utf16(u"picture\r\n\xD800", false),
          {"deck.csv line 2: " + NotUtf8Problem()},
          {}},
+        {"UTF-16 cut off in the middle of a character",
+         Utf16(u"picture\r\nab", false) + "c",
+         {"deck.csv line 2: " + NotUtf8Problem()},
+         {}},
         {"no slides", kHeader, {}, {}},
         {"empty file", "", {}, {}},
     };

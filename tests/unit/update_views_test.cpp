@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "eject_insert.h"
+#include "knobs.h"
 #include "started_kymbral.h"
 
 namespace {
@@ -73,4 +75,19 @@ TEST_F(UpdateViewsTest, InsertedSampleShowsTheSpikeTheTraceAndTheDial) {
     EXPECT_NEAR(DegreesFromStraightDown(f.LockLine1), 19.008, 1e-9);
     EXPECT_NEAR(std::hypot(f.LockLine1.x2 - 3840, f.LockLine1.y2 - 7200), 768, 1e-9);
     EXPECT_NEAR(DegreesFromStraightDown(f.LockLine2), 190.08 - 360, 1e-9);
+}
+
+// Off resonance the lock trace is a cosine: past its first rise one unbroken
+// line that swings down from its height and never beyond it.
+TEST_F(UpdateViewsTest, OffResonanceTheLockTraceSwingsWithinItsHeight) {
+    Insert_Click(k);
+    for (int step = 0; step < 10; ++step) KeyIn_MouseUp(k, 0, kRightButton);
+    const std::vector<Stroke>& trace = k.form.PlotFID.strokes;
+    double height = trace[2].y1, lowest = height;
+    for (std::size_t i = 1; i < trace.size(); ++i) {
+        EXPECT_LE(std::abs(trace[i].y2), height + 1e-9) << i;
+        lowest = std::min(lowest, trace[i].y2);
+    }
+    for (std::size_t i = 3; i < trace.size(); ++i) EXPECT_EQ(trace[i].y1, trace[i - 1].y2) << i;
+    EXPECT_LT(lowest, 0);
 }

@@ -16,8 +16,10 @@ struct WebFormTest : ::testing::Test {
     Label label;
     PictureBox picture;
     TextBox box;
+    CheckBox check;
     Timer timer{.enabled = true, .intervalMs = 10};
     std::vector<std::string> ran;
+    std::string first;
 
     WebFormTest() {
         label.name = "Caption";
@@ -29,12 +31,15 @@ struct WebFormTest : ::testing::Test {
         form.Add(picture);
         form.Add(box);
         form.BindTimer(timer, [this] { ran.push_back("tick"); });
+        form.Add(check);
         form.OnKeyUp(box, [this](int key) { ran.push_back("key " + std::to_string(key)); });
-        form.Changes();
+        first = form.Changes();
     }
 };
 
+// The page learns the form's caption and size once, then only what changed.
 TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
+    EXPECT_TRUE(Has(first, R"({"caption":"Form","width":150,"height":300,"controls":[)")) << first;
     EXPECT_EQ(form.Changes(), R"({"controls":[]})");
     label.caption = "B\"";
     picture.PSet(1, 2, colours::White);
@@ -54,10 +59,12 @@ TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
 }
 
 TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {
-    // The user's typing reaches the model without being told back to the page.
+    // The user's typing and ticking reach the model without being told back to the page.
     ASSERT_TRUE(form.Post(2, WebForm::Event::Text, 0, 0, 0, "pw=3"));
+    ASSERT_TRUE(form.Post(4, WebForm::Event::Check, 1, 0, 0, ""));
     form.Pump();
     EXPECT_EQ(box.text, "pw=3");
+    EXPECT_TRUE(check.checked);
     EXPECT_EQ(form.Changes(), R"({"controls":[]})");
 
     form.SetAfterEvent([this] {
