@@ -7,6 +7,7 @@ import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { browserTest, click, closeMessage, SITE, text } from './harness.mjs';
 import { openFaked, tick, typeInto } from './views.mjs';
+import { settled } from './pictures.mjs';
 
 const messageOpen = (page) => page.evaluate(() => document.querySelector('dialog.message-box[open]') !== null);
 
@@ -69,10 +70,10 @@ for (const [way, steps] of Object.entries(WAYS)) {
       if (inPicture) await apply(page, [picture]);
       const models = steps(model);
       if (models[0][0] === 'stop') await page.evaluate((wait) => window.formView.stop() ?? eval(wait)(), String(shown));
-      const empty = await page.screenshot();
+      const empty = await settled(page);
       for (const [m, drawn] of models.filter(([m]) => m !== 'stop')) {
         await apply(page, [m]);
-        const shot = await page.screenshot();
+        const shot = await settled(page);
         assert.equal(!shot.equals(empty), drawn, `${kind}: ${JSON.stringify({ visible: m.visible, parent: m.parent })}`);
       }
       await page.close();

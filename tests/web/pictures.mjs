@@ -1,22 +1,28 @@
 // Pictures of a page and how far two pictures differ; what a page shows of
 // its controls.
 
-// The form's picture (PNG, as the window shows it: taking more would resize
-// the page) and, in the form's pixels, the message box over it with its
-// shadow. Chromium's: its screenshot takes a part of the page. A busy
-// machine may show a canvas the worker painted a frame or two late: the
-// picture is the one two frames apart agree on (ten tries at most).
-export async function picture(page) {
-  const box = await page.box('#window');
-  const shot = async () => Buffer.from(await page.native.screenshot({ clip: box, captureBeyondViewport: false }));
+// What the page shows, taken until two takes two frames apart agree (ten
+// at most): a busy machine may show a canvas its worker painted a frame or
+// two late, WebKit's later still.
+export async function settled(page, take = () => page.screenshot()) {
   const frames = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
-  let png = await shot();
+  let png = await take();
   for (let tries = 0; tries < 10; tries++) {
     await frames();
-    const again = await shot();
+    const again = await take();
     if (again.equals(png)) break;
     png = again;
   }
+  return png;
+}
+
+// The form's picture (PNG, as the window shows it: taking more would resize
+// the page) and, in the form's pixels, the message box over it with its
+// shadow. Chromium's: its screenshot takes a part of the page.
+export async function picture(page) {
+  const box = await page.box('#window');
+  const png = await settled(page, async () =>
+    Buffer.from(await page.native.screenshot({ clip: box, captureBeyondViewport: false })));
   const masks = await page.evaluate(([x, y, shadow]) => [...document.querySelectorAll('dialog.message-box[open]')]
     .map((d) => {
       const r = d.getBoundingClientRect();
