@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -206,6 +207,31 @@ TEST_F(KymbralWindowTest, TabVisitsTheControlsThatTakeAClickInReadingOrder) {
     Find<QWidget>("KeyboardInput").setFocus();
     Key(Qt::Key_Tab);
     EXPECT_EQ(Focused(), "ShimYLabel");
+}
+
+TEST_F(KymbralWindowTest, TheFocusRingShowsWhereTheKeyboardIsUntilTheMousePresses) {
+    // The ring's dark blue within three pixels of the control, as the screen shows it.
+    auto ringPixels = [&](const QWidget& control) {
+        QImage shot = window.view.grab().toImage();
+        QRect around =
+            QRect(control.mapTo(&window.view, QPoint(0, 0)), control.size()).adjusted(-3, -3, 3, 3);
+        int count = 0;
+        for (int y = around.top(); y <= around.bottom(); ++y) {
+            for (int x = around.left(); x <= around.right(); ++x)
+                count += shot.pixelColor(x, y) == QColor(0, 80, 200);
+        }
+        return count;
+    };
+    QWidget& ga = Find<QWidget>("Restart");
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(Focused(), "Restart");
+    EXPECT_GE(ringPixels(ga),
+              4 * (ga.width() + ga.height()));  // two pixels wide all round, above its neighbours
+
+    QWidget& form = *ga.parentWidget();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(ringPixels(ga), 0);
+    EXPECT_EQ(Focused(), "Restart");
 }
 
 TEST_F(KymbralWindowTest, KeysClickTheFocusedControlAsTheMouseDoes) {
