@@ -14,6 +14,7 @@
 #include <functional>
 #include <utility>
 
+#include "numtext.h"
 #include "picture_widget.h"
 #include "recording_messages.h"
 #include "slide_display.h"
@@ -105,9 +106,13 @@ TEST_F(TessivarWindowTest, TheKeyboardPointerReachesEveryTargetAndBackspaceGoesB
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 100");
 
-    // The cross-hair shows where the pointer is.
+    // The cross-hair shows where the pointer is; its moves are the mouse's,
+    // so the place it reached is written out as a mouse move's is.
     QPoint at = (Picture().Pointer() / kPixel).toPoint();
     EXPECT_EQ(Picture().grab().toImage().pixelColor(at + QPoint(8, 0)), QColor(Qt::black));
+    EXPECT_EQ(show.form.MouseXYLabel.caption,
+              NumberText(static_cast<float>(Picture().Pointer().x())) + "," +
+                  NumberText(static_cast<float>(Picture().Pointer().y())));
     QTest::keyClick(&Picture(), Qt::Key_Backspace);
     EXPECT_EQ(show.SlideIndex, 25);
     EXPECT_EQ(show.form.ClueLabel.caption, "Clue Level = 1");
