@@ -310,6 +310,7 @@ TEST_F(KymbralWindowTest, AssistiveTechnologyHearsEveryControlByItsName) {
     Key(Qt::Key_Up);
     QAccessibleInterface* knob = QAccessible::queryAccessibleInterface(&Find<QWidget>("KeyIn1"));
     EXPECT_EQ(knob->text(QAccessible::Name), "Z1 shim, 1");
+    EXPECT_EQ(Find<QWidget>("KeyIn1").accessibleName(), "Z1 shim, 1");  // which tells the reader
     EXPECT_EQ(knob->valueInterface()->currentValue(), 1);
     QAccessible::setActive(false);
 }
