@@ -271,6 +271,7 @@ namespace {
 void Told(QAccessibleInterface* iface, std::map<std::string, QAccessible::Role>& told) {
     for (int i = 0; i < iface->childCount(); ++i) {
         QAccessibleInterface* child = iface->child(i);
+        EXPECT_EQ(iface->indexOfChild(child), i);  // how a reader finds its way back
         told[child->text(QAccessible::Name).toStdString()] = child->role();
         Told(child, told);
     }
