@@ -19,6 +19,16 @@ addEventListener('mousedown', (e) => (pressed = e.button), true);
 addEventListener('contextmenu', () => (pressed = 2), true);
 const released = () => BUTTON_CODES[pressed];
 
+// A right click where the page's pointer is, by the mouse's own path: a
+// long press of a finger.
+export function rightClickAt(x, y) {
+  const target = document.elementFromPoint(x, y);
+  if (!target) return;
+  pressed = 2;
+  const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button: 2, buttons: 0 };
+  target.dispatchEvent(new MouseEvent('mouseup', init));
+}
+
 // A click is the left button's; one from the keyboard has no press (detail 0).
 function onClick(element, post) {
   element.addEventListener('click', (e) => (pressed === 0 || e.detail === 0) && post(EVENT.click));

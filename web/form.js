@@ -9,6 +9,7 @@ import { displayText, px } from './appearance.js';
 import { clock } from './clock.js';
 import { Surfaces } from './surfaces.js';
 import { FormAccess } from './access.js';
+import { watchTouch } from './touch.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
 const TILE = 128; // pixels square
@@ -40,6 +41,12 @@ export class FormView {
     root.addEventListener('contextmenu', (e) => e.preventDefault());
     addEventListener('resize', () => this.fit());
     this.access = new FormAccess(this);
+    watchTouch(this.form);
+    // Upright, a phone shows the window too small to use.
+    const turn = document.createElement('p');
+    turn.className = 'turn-notice';
+    turn.textContent = 'Turn your phone sideways to see the whole window.';
+    root.before(turn);
   }
 
   // The changes as the binding writes them (JSON): the painter takes the
