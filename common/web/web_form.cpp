@@ -147,6 +147,7 @@ void WebForm::Add(ShapeFigure& shape) {
 }
 void WebForm::Add(Label& label, PictureBox& container) {
     Track(label, Id(&container));
+    labelsOn_.emplace(Id(&container), std::pair{Id(&label), &label});
 }
 void WebForm::Add(LineFigure& line, PictureBox& container) {
     Track(line, Id(&container));
@@ -253,17 +254,35 @@ bool WebForm::PointerKey(int id, int keyCode, bool shift, bool held) {
     double x = pointer.x;
     double y = pointer.y;
     bool mustPump = false;
-    if (result.moved) {
+    const Bindings* label = LabelAt(id, x, y);
+    if (result.moved && !label) {
         mustPump = Dispatch([&b, x, y] {
             if (b.mouseMove) b.mouseMove(0, x, y);
         });
     }
-    if (result.button != 0 && !held) {
+    if (result.button != 0 && !held && !label) {
         mustPump = Dispatch([&b, button = result.button, x, y] { b.mouseUp(button, x, y); });
+    } else if (result.button == kLeftButton && !held && label && label->click) {
+        mustPump = Dispatch(label->click);
     }
     // A pointer just placed is shown where it waits.
     if (placing && !result.moved) mustPump = Dispatch([] {}) || mustPump;
     return mustPump;
+}
+
+// A text over the picture takes the pointer where it lies, as it takes the
+// mouse: a left click there is its own, and nothing reaches the picture.
+const WebForm::Bindings* WebForm::LabelAt(int picture, double x, double y) const {
+    auto [from, to] = labelsOn_.equal_range(picture);
+    for (auto it = from; it != to; ++it) {
+        const auto& [id, label] = it->second;
+        const TwipRect& r = label->rect;
+        if (label->visible && x >= r.left && x < r.left + r.width && y >= r.top &&
+            y < r.top + r.height) {
+            return &bindings_[static_cast<std::size_t>(id)];
+        }
+    }
+    return nullptr;
 }
 
 bool WebForm::Post(int control, Event event, int button, double x, double y,

@@ -118,6 +118,7 @@ class WebForm {
     int Id(const void* model) const;
     bool Key(int id, int keyCode, bool shift, bool held);
     bool PointerKey(int id, int keyCode, bool shift, bool held);
+    const Bindings* LabelAt(int picture, double x, double y) const;
     void WriteOrder();
     void WriteTold();
     void WriteFacts(int id, const AccessibleFacts& facts);
@@ -136,6 +137,8 @@ class WebForm {
     std::vector<Told> told_;
     std::vector<Placed> placed_;
     std::map<int, const PictureBox*> pictures_;
+    // The texts over each picture: its id to theirs.
+    std::multimap<int, std::pair<int, const Label*>> labelsOn_;
     std::map<int, KeyboardPointer> pointers_;
     std::map<int, KeyboardPointer> pointersSent_;
     std::function<double()> now_;
