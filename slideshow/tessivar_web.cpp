@@ -8,6 +8,7 @@
 #include "page_reports.h"
 #include "resume_text.h"
 #include "show_resume.h"
+#include "slide_access.h"
 #include "slide_view.h"
 #include "web_exports.h"
 #include "web_services.h"
@@ -28,6 +29,8 @@ struct TessivarPage {
     TessivarPage() {
         AddSlideControls(form, show.form);
         BindSlideEvents(form, show);
+        DescribeSlideForm(form, show);
+        form.SetClock([this] { return clock.Now(); });
         form.SetAfterEvent([this] {
             if (show.exitCode != 0) page::Stop(messages.LastText());
         });

@@ -5,7 +5,7 @@ import { applyFont, colour, displayText, place, px } from './appearance.js';
 import { STROKE_FIELDS } from './painter.js';
 
 // Event kinds as the binding numbers them (WebForm::Event).
-export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6 };
+export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6, key: 7, announce: 8 };
 
 // The desktop's codes: 1 left, 2 right, 4 middle (DOM numbers them 0, 2, 1).
 const BUTTON_CODES = [1, 4, 2];
@@ -18,6 +18,16 @@ let pressed = 0;
 addEventListener('mousedown', (e) => (pressed = e.button), true);
 addEventListener('contextmenu', () => (pressed = 2), true);
 const released = () => BUTTON_CODES[pressed];
+
+// A right click where the page's pointer is, by the mouse's own path: a
+// long press of a finger.
+export function rightClickAt(x, y) {
+  const target = document.elementFromPoint(x, y);
+  if (!target) return;
+  pressed = 2;
+  const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button: 2, buttons: 0 };
+  target.dispatchEvent(new MouseEvent('mouseup', init));
+}
 
 // A click is the left button's; one from the keyboard has no press (detail 0).
 function onClick(element, post) {
@@ -94,17 +104,36 @@ const KINDS = {
     },
   },
   listbox: {
-    create: (model) => makeElement('div', model),
+    create: (model) => {
+      const element = makeElement('div', model);
+      // Arrows read through the rows, as a list does.
+      element.addEventListener('keydown', (e) => {
+        const step = { ArrowDown: 1, ArrowUp: -1 }[e.key];
+        if (!step || !element.children.length) return;
+        e.preventDefault();
+        const rows = [...element.children];
+        const now = rows.findIndex((row) => row.id === element.getAttribute('aria-activedescendant'));
+        const next = rows[Math.min(rows.length - 1, Math.max(0, now + step))];
+        rows.forEach((row) => row.setAttribute('aria-selected', `${row === next}`));
+        element.setAttribute('aria-activedescendant', next.id);
+        next.scrollIntoView({ block: 'nearest' });
+      });
+      return element;
+    },
     update(element, m) {
       place(element, m.rect);
       applyFont(element, m.font);
       element.replaceChildren(
-        ...m.items.map((item) => {
+        ...m.items.map((item, i) => {
           const row = document.createElement('div');
           row.textContent = item;
+          row.id = `row-${m.id}-${i}`;
+          row.setAttribute('role', 'option');
+          row.setAttribute('aria-selected', 'false');
           return row;
         }),
       );
+      element.removeAttribute('aria-activedescendant');
     },
   },
   checkbox: {
@@ -135,9 +164,13 @@ const KINDS = {
       // The elements of the labels on it, above the drawing.
       const items = document.createElement('div');
       items.className = 'items';
-      area.append(canvas, items);
+      // Where the keyboard pointer is, shown while the keyboard is in use.
+      const crosshair = document.createElement('div');
+      crosshair.className = 'crosshair';
+      crosshair.hidden = true;
+      area.append(canvas, items, crosshair);
       element.append(area);
-      element.picture = { area, canvas, items };
+      element.picture = { area, canvas, items, crosshair };
       view.surfaces.add(model.id, [{ canvas }]);
       // Positions in twips from the drawing area's corner, whatever the page's zoom.
       const report = (kind, code) => (e) => {

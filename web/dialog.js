@@ -1,6 +1,9 @@
 // The programs' message boxes: modal, title, text with its line breaks, OK.
 import { displayText } from './appearance.js';
 
+let boxes = 0;
+
+// Its title and text are read as it opens; the focus goes back where it was.
 export function showMessage(title, text) {
   const dialog = document.createElement('dialog');
   dialog.className = 'message-box';
@@ -9,6 +12,11 @@ export function showMessage(title, text) {
   heading.textContent = title;
   const body = document.createElement('p');
   body.textContent = displayText(text);
+  heading.id = `message-title-${++boxes}`;
+  body.id = `message-text-${boxes}`;
+  dialog.setAttribute('aria-labelledby', heading.id);
+  dialog.setAttribute('aria-describedby', body.id);
+  const before = document.activeElement;
   const ok = document.createElement('button');
   ok.textContent = 'OK';
   dialog.append(heading, body, ok);
@@ -17,6 +25,7 @@ export function showMessage(title, text) {
     // Escape closes it too, as on the desktop; Enter presses the focused OK.
     dialog.addEventListener('close', () => {
       dialog.remove();
+      before?.focus();
       resolve();
     });
     ok.addEventListener('click', () => dialog.close());

@@ -8,6 +8,8 @@ import { createControl, EVENT } from './controls.js';
 import { displayText, px } from './appearance.js';
 import { clock } from './clock.js';
 import { Surfaces } from './surfaces.js';
+import { FormAccess } from './access.js';
+import { watchTouch } from './touch.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
 const TILE = 128; // pixels square
@@ -38,6 +40,13 @@ export class FormView {
     // The right button steps the knobs and goes back a slide: no menu over the programs.
     root.addEventListener('contextmenu', (e) => e.preventDefault());
     addEventListener('resize', () => this.fit());
+    this.access = new FormAccess(this);
+    watchTouch(this.form);
+    // Upright, a phone shows the window too small to use.
+    const turn = document.createElement('p');
+    turn.className = 'turn-notice';
+    turn.textContent = 'Turn your phone sideways to see the whole window.';
+    root.before(turn);
   }
 
   // The changes as the binding writes them (JSON): the painter takes the
@@ -46,6 +55,7 @@ export class FormView {
     const changes = JSON.parse(text);
     if (changes.width) this.open(changes);
     for (const model of changes.controls) this.update(model);
+    this.access.apply(changes);
     this.surfaces.queue({ changes: text });
     this.surfaces.send();
   }
@@ -75,6 +85,7 @@ export class FormView {
     if (!control) {
       const post = (...event) => this.post(model.id, ...event);
       control = createControl(model, post, this);
+      if (control.element) control.element.controlId = model.id;
       const parent = this.controls.get(model.parent);
       if (control.element) (parent ? parent.element.picture.items : this.form).append(control.element);
       this.controls.set(model.id, control);

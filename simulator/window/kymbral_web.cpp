@@ -4,6 +4,7 @@
 
 #include "form_activate.h"
 #include "form_load.h"
+#include "main_form_access.h"
 #include "main_form_events.h"
 #include "main_form_layout.h"
 #include "main_form_view.h"
@@ -26,6 +27,8 @@ struct KymbralPage {
         kymbral.form = MakeMainForm();
         AddMainFormControls(form, kymbral.form);
         BindMainFormEvents(form, kymbral);
+        DescribeMainForm(form, kymbral.form);
+        form.SetClock([this] { return clock.Now(); });
     }
 };
 

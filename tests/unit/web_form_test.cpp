@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "key_codes.h"
 #include "web_form.h"
 
 namespace {
@@ -76,6 +77,106 @@ TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {
     form.Pump();
     EXPECT_EQ(ran, (std::vector<std::string>{"tick", "key 13"}));
     EXPECT_FALSE(form.Post(0, WebForm::Event::Click, 1, 0, 0, "")) << "no handler, no event";
+}
+
+// A knob and a clickable picture that take keys, and a read-out told to readers.
+struct WebFormKeysTest : ::testing::Test {
+    WebForm form{"Form", 3000, 3000};
+    Button knob;
+    Button first;
+    PictureBox picture;
+    Label level;
+    Label note;  // over the picture's top-left corner
+    double now = 0;
+    std::vector<std::string> ran;
+
+    WebFormKeysTest() {
+        knob.rect = {1500, 0, 300, 300};
+        first.rect = {0, 0, 300, 300};
+        picture.rect = {0, 1500, 1560, 1560};
+        form.Add(knob);
+        form.Add(first);
+        form.Add(picture);
+        form.Add(level);
+        note.rect = {0, 0, 300, 300};
+        form.Add(note, picture);
+        form.OnClick(note, [this] { ran.push_back("note"); });
+        form.OnClick(knob, [this] { ran.push_back("click"); });
+        form.OnMouseUp(knob, [this](int button) { ran.push_back("up " + std::to_string(button)); });
+        form.OnClick(first, [] {});
+        form.OnMouseMove(picture, [this](int, double x, double y) {
+            ran.push_back("move " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+        });
+        form.OnMouseUp(picture, [this](int button, double x, double y) {
+            ran.push_back("at " + std::to_string(button) + " " + std::to_string(int(x)) + "," +
+                          std::to_string(int(y)));
+        });
+        form.Describe(level, [this] {
+            return AccessibleFacts{
+                .role = AccessibleRole::Text, .name = level.caption, .announced = true};
+        });
+        form.SetClock([this] { return now; });
+    }
+
+    std::vector<std::string> Keys(int id, std::vector<int> codes, bool shift = false,
+                                  bool held = false) {
+        ran.clear();
+        for (int code : codes) {
+            if (form.Post(id, WebForm::Event::Key, code, shift, held, "")) form.Pump();
+        }
+        return ran;
+    }
+};
+
+TEST_F(WebFormKeysTest, OrdersStopsAndTurnsKeysIntoTheMouseClicks) {
+    std::string first = form.Changes();
+    EXPECT_TRUE(Has(first, R"("order":[1,0,)")) << first;
+    EXPECT_TRUE(Has(
+        first,
+        R"({"id":0,"role":"button","name":"","value":"","description":"","live":false,"keys":"knob"})"));
+    EXPECT_TRUE(Has(first, R"("keys":"pointer")"));
+
+    using Strings = std::vector<std::string>;
+    EXPECT_EQ(Keys(0, {kDownKey, kUpKey, kEnterKey, kSpaceKey, kLeftKey}),
+              (Strings{"up 1", "click", "up 2", "up 1", "click", "up 1", "click"}));
+    EXPECT_EQ(Keys(1, {kUpKey, kEnterKey}), Strings{}) << "a button takes its own keys";
+    // The picture's drawing area is 100 pixels square: the pointer starts in its middle.
+    EXPECT_EQ(Keys(2, {kRightKey, kEnterKey, kBackspaceKey}),
+              (Strings{"move 810,750", "at 1 810,750", "at 2 810,750"}));
+    EXPECT_TRUE(Has(form.Changes(), R"("pointers":[[2,810,750]])"));
+    EXPECT_EQ(Keys(2, {kUpKey}, true), Strings{"move 810,150"});
+    EXPECT_EQ(Keys(2, {kEnterKey}, false, true), Strings{}) << "a held Enter clicks once";
+    EXPECT_EQ(Keys(2, {kUpKey}, true), Strings{"move 810,0"}) << "kept inside";
+    // Over a text on the picture the text takes the clicks, as it takes the mouse's.
+    EXPECT_EQ(Keys(2, {kLeftKey, kEnterKey, kBackspaceKey}, true, true), Strings{}) << "held";
+    EXPECT_EQ(Keys(2, {kEnterKey, kBackspaceKey}), Strings{"note"});
+}
+
+TEST_F(WebFormKeysTest, ReadsAChangingTextAtMostOnceASecondTheLatestLast) {
+    form.Changes();
+    const struct {
+        double at;
+        const char* caption;
+        const char* said;  // nullptr: nothing read
+        bool waits;
+    } steps[] = {
+        {0.0, "10", R"("say":[{"id":3,"text":"10"}])", false},
+        {0.3, "20", nullptr, true},
+        {0.6, "30", nullptr, true},
+        {1.0, "30", R"("say":[{"id":3,"text":"30"}])", false},
+        {3.0, "40", R"("say":[{"id":3,"text":"40"}])", false},
+    };
+    for (const auto& step : steps) {
+        now = step.at;
+        level.caption = step.caption;
+        std::string changes = form.Changes();
+        EXPECT_EQ(Has(changes, "\"say\""), step.said != nullptr) << step.at << changes;
+        if (step.said) {
+            EXPECT_TRUE(Has(changes, step.said)) << changes;
+        }
+        EXPECT_EQ(Has(changes, "\"sayIn\""), step.waits) << step.at << changes;
+    }
+    EXPECT_EQ(form.Changes(), R"({"controls":[]})") << "nothing new, nothing told";
 }
 
 }  // namespace

@@ -20,7 +20,8 @@
 // page.box(selector)           the element's { x, y, width, height }, viewport CSS pixels
 // page.mouse.click|down|up(at, { button })   at { x, y } or a selector (its middle);
 //                              button 'left' (default), 'right' or 'middle'
-// page.keyboard.press(key)     a key by its KeyboardEvent.key name: 'Enter', 'Escape', 'a'
+// page.keyboard.press(key)     a key by its KeyboardEvent.key name: 'Enter', 'Escape', 'a';
+//                              with modifiers held: 'Shift+ArrowUp'
 // page.keyboard.type(text)     into the focused element
 // page.chooseFiles(selector, paths)   the files (absolute paths) chosen in a file input
 // page.screenshot()            the viewport as a PNG Buffer, in device pixels

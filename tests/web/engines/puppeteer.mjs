@@ -14,7 +14,13 @@ const pageOf = (engine, page) => makePage(engine, page, {
     for (const step of steps) await page.mouse[step]({ button });
   },
   chooseFiles: async (selector, paths) => (await page.$(selector)).uploadFile(...paths),
-  key: (key) => page.keyboard.press(key),
+  // A chord such as 'Shift+ArrowUp': the modifiers held around the key.
+  async key(chord) {
+    const [key, ...held] = chord.split('+').reverse();
+    for (const modifier of held) await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    for (const modifier of held) await page.keyboard.up(modifier);
+  },
   type: (text) => page.keyboard.type(text),
   screenshot: async () => Buffer.from(await page.screenshot()),
   setViewport: ({ width, height, scale = 1 }) => page.setViewport({ width, height, deviceScaleFactor: scale }),

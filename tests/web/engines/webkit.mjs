@@ -33,7 +33,13 @@ function pageOf(session, handle) {
     }),
     // The driver takes a file input's paths as typed keys, one to a line.
     chooseFiles: (selector, paths) => use(async (driver) => (await driver.findElement(By.css(selector))).sendKeys(paths.join('\n'))),
-    key: (key) => use((driver) => actions(driver).keyDown(keyOf(key)).keyUp(keyOf(key)).perform()),
+    key: (chord) => use((driver) => {
+      const keys = chord.split('+').map(keyOf);
+      let sequence = actions(driver);
+      for (const key of keys) sequence = sequence.keyDown(key);
+      for (const key of keys.reverse()) sequence = sequence.keyUp(key);
+      return sequence.perform();
+    }),
     type: (text) => use((driver) => actions(driver).sendKeys(text).perform()),
     screenshot: async () => Buffer.from(await use((driver) => driver.takeScreenshot()), 'base64'),
     // The window's size, less its tool bar; the scale comes with the session.

@@ -1,0 +1,114 @@
+// What assistive technology is told of both pages: axe-core's checks in each
+// state a student meets, every control named in the accessibility tree, and
+// the read-outs of the polite live regions, paced on the page's clock.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { browserTest, click, closeMessage, waitText } from './harness.mjs';
+import { openFaked, tick } from './views.mjs';
+
+const AXE = readFileSync(new URL('node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+
+// axe-core's violations of impact serious or critical, each with the elements it found.
+const serious = (page) => page.evaluate(async (source) => {
+  (0, eval)(source);
+  const { violations } = await window.axe.run(document, { resultTypes: ['violations'] });
+  return violations.filter((v) => ['serious', 'critical'].includes(v.impact))
+    .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`);
+}, AXE);
+
+// Each page in the states a student meets, in turn.
+const STATES = {
+  'kymbral.html': {
+    'at start': async () => {},
+    'with the sample in': async (page) => {
+      await click(page, 'Insert');
+      await tick(page, 100);
+    },
+    'with a message box open': async (page) => {
+      await click(page, 'Help');
+      await page.waitFor(() => document.querySelector('dialog.message-box[open]') !== null);
+    },
+  },
+  'tessivar.html': { 'at start': async () => {} },
+};
+
+browserTest('axe-core finds nothing serious on either page, at start, with the sample in, under a message box', async ({ open }) => {
+  for (const [program, states] of Object.entries(STATES)) {
+    const page = await openFaked(open, program);
+    for (const [state, reach] of Object.entries(states)) {
+      await reach(page);
+      assert.deepEqual(await serious(page), [], `${program} ${state}`);
+    }
+  }
+});
+
+// Every name in the tree, as Chromium gives it to a screen reader.
+async function treeNames(page) {
+  const names = [];
+  const walk = (node) => {
+    names.push(`${node.role} ${node.name}`);
+    node.children?.forEach(walk);
+  };
+  walk(await page.native.accessibility.snapshot({ interestingOnly: false }));
+  return names;
+}
+
+browserTest('the accessibility tree names every control that takes a click, and the read-outs', { needs: ['accessibility'] }, async ({ open }) => {
+  const samples = {
+    'kymbral.html': ['spinbutton Z0 shim, 50', 'spinbutton Z1 shim, 0', 'meter Lock level, 0', 'button Insert',
+      'checkbox AutoGain', 'listbox Experiment parameters', 'textbox Command line', 'image Lock graph'],
+    'tessivar.html': ['application Screenshot 1 of 26', 'StaticText Clue Level = 0', 'StaticText Score = 0'],
+  };
+  for (const [program, expected] of Object.entries(samples)) {
+    const page = await openFaked(open, program);
+    const names = await treeNames(page);
+    const named = await page.evaluate(() => [...document.querySelectorAll('.form [aria-label]')]
+      .filter((element) => !element.closest('[hidden]')).map((element) => element.getAttribute('aria-label')));
+    for (const name of named) assert.ok(names.some((line) => line.endsWith(` ${name}`)), `${program}: ${name}`);
+    for (const line of expected) assert.ok(names.includes(line), `${program}: ${line}`);
+    assert.ok(!names.includes('StaticText Check1'), 'a check box is read by its name only');
+    await page.close();
+  }
+});
+
+const spoken = (page, name) => page.evaluate((n) => document.querySelector(`.spoken[data-of="${n}"]`)?.textContent, name);
+const label = (page, name) => page.evaluate((n) => document.querySelector(`[data-name="${n}"]`).getAttribute('aria-label'), name);
+
+browserTest('read-outs: the lock level at most once a second, the latest last; Tessivar\'s instruction and clue level', async ({ open }) => {
+  const page = await openFaked(open, 'kymbral.html');
+  await click(page, 'Insert');
+  await tick(page, 300); // long after the level was last read
+  const heard = [await spoken(page, 'Info')];
+  for (let i = 0; i < 5; i++) {
+    await click(page, 'KeyIn6', { button: 'right' });
+    await tick(page, 10);
+    heard.push(await spoken(page, 'Info'));
+  }
+  await tick(page, 100);
+  const last = await label(page, 'Info');
+  heard.push(await spoken(page, 'Info'));
+  const read = heard.filter((text, i) => text !== heard[i - 1]);
+  assert.equal(read.length, 3, `the level before, the first change at once, the latest a second later: ${read}`);
+  assert.equal(read.at(-1), last);
+
+  const show = await openFaked(open, 'tessivar.html');
+  assert.match(await spoken(show, 'InfoBox'), /^Screen: {2}0\n/);
+  const steps = [[{ x: 2805 - 150, y: 8820 - 150 }, 'InfoBox', 'Screen:  1\n'], [{ x: 30, y: 30 }, 'ClueLabel', 'Clue Level = 1']];
+  for (const [at, name, expected] of steps) {
+    await click(show, 'Picture1', at);
+    await waitText(show, name, expected);
+    await tick(show, 100);
+    assert.ok((await spoken(show, name)).startsWith(expected), name);
+  }
+});
+
+browserTest('a message box is read as it opens: its title names it, its text describes it', async ({ open }) => {
+  const page = await openFaked(open, 'kymbral.html');
+  await click(page, 'Help');
+  const [name, description] = await page.waitFor(() => {
+    const box = document.querySelector('dialog.message-box[open]');
+    const text = (id) => document.getElementById(box.getAttribute(id)).textContent;
+    return box !== null && [text('aria-labelledby'), text('aria-describedby').slice(0, 20)];
+  });
+  assert.deepEqual([name, (await closeMessage(page))[1].slice(0, 20)], ['Kymbral Help', description]);
+});

@@ -1,0 +1,144 @@
+// The form without a mouse: Tab in the reading order the binding gives,
+// keys that the binding turns into the clicks they stand for, and what
+// assistive technology is told of each control (roles and names in ARIA,
+// read-outs in polite live regions).
+import { EVENT } from './controls.js';
+import { clock } from './clock.js';
+
+const TWIPS_PER_PIXEL = 15;
+// The keys that the binding may turn into a click or a pointer's move; which
+// one stands for what on which control is its business. Others keep their
+// browser's meaning (Tab, Shift, a shortcut).
+const CLICKING_KEYS = new Set([' ', 'Enter', 'Backspace', 'ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowDown']);
+
+// The element that takes the focus and is named: a check box's own box.
+const namedElement = (element) => (element.classList.contains('checkbox') ? element.firstChild : element);
+
+// The binding's roles in ARIA. A native element keeps its own role.
+const ROLES = {
+  button: (element) => element.localName !== 'button' && { role: 'button' },
+  spinButton: (element, f) => ({ role: 'spinbutton', 'aria-valuenow': Number.parseFloat(f.value) || 0, 'aria-valuetext': f.value }),
+  checkBox: () => null,
+  list: () => ({ role: 'listbox' }),
+  textBox: () => null,
+  meter: (element, f) => ({ role: 'meter', 'aria-valuenow': Number.parseFloat(f.value) || 0, 'aria-valuemin': 0, 'aria-valuemax': 100 }),
+  // A picture that takes the keyboard pointer's keys is an application, so
+  // that a screen reader hands it the arrows, and its texts stay readable.
+  image: (element, f) => ({ role: f.keys === 'pointer' ? 'application' : 'img' }),
+};
+
+function setAttributes(element, attributes) {
+  for (const [name, value] of Object.entries(attributes)) {
+    if (value === null || value === '') element.removeAttribute(name);
+    else element.setAttribute(name, `${value}`);
+  }
+}
+
+export class FormAccess {
+  constructor(view) {
+    this.view = view;
+    this.keys = new Map(); // control id -> 'knob' or 'pointer'
+    this.regions = new Map(); // control id -> its live region
+    this.sayTimer = null;
+    // The window's caption heads the page, for readers.
+    this.heading = document.createElement('h1');
+    this.heading.className = 'spoken';
+    view.root.prepend(this.heading);
+    // The ring and the cross-hair show while the keyboard is in use; a
+    // press of the mouse or a finger hides them, so their look stays.
+    document.addEventListener('keydown', () => document.body.classList.add('keyboard'), true);
+    document.addEventListener('pointerdown', () => document.body.classList.remove('keyboard'), true);
+    view.form.addEventListener('keydown', (e) => this.key(e));
+    // The pointer waits in the middle of the picture from its first focus.
+    view.form.addEventListener('focusin', (e) => {
+      if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, EVENT.key, 0);
+    });
+  }
+
+  apply(changes) {
+    if (changes.caption) this.heading.textContent = changes.caption;
+    if (changes.order) this.arrange(changes.order);
+    for (const facts of changes.told ?? []) this.tell(facts);
+    for (const { id, text } of changes.say ?? []) this.region(id).textContent = text;
+    clock.clearTimeout(this.sayTimer);
+    if (changes.sayIn !== undefined) {
+      this.sayTimer = clock.setTimeout(() => this.view.post(-1, EVENT.announce), changes.sayIn * 1000);
+    }
+    for (const [id, x, y] of changes.pointers ?? []) this.movePointer(id, x, y);
+  }
+
+  // Tab follows the order of the page's elements: the controls that take
+  // clicks go last, in reading order, a picture's label with its picture.
+  // Each keeps its place in the stack, so what covers what is as before.
+  arrange(order) {
+    for (const [id, control] of this.view.controls) {
+      if (control.element) control.element.style.zIndex = `${id + 1}`;
+    }
+    for (const id of order) {
+      const element = this.view.controls.get(id).element;
+      if (!element.matches('button, input, label')) element.tabIndex = 0;
+      let top = element;
+      while (top.parentElement !== this.view.form) top = top.parentElement;
+      this.view.form.append(top);
+    }
+  }
+
+  tell(f) {
+    const control = this.view.controls.get(f.id);
+    if (!control?.element) return;
+    const element = namedElement(control.element);
+    if (f.keys) this.keys.set(f.id, f.keys);
+    // A check box says its name; the caption beside it, clipped as on the
+    // desktop, is not read again.
+    if (element !== control.element) control.element.lastChild.setAttribute('aria-hidden', 'true');
+    if (f.role === 'none') {
+      element.setAttribute('aria-hidden', 'true');
+      return;
+    }
+    // A text is read as it stands: its element is there for readers, unseen.
+    element.classList.toggle('told', f.role === 'text');
+    const named = f.role !== 'text';
+    setAttributes(element, {
+      ...(ROLES[f.role]?.(element, f) || {}),
+      'aria-label': named ? f.name : '',
+      'aria-description': f.description,
+    });
+    if (f.live) this.region(f.id);
+  }
+
+  // A polite live region of the control's own, unseen, for its read-outs.
+  region(id) {
+    let region = this.regions.get(id);
+    if (!region) {
+      region = document.createElement('div');
+      region.className = 'spoken';
+      region.setAttribute('aria-live', 'polite');
+      region.dataset.of = this.view.controls.get(id).model.name;
+      this.view.root.append(region);
+      this.regions.set(id, region);
+    }
+    return region;
+  }
+
+  movePointer(id, x, y) {
+    const { crosshair } = this.view.controls.get(id).element.picture;
+    crosshair.hidden = false;
+    crosshair.style.left = `${x / TWIPS_PER_PIXEL}px`;
+    crosshair.style.top = `${y / TWIPS_PER_PIXEL}px`;
+  }
+
+  // Keys for a knob or a picture go to the binding, which knows which click
+  // each stands for; a clickable label clicks on Enter and Space, as a button.
+  key(e) {
+    if (!CLICKING_KEYS.has(e.key) || e.ctrlKey || e.altKey || e.metaKey) return;
+    const id = e.target.controlId;
+    if (id === undefined) return;
+    if (this.keys.has(id)) {
+      e.preventDefault();
+      this.view.post(id, EVENT.key, e.keyCode, e.shiftKey ? 1 : 0, e.repeat ? 1 : 0);
+    } else if (e.target.getAttribute('role') === 'button' && (e.key === 'Enter' || e.key === ' ')) {
+      e.preventDefault();
+      this.view.post(id, EVENT.click);
+    }
+  }
+}
