@@ -4,16 +4,30 @@
 // What the page shows, taken until two takes two frames apart agree (ten
 // at most): a busy machine may show a canvas its worker painted a frame or
 // two late, WebKit's later still.
+const frames = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+
 export async function settled(page, take = () => page.screenshot()) {
-  const frames = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
   let png = await take();
   for (let tries = 0; tries < 10; tries++) {
-    await frames();
+    await frames(page);
     const again = await take();
     if (again.equals(png)) break;
     png = again;
   }
   return png;
+}
+
+// Whether the page comes to show something other than `before`, as `expected`
+// says it must, within forty takes two frames apart: a picture late by more
+// than a few frames on a loaded machine still counts, a wrong one never does.
+// Coming back to `before` counts once it stays so.
+export async function comesToDiffer(page, before, expected) {
+  for (let tries = 0; tries < 40; tries++) {
+    const differs = !(await page.screenshot()).equals(before);
+    if (differs === expected) return expected || !(await settled(page)).equals(before);
+    await frames(page);
+  }
+  return !expected;
 }
 
 // The form's picture (PNG, as the window shows it: taking more would resize
