@@ -1,9 +1,10 @@
 // The pages' figures in headless Chromium, over the built site:
 //   node bench/web_bench.mjs [SITE]   (SITE defaults to build-web/site)
-// load to first complete paint, bytes a server sends compressed, knob click
-// to frame, and the clock's rate and the main thread's busy share while
-// acquiring beside the desktop's CPU share (build/bench/tick_rate; ROUNDS
-// and SECONDS set how long).
+// load to first complete paint, bytes a server sends compressed, a knob's
+// click, key and tap to frame, the clock's rate and the main thread's busy
+// share while acquiring beside the desktop's CPU share
+// (build/bench/tick_rate), and what the read-outs' live regions add to it
+// (ROUNDS and SECONDS set how long).
 import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -45,21 +46,55 @@ for (const program of ['kymbral', 'tessivar']) {
   console.log(`${program}: load to first complete paint, median of 5: ${median(times).toFixed(0)} ms`);
 }
 
-const page = await open(browser, `${server.url}kymbral.html`);
-await page.evaluate(() => {
-  window.frames = [];
-  // From the knob's mouse release to the frame that shows its result,
-  // painted away from the page's own thread.
-  document.addEventListener('mouseup', (e) => setTimeout(() =>
-    window.formView.painted().then(() => window.frames.push(performance.now() - e.timeStamp))), true);
-});
-await click(page, 'Insert');
-for (let i = 0; i < 20; i++) await click(page, 'KeyIn1', { button: i % 2 ? 'left' : 'right' });
-await page.evaluate(() => window.formView.painted());
-const frames = await page.evaluate(() => window.frames.slice(1));
-console.log(`knob click to painted frame, median of ${frames.length}: ${median(frames).toFixed(1)} ms, ` +
-  `worst ${Math.max(...frames).toFixed(1)} ms`);
-await page.close();
+// From an input to the frame that shows its result, painted away from the
+// page's own thread: timed from the start event (the mouse's release, the
+// key's press, the finger's lift) once the acting event (the release the
+// knob takes; a tap's comes after the touch) has run. One input at a time,
+// each after the last one's frame, as a hand's come.
+async function toFrame(page, what, act, start, acting = start) {
+  await page.evaluate((startType, actingType) => {
+    window.frames = [];
+    let began = 0;
+    document.addEventListener(startType, (e) => (began = e.timeStamp), true);
+    document.addEventListener(actingType, () => setTimeout(() =>
+      window.formView.painted().then(() => window.frames.push(performance.now() - began))), true);
+  }, start, acting);
+  for (let i = 0; i < 20; i++) {
+    await act(i);
+    await page.waitFor((n) => window.frames.length > n, i);
+  }
+  const frames = await page.evaluate(() => window.frames.slice(1));
+  console.log(`${what} to painted frame, median of ${frames.length}: ${median(frames).toFixed(1)} ms, ` +
+    `worst ${Math.max(...frames).toFixed(1)} ms`);
+  await page.close();
+}
+const middle = (page, name) => page.evaluate((n) => {
+  const element = document.querySelector(`[data-name="${n}"]`);
+  const { left, top, width, height } = (element.querySelector('.area') ?? element).getBoundingClientRect();
+  return { x: left + width / 2, y: top + height / 2 };
+}, name);
+
+const mouse = await open(browser, `${server.url}kymbral.html`);
+await click(mouse, 'Insert');
+await toFrame(mouse, 'knob click', (i) => click(mouse, 'KeyIn1', { button: i % 2 ? 'left' : 'right' }), 'mouseup');
+
+// Up and Down on the focused Z0 knob: its right and left click.
+const keys = await open(browser, `${server.url}kymbral.html`);
+await click(keys, 'Insert');
+await keys.evaluate(() => document.querySelector('[data-name="KeyIn0"]').focus());
+await toFrame(keys, 'key (Up, Down) on a knob', (i) => keys.keyboard.press(i % 2 ? 'ArrowDown' : 'ArrowUp'), 'keydown');
+
+// Taps on Z0 (one step down each), on a touch screen: the page loads again as one.
+const touch = await open(browser, `${server.url}kymbral.html`);
+await touch.native.setViewport({ width: 1400, height: 900, hasTouch: true });
+await touch.waitFor(() => document.querySelector('body.ready') !== null);
+const tap = async (name) => {
+  const { x, y } = await middle(touch, name);
+  await touch.native.touchscreen.tap(x, y);
+};
+await tap('Insert');
+await touch.waitFor(() => document.querySelector('[data-name="Info"]').textContent.includes('53.22'));
+await toFrame(touch, 'tap on a knob', () => tap('KeyIn0'), 'touchend', 'mouseup');
 
 // The page's main thread while acquiring beside the desktop's whole process
 // (build/bench/tick_rate, its window offscreen), in rounds taken in turn so
@@ -81,22 +116,39 @@ async function cpuTimes() {
   return processInfo.map((p) => ({ ...p, main: p.type === 'renderer' ? mainThread(p.id) : 0 }));
 }
 
-async function pageAcquiring(seconds) {
+// readOuts false: the page's access code gets the binding's changes without
+// what is read out ("say") and when to ask for the next read-out ("sayIn"),
+// so its live regions stay silent; the page itself is the product's. Both
+// ways count the read-outs, so that both pay for the same wrapping.
+// reader: Chromium keeps the page's accessibility tree, as it does for a
+// screen reader, which is where a live region's change costs most.
+async function pageAcquiring(seconds, { readOuts = true, reader = false } = {}) {
   const acquiring = await open(browser, `${server.url}kymbral.html`);
   await click(acquiring, 'Insert');
+  await acquiring.evaluate((on) => {
+    const access = window.formView.access;
+    const apply = access.apply.bind(access);
+    window.said = 0;
+    access.apply = ({ say, sayIn, ...changes }) => {
+      window.said += say?.length ?? 0;
+      apply(on ? { ...changes, say, sayIn } : changes);
+    };
+  }, readOuts);
+  const session = await acquiring.native.createCDPSession();
+  if (reader) await session.send('Accessibility.enable');
   await acquiring.evaluate(() => {
     window.ticks = 0;
     const post = window.formView.post;
     window.formView.post = (...event) => (event[1] === 6 && window.ticks++, post(...event));
   });
   await click(acquiring, 'Restart'); // the mouse stays on the button, as a hand's would
-  const session = await acquiring.native.createCDPSession();
   await session.send('Performance.enable');
   const busy = async () => Object.fromEntries((await session.send('Performance.getMetrics')).metrics
     .map((m) => [m.name, m.value])).TaskDuration;
   const [ticks0, busy0, cpu0, start] = [await acquiring.evaluate(() => window.ticks), await busy(), await cpuTimes(), Date.now()];
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
   const [ticks1, busy1, cpu1, elapsed] = [await acquiring.evaluate(() => window.ticks), await busy(), await cpuTimes(), (Date.now() - start) / 1000];
+  const said = await acquiring.evaluate(() => window.said);
   await acquiring.close();
   const used = cpu1.map((p) => {
     const before = cpu0.find((q) => q.id === p.id) ?? { cpuTime: p.cpuTime, main: p.main };
@@ -107,6 +159,7 @@ async function pageAcquiring(seconds) {
   const share = (value) => (100 * value) / elapsed;
   return {
     rate: (ticks1 - ticks0) / elapsed,
+    said,
     busy: share((busy1 - busy0)),
     mainCpu: share(renderer.main),
     browserCpu: share(used.reduce((sum, p) => sum + p.all, 0)),
@@ -133,5 +186,27 @@ console.log(`acquiring, median of ${rounds} rounds of ${seconds} s: page main th
   `(its CPU ${mid((r) => r.web.mainCpu)} %, the browser's processes ${mid((r) => r.web.browserCpu)} %), ` +
   `desktop CPU ${mid((r) => r.desktop.cpu)} %; ratio ${median(runs.map((r) => r.ratio)).toFixed(2)} ` +
   `(main thread CPU to desktop CPU ${median(runs.map((r) => r.cpuRatio)).toFixed(2)})`);
+
+// The live regions' share: the same acquisition with the read-outs on and
+// off, in turns whose order changes every round, so that the machine's load
+// falls on both alike; the difference is taken within each round.
+const spread = (values) => `median ${median([...values]).toFixed(2)}, ${Math.min(...values).toFixed(2)} to ${Math.max(...values).toFixed(2)}`;
+// Busy share and the main thread's CPU share (the latter counts no waiting
+// for a core).
+for (const reader of [false, true]) {
+  const added = { busy: [], mainCpu: [] };
+  for (let round = 0; round < rounds; round++) {
+    const pair = {};
+    for (const readOuts of round % 2 ? [false, true] : [true, false]) {
+      pair[readOuts] = await pageAcquiring(seconds, { readOuts, reader });
+    }
+    for (const key of Object.keys(added)) added[key].push(pair.true[key] - pair.false[key]);
+    const both = (key) => `${pair.true[key].toFixed(2)} / ${pair.false[key].toFixed(2)} %`;
+    console.log(`round ${round + 1}${reader ? ', accessibility tree on' : ''}, with / without the read-outs ` +
+      `(${pair.true.said} read out): main thread busy ${both('busy')}, its CPU ${both('mainCpu')}`);
+  }
+  console.log(`read-outs while acquiring${reader ? ', accessibility tree on' : ''}, ${rounds} rounds of ${seconds} s, ` +
+    `points of main-thread time they add: busy ${spread(added.busy)}; CPU ${spread(added.mainCpu)}`);
+}
 await browser.end();
 server.close();
