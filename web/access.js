@@ -6,6 +6,7 @@ import { EVENT } from './controls.js';
 import { clock } from './clock.js';
 
 const TWIPS_PER_PIXEL = 15;
+const COPY_PACE_MS = 1000;
 // The keys that the binding may turn into a click or a pointer's move; which
 // one stands for what on which control is its business. Others keep their
 // browser's meaning (Tab, Shift, a shortcut).
@@ -39,6 +40,7 @@ export class FormAccess {
     this.view = view;
     this.keys = new Map(); // control id -> 'knob' or 'pointer'
     this.regions = new Map(); // control id -> its live region
+    this.copies = new Map(); // control id -> the unseen copy of its text
     this.sayTimer = null;
     // The window's caption heads the page, for readers.
     this.heading = document.createElement('h1');
@@ -95,15 +97,44 @@ export class FormAccess {
       element.setAttribute('aria-hidden', 'true');
       return;
     }
-    // A text is read as it stands: its element is there for readers, unseen.
-    element.classList.toggle('told', f.role === 'text');
-    const named = f.role !== 'text';
+    if (f.role === 'text') {
+      this.copyText(this.copyOf(f.id, element), f.name);
+      return;
+    }
     setAttributes(element, {
       ...(ROLES[f.role]?.(element, f) || {}),
-      'aria-label': named ? f.name : '',
+      'aria-label': f.name,
       'aria-description': f.description,
     });
     if (f.live) this.region(f.id);
+  }
+
+  // A text is read as it stands, from an unseen copy beside its element (the
+  // element itself stays unpainted), written at most once a second: each
+  // change costs the page a frame, and text that changes at the clock's rate
+  // would cost one every tick. The latest text is written when the second is up.
+  copyText(copy, text) {
+    copy.latest = text;
+    if (copy.resting) return;
+    copy.textContent = text;
+    copy.resting = true;
+    clock.setTimeout(() => {
+      copy.resting = false;
+      if (copy.latest !== copy.textContent) this.copyText(copy, copy.latest);
+    }, COPY_PACE_MS);
+  }
+
+  // Right after the element, so that it is read in the element's place and
+  // hidden with it (style.css).
+  copyOf(id, element) {
+    let copy = this.copies.get(id);
+    if (!copy) {
+      copy = document.createElement('span');
+      copy.className = 'spoken';
+      element.after(copy);
+      this.copies.set(id, copy);
+    }
+    return copy;
   }
 
   // A polite live region of the control's own, unseen, for its read-outs.
