@@ -9,6 +9,7 @@
 #include "deck_export.h"
 #include "deck_zip.h"
 #include "json_out.h"
+#include "keyed_target.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ void Entry(JsonOut& out, std::size_t index, const std::vector<std::string>& name
     out.Key("kind").Value(kind).Key("missing").Value(missing);
     out.Key("picture").Value(entry.picture).Key("text").Value(entry.text);
     out.Key("row").Value(IsUnreadRow(entry) ? RowText(entry) : "");
+    out.Key("described").Value(TargetDescription(entry.target));
     if (entry.target) {
         const TargetRect& t = *entry.target;
         out.Key("target").Open('[').Value(t.left).Value(t.top).Value(t.width).Value(t.height);
@@ -219,6 +221,23 @@ EMSCRIPTEN_KEEPALIVE void author_set_target(int index, int left, int top, int wi
     if (index >= 0 && index < static_cast<int>(list.size()) && !IsUnreadRow(list[index])) {
         list[index].target = TargetRect{left, top, width, height};
     }
+}
+
+// The entry's target after an arrow key (0 left, 1 right, 2 up, 3 down) with
+// the part of its picture in view: [left, top, width, height], or null.
+EMSCRIPTEN_KEEPALIVE const char* author_keyed_target(int index, int arrow, bool shift, bool resize,
+                                                     int left, int top, int width, int height) {
+    AuthorPage& page = Page();
+    JsonOut out;
+    if (index < 0 || index >= static_cast<int>(page.list.size())) return Answer(out);
+    const AuthorEntry& entry = page.list[index];
+    std::optional<PictureSize> size = page.pictures.Size(entry.picture);
+    if (IsUnreadRow(entry) || !size) return Answer(out);
+    TargetKey key{static_cast<Arrow>(std::clamp(arrow, 0, 3)), shift, resize};
+    std::optional<TargetRect> t =
+        KeyedTarget(entry.target, key, *size, TargetRect{left, top, width, height});
+    if (t) out.Open('[').Value(t->left).Value(t->top).Value(t->width).Value(t->height).Close(']');
+    return Answer(out);
 }
 
 EMSCRIPTEN_KEEPALIVE int author_move(int index, int by) {

@@ -15,6 +15,7 @@
 #include "author_guide.h"
 #include "check_progress_dialog.h"
 #include "covered_areas.h"
+#include "keyed_target.h"
 #include "qt_image_source.h"
 #include "qt_message_boxes.h"
 #include "target_picture_widget.h"
@@ -142,6 +143,9 @@ void AuthorWindow::ShowEntry() {
         target = QRect(t.left, t.top, t.width, t.height);
     }
     picture_->SetTarget(target);
+    picture_->setAccessibleName(entry ? QString::fromStdString("Target on " + entry->picture) : "");
+    picture_->setAccessibleDescription(
+        QString::fromStdString(TargetDescription(entry ? entry->target : std::nullopt)));
     // Each picture starts whole in view, from its top left corner.
     if (!samePicture) FitPicture();
     QSignalBlocker blocker(text_);
@@ -191,6 +195,19 @@ void AuthorWindow::TargetDrawn(QRect drawn) {
     list_[row].target = TargetRect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
     Changed();
     Fill(row);
+}
+
+// An arrow key sets the target as a drag would.
+void AuthorWindow::TargetKeyed(int arrow, Qt::KeyboardModifiers modifiers, QRect inView) {
+    int row = Current();
+    if (row < 0 || IsUnreadRow(list_[row])) return;
+    TargetKey keyed{static_cast<Arrow>(arrow), modifiers.testFlag(Qt::ShiftModifier),
+                    modifiers.testFlag(Qt::ControlModifier)};
+    QSize size = picture_->Picture().size();
+    std::optional<TargetRect> target =
+        KeyedTarget(list_[row].target, keyed, {size.width(), size.height()},
+                    {inView.x(), inView.y(), inView.width(), inView.height()});
+    if (target) TargetDrawn(QRect(target->left, target->top, target->width, target->height));
 }
 
 void AuthorWindow::Changed() {

@@ -58,6 +58,7 @@ class AuthorWindow : public QWidget {
     void Guide();
     void TextTyped();
     void TargetDrawn(QRect drawn);
+    void TargetKeyed(int arrow, Qt::KeyboardModifiers modifiers, QRect inView);
     void Changed();
     int Current() const;
     void Move(int by);

@@ -65,6 +65,9 @@ void AuthorWindow::BuildWidgets() {
             });
     connect(text_, &QPlainTextEdit::textChanged, this, [this] { TextTyped(); });
     picture_->OnTargetDrawn([this](QRect drawn) { TargetDrawn(drawn); });
+    picture_->OnArrowKey([this](int arrow, Qt::KeyboardModifiers modifiers, QRect inView) {
+        TargetKeyed(arrow, modifiers, inView);
+    });
     picture_->OnZoomed(
         [this] { zoom_->setText(QString("%1 %").arg(qRound(picture_->Zoom() * 100))); });
 }

@@ -37,6 +37,10 @@ export const deck = {
   state: (chosen) => call('author_state', ['number'], [chosen]),
   setText: (index, text) => module.ccall('author_set_text', null, ['number', 'string'], [index, text]),
   setTarget: (index, [left, top, width, height]) => module._author_set_target(index, left, top, width, height),
+  // The target after an arrow key over the part of the picture in view: [left, top, width, height] or null.
+  keyedTarget: (index, arrow, shift, resize, [left, top, width, height]) => call('author_keyed_target',
+    ['number', 'number', 'boolean', 'boolean', 'number', 'number', 'number', 'number'],
+    [index, arrow, shift, resize, left, top, width, height]),
   move: (index, by) => module._author_move(index, by),
   remove: (index) => module._author_remove(index),
   play: (chosen) => call('author_play', ['number'], [chosen]),

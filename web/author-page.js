@@ -65,6 +65,12 @@ function showPicture(entry) {
   if (entry.target) place(target, entry.target);
 }
 
+// What a screen reader says of the picture, where the arrow keys set the target.
+function namePicture(entry) {
+  picture.setAttribute('aria-label', entry ? `Target on ${entry.picture}` : 'Target');
+  $('target-text').textContent = entry?.described ?? '';
+}
+
 // The list, the guide line and the picture from the module; the text when
 // another entry is chosen.
 function render(textToo = false) {
@@ -85,6 +91,7 @@ function render(textToo = false) {
   guide.textContent = state.guide;
   const entry = state.entries[chosen];
   showPicture(entry);
+  namePicture(entry);
   if (!textToo) return;
   text.value = entry && entry.kind !== 'unread' ? entry.text.replaceAll('\r', '\n') : '';
   text.readOnly = !entry || entry.kind === 'unread';
@@ -140,6 +147,21 @@ picture.addEventListener('pointerup', (event) => {
 picture.addEventListener('pointercancel', () => {
   dragFrom = null;
   render();
+});
+
+// The arrow keys move the target a pixel (Shift: ten) and with Ctrl size it,
+// as a drag sets it: Alt and an arrow is the browser's Back and Forward.
+const ARROWS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
+picture.addEventListener('keydown', (event) => {
+  const arrow = ARROWS[event.key];
+  if (arrow === undefined || event.altKey || event.metaKey || !state.size) return;
+  event.preventDefault();
+  const view = $('scroll');
+  const inView = [view.scrollLeft, view.scrollTop, view.clientWidth, view.clientHeight];
+  const keyed = deck.keyedTarget(chosen, arrow, event.shiftKey, event.ctrlKey, inView);
+  if (!keyed) return;
+  deck.setTarget(chosen, keyed);
+  edited();
 });
 
 text.addEventListener('input', () => {

@@ -1,5 +1,7 @@
 #include "target_picture_widget.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -17,6 +19,8 @@ constexpr double kMostZoom = 8;
 
 TargetPictureWidget::TargetPictureWidget(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::CrossCursor);
+    // Tab only: a click keeps drawing as it always has, without a focus frame.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TargetPictureWidget::SetPicture(const QImage& picture) {
@@ -47,6 +51,16 @@ void TargetPictureWidget::ZoomBy(int steps) {
 
 void TargetPictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    PaintPicture(painter);
+    if (!hasFocus() || !framed_) return;
+    // The focus frame goes round the part in view, where it can be seen.
+    QPen frame(palette().color(QPalette::Highlight), 3, Qt::DashLine);
+    painter.resetTransform();
+    painter.setPen(frame);
+    painter.drawRect(visibleRegion().boundingRect().adjusted(1, 1, -2, -2));
+}
+
+void TargetPictureWidget::PaintPicture(QPainter& painter) const {
     painter.scale(zoom_, zoom_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QPoint(0, 0), picture_);
@@ -101,6 +115,51 @@ void TargetPictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (drawn.isEmpty()) return;
     target_ = drawn;
     if (onDrawn_) onDrawn_(drawn);
+}
+
+// Which arrow the key is, or -1 for any other key.
+int TargetPictureWidget::ArrowOf(const QKeyEvent& key) const {
+    static const int kArrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+    Qt::KeyboardModifiers others =
+        key.modifiers() & ~(Qt::ShiftModifier | Qt::ControlModifier | Qt::KeypadModifier);
+    const int* arrow = std::find(std::begin(kArrows), std::end(kArrows), key.key());
+    if (!onArrow_ || picture_.isNull() || others != Qt::NoModifier || arrow == std::end(kArrows))
+        return -1;
+    return static_cast<int>(arrow - std::begin(kArrows));
+}
+
+// Ctrl and an arrow sizes the target here, before any of the window's shortcuts.
+bool TargetPictureWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        ArrowOf(*static_cast<QKeyEvent*>(event)) >= 0) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TargetPictureWidget::keyPressEvent(QKeyEvent* event) {
+    int arrow = ArrowOf(*event);
+    if (arrow < 0) return QWidget::keyPressEvent(event);
+    QRectF shown = visibleRegion().isEmpty() ? rect() : visibleRegion().boundingRect();
+    QRect inView((shown.topLeft() / zoom_).toPoint(), (shown.size() / zoom_).toSize());
+    onArrow_(arrow, event->modifiers(), inView);
+    event->accept();
+}
+
+// The frame shows the focus that Tab brought; the window's own return to
+// the picture keeps it as it was.
+void TargetPictureWidget::focusInEvent(QFocusEvent* event) {
+    Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason) {
+        framed_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    }
+    QWidget::focusInEvent(event);
+}
+
+// Scrolling moves the picture; the focus frame stays round the part in view.
+void TargetPictureWidget::moveEvent(QMoveEvent*) {
+    if (hasFocus()) update();
 }
 
 void TargetPictureWidget::wheelEvent(QWheelEvent* event) {

@@ -270,3 +270,33 @@ TEST(TessivarDeck, TheListFollowsMovesAndRemovalsAndAFailedSaveSaysWhy) {
     EXPECT_TRUE(message.startsWith(saving)) << message.toStdString();
     EXPECT_GT(message.size(), saving.size() + 2) << "no reason given";
 }
+
+// An instructor without a mouse: Tab to the picture, then arrow keys place,
+// move and size the target, which the window takes as it takes a drag.
+TEST(TessivarDeck, TheKeyboardSetsATargetAsADragDoes) {
+    QTemporaryDir dir;
+    std::filesystem::path folder = WithPictures(dir, {{"a.png", {300, 200}}});
+    AuthorWindow window(folder);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* picture = window.findChild<TargetPictureWidget*>("picture");
+    window.findChild<QListWidget*>("slides")->setFocus();
+    for (int tabs = 0; tabs < 20 && !picture->hasFocus(); ++tabs) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_TRUE(picture->hasFocus());
+    EXPECT_EQ(picture->accessibleName(), "Target on a.png");
+
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Left, Qt::NoModifier},  // placed in the middle: 100, 85, 100 by 30
+        {Qt::Key_Right, Qt::NoModifier},
+        {Qt::Key_Down, Qt::ShiftModifier},
+        {Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier},
+        {Qt::Key_Up, Qt::ControlModifier},
+    };
+    for (const auto& [key, modifiers] : keys) QTest::keyClick(picture, key, modifiers);
+    EXPECT_EQ(window.List()[0].target, (TargetRect{101, 95, 110, 29}));
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_EQ(picture->accessibleDescription(), "Left 101, top 95, 110 by 29 pixels");
+}

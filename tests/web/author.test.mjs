@@ -277,3 +277,30 @@ browserTest('Author page: 500 large screenshots are read with the progress shown
   assert.equal((await labels(page)).length, 499);
   assert.deepEqual(await messages(page), [damaged('Shot-250.jpg')]);
 });
+
+// An instructor without a mouse: Tab to the picture, then the arrow keys
+// place, move and size the target (Ctrl: its size), kept as a drag keeps it.
+browserTest('Author page: a target set by keyboard alone', async ({ open }) => {
+  const page = await authorPage(open);
+  await choose(page, [SHOTS[1].path]);
+  for (let i = 0; i < 20 && await page.evaluate(() => document.activeElement.id) !== 'picture'; i++) {
+    await page.keyboard.press('Tab');
+  }
+  const named = () => page.evaluate(() => [document.activeElement.id, document.activeElement.getAttribute('aria-label'),
+    document.getElementById('target-text').textContent]);
+  assert.deepEqual(await named(), ['picture', 'Target on Shim.png', 'No target yet']);
+
+  await page.keyboard.press('ArrowLeft');
+  const [left, top, ...size] = await shownTarget(page);
+  const middle = await page.evaluate(() => [document.getElementById('scroll').clientWidth / 2,
+    document.getElementById('scroll').clientHeight / 2]);
+  assert.deepEqual(size, [100, 30]);
+  assert.ok(Math.abs(left + 50 - middle[0]) <= 1 && Math.abs(top + 15 - middle[1]) <= 1, `${left},${top} ${middle}`);
+  for (const key of ['ArrowRight', 'Shift+ArrowDown', 'Control+Shift+ArrowRight', 'Control+ArrowUp']) {
+    await page.keyboard.press(key);
+  }
+  const expected = [left + 1, top + 10, 110, 29];
+  assert.deepEqual(await shownTarget(page), expected);
+  assert.deepEqual(await named(), ['picture', 'Target on Shim.png', `Left ${expected[0]}, top ${expected[1]}, 110 by 29 pixels`]);
+  assert.deepEqual(await labels(page), ['1. Shim.png']);
+});
