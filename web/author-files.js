@@ -66,10 +66,11 @@ const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
 });
 
 // A picture: its bytes checked by the module, then decoded by the browser
-// for its size. Why it is left out, or null.
-async function readPicture(lane, { name, blob, crc }) {
+// for its size. Why it is left out, or its size.
+async function measure(lane, { name, blob, crc }) {
   const bytes = await bytesOf(blob);
-  return deck.take(name, bytes, crc) ?? deck.decoded(name, ...(await sizeOf(lane, blob, bytes)));
+  const refused = deck.take(name, bytes, crc);
+  return refused ? { refused } : { size: await sizeOf(lane, blob, bytes) };
 }
 
 // The files of a file input: of a chosen folder, those at its top alone, as
@@ -124,23 +125,31 @@ export class ChosenFiles {
     }
     deck.newChoice();
     pictures.sort((a, b) => (a.name < b.name ? -1 : 1));
-    // Each picture's messages in the pictures' order, whichever lane read it.
+    // Each picture is told to the module after the one before it, whichever
+    // lane decoded it first: the list grows, and its messages come, in the
+    // pictures' order.
     const told = pictures.map(() => []);
-    let next = 0;
+    const tell = (at, { refused, size }) => {
+      const { name, blob } = pictures[at];
+      refused ??= deck.decoded(name, ...size);
+      if (refused) told[at].push(refused);
+      if (refused) this.blobs.delete(name);
+      else this.blobs.set(name, blob);
+    };
+    let [next, toldAll] = [0, Promise.resolve()];
     const lane = async (index) => {
       for (let at = next++; at < pictures.length; at = next++) {
         progress(at, pictures.length);
-        const picture = pictures[at];
-        const admitted = deck.admit(picture.name);
+        const admitted = deck.admit(pictures[at].name);
         if (admitted.message) told[at].push(admitted.message);
         if (admitted.kind !== 'picture') continue;
-        const refused = await readPicture(index, picture);
-        if (refused) told[at].push(refused);
-        if (refused) this.blobs.delete(picture.name);
-        else this.blobs.set(picture.name, picture.blob);
+        const measured = measure(index, pictures[at]);
+        toldAll = Promise.all([measured, toldAll]).then(([read]) => tell(at, read));
+        await measured;
       }
     };
     await Promise.all(decoders.map((_, index) => lane(index)));
+    await toldAll;
     messages.push(...told.flat());
     deck.listPictures();
     progress(pictures.length, pictures.length);
