@@ -6,7 +6,8 @@
 // browserTest(name, [{ needs: ['touch'], site }], async ({ engine, open }) => ...)
 //     registers the test once per engine of KYMBRAL_ENGINES (default all three),
 //     named "name [engine]"; skipped, with the reason, where the engine LACKS a need;
-//     its pages come from the folder site (default SITE).
+//     its pages come from the folder site (default SITE). Where the browser lost
+//     its session during the test (WebKitGTK, under load), it runs once more.
 // open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
 //     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
 //     body.ready or a message box is open; files: { 'site/path': body, or null
@@ -130,21 +131,35 @@ export function browserTest(name, options, body) {
   }
   for (const engine of ENGINES) {
     const lack = (options.needs ?? []).map((need) => LACKS[engine]?.[need]).find(Boolean);
-    test(`${name} [${engine}]`, { skip: lack && `${engine}: ${lack}` }, async () => {
+    test(`${name} [${engine}]`, { skip: lack && `${engine}: ${lack}` }, async (t) => {
       const site = options.site ?? SITE;
       const [server, browser] = [await once(site, () => serve(site)), await once(engine, () => launch(engine))];
-      const pages = [];
-      const openPath = async (path, { files, ...options } = {}) => {
-        const base = files ? server.with(files) : server.url;
-        const page = await open(browser, new URL(path, base).href, options);
-        page.asked = (name) => server.asked(base, name);
-        pages.push(page);
-        return page;
+      const run = async () => {
+        const pages = [];
+        const openPath = async (path, { files, ...options } = {}) => {
+          const base = files ? server.with(files) : server.url;
+          const page = await open(browser, new URL(path, base).href, options);
+          page.asked = (name) => server.asked(base, name);
+          pages.push(page);
+          return page;
+        };
+        try {
+          await body({ engine, open: openPath });
+        } finally {
+          for (const page of pages) await page.close().catch(() => {});
+        }
       };
+      // A browser that lost its session did not answer: once more in a new
+      // one, so that one lost session is not taken for the page's fault.
+      const losses = browser.losses;
       try {
-        await body({ engine, open: openPath });
-      } finally {
-        for (const page of pages) await page.close().catch(() => {});
+        await run();
+      } catch (error) {
+        if (browser.losses === losses) throw error;
+        t.diagnostic(`${engine} lost its session (${error.name}: ${error.message}); it printed last:`);
+        for (const line of browser.lastWords ?? []) t.diagnostic(`  ${line}`);
+        t.diagnostic('the test runs again in a new session');
+        await run();
       }
     });
   }

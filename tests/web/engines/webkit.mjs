@@ -1,7 +1,9 @@
 // WebKitGTK's MiniBrowser, Safari's engine, through Debian's WebKitWebDriver and
 // selenium-webdriver, on an Xvfb display of its own: it has no headless mode.
 import { spawn } from 'node:child_process';
-import { existsSync, readdirSync } from 'node:fs';
+import { closeSync, existsSync, openSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { Builder, Button, By, Key, Origin } from 'selenium-webdriver';
 import { findFreePort } from 'selenium-webdriver/net/portprober.js';
 import remote from 'selenium-webdriver/remote/index.js';
@@ -78,10 +80,13 @@ function startXvfb() {
 }
 
 // WebKitGTK takes its device scale from GDK_SCALE: one driver and session per scale.
-async function startSession(display, scale) {
+async function startSession(display, scale, onLost) {
   const port = await findFreePort('127.0.0.1');
+  // What the driver and its browser print, for the harness when a session is lost.
+  const logPath = join(tmpdir(), `kymbral-webkit-${process.pid}-${port}.log`);
+  const log = openSync(logPath, 'w');
   const service = new remote.DriverService(process.env.WEBKIT_DRIVER ?? '/usr/bin/WebKitWebDriver', {
-    port, args: [`--port=${port}`, '--host=local'], loopback: true,
+    port, args: [`--port=${port}`, '--host=local'], loopback: true, stdio: ['ignore', log, log],
     env: { ...process.env, DISPLAY: display, GDK_SCALE: String(scale) },
   });
   const miniBrowser = readdirSync('/usr/lib').map((arch) => `/usr/lib/${arch}/webkit2gtk-4.1/MiniBrowser`).find(existsSync);
@@ -98,7 +103,11 @@ async function startSession(display, scale) {
         if (handle !== current) await driver.switchTo().window((current = handle));
         return command(driver);
       });
-      queue = turn.catch(() => {});
+      queue = turn.catch((error) => {
+        if (session.lost || !(error.name === 'NoSuchSessionError' || /page crash or hang/.test(error.message))) return;
+        session.lost = true;
+        onLost(readFileSync(logPath, 'utf8').split('\n').filter(Boolean).slice(-10));
+      });
       return turn;
     },
     async newPage() {
@@ -109,24 +118,45 @@ async function startSession(display, scale) {
       return pageOf(session, handle);
     },
     async end() {
-      await driver.quit();
-      await service.kill();
+      try {
+        if (!session.lost) await driver.quit();
+        await service.kill();
+      } finally {
+        closeSync(log);
+        rmSync(logPath, { force: true });
+      }
     },
   };
   return session;
 }
 
+// WebKitGTK under load may end a session ("page crash or hang"): `losses`
+// counts them for the harness, `lastWords` has what the browser last
+// printed, and the next page starts a new one.
 export async function launchWebKit() {
   const { display, kill } = await startXvfb();
   const sessions = new Map();
-  const session = (scale) => sessions.get(scale) ?? sessions.set(scale, startSession(display, scale)).get(scale);
-  return {
+  const session = (scale) => sessions.get(scale)
+    ?? sessions.set(scale, startSession(display, scale, (words) => {
+      browser.losses += 1;
+      browser.lastWords = words;
+    })).get(scale);
+  const browser = {
     engine: 'webkit',
     version: `WebKitGTK ${(await (await session(1)).driver.getCapabilities()).get('browserVersion')}`,
-    newPage: async (scale = 1) => (await session(scale)).newPage(),
+    losses: 0,
+    lastWords: [],
+    async newPage(scale = 1) {
+      const current = await session(scale);
+      if (!current.lost) return current.newPage();
+      sessions.delete(scale);
+      await current.end().catch(() => {});
+      return (await session(scale)).newPage();
+    },
     async end() {
-      for (const started of sessions.values()) await (await started).end();
+      for (const started of sessions.values()) await (await started).end().catch(() => {});
       kill();
     },
   };
+  return browser;
 }
