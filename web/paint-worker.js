@@ -5,13 +5,19 @@ import { createPainting } from './painting.js';
 
 const painting = createPainting();
 const frame = self.requestAnimationFrame?.bind(self) ?? ((run) => setTimeout(run, 16));
+// Two frames after the last paint, what it painted is painted again
+// (SurfacePainter.settle).
+const SETTLE_MS = 32;
 let due = false;
+let settling;
 let synced = [];
 let fontsSettled = Promise.resolve();
 
 function paint() {
   due = false;
   painting.paint();
+  clearTimeout(settling);
+  settling = setTimeout(painting.settle, SETTLE_MS);
   for (const sync of synced) self.postMessage({ synced: sync });
   synced = [];
 }

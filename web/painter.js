@@ -233,7 +233,18 @@ export class SurfacePainter {
   paint() {
     const places = this.dirty;
     this.dirty = [];
-    for (const place of places) this.paintPlace(place);
+    for (const place of places) {
+      this.paintPlace(place);
+      this.unsettled = this.unsettled ? union(this.unsettled, place) : place;
+    }
+  }
+
+  // Paints once more, the same, all that was painted since the last time:
+  // WebKit may leave a worker's last paint of a canvas off the screen until
+  // the canvas is painted again.
+  settle() {
+    if (this.unsettled) this.paintPlace(this.unsettled);
+    this.unsettled = null;
   }
 
   paintPlace([left, top, width, height]) {

@@ -36,5 +36,6 @@ export function createPainting() {
   return {
     handle,
     paint: () => painters.forEach((painter) => painter.paint()),
+    settle: () => painters.forEach((painter) => painter.settle()),
   };
 }
