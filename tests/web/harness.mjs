@@ -6,8 +6,8 @@
 // browserTest(name, [{ needs: ['touch'], site }], async ({ engine, open }) => ...)
 //     registers the test once per engine of KYMBRAL_ENGINES (default all three),
 //     named "name [engine]"; skipped, with the reason, where the engine LACKS a need;
-//     its pages come from the folder site (default SITE). Where the browser lost
-//     its session during the test (WebKitGTK, under load), it runs once more.
+//     its pages come from the folder site (default SITE). Where the browser
+//     failed by itself (WebKit: a lost session, a failed command), it runs once more.
 // open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
 //     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
 //     body.ready or a message box is open; files: { 'site/path': body, or null
@@ -149,16 +149,15 @@ export function browserTest(name, options, body) {
           for (const page of pages) await page.close().catch(() => {});
         }
       };
-      // A browser that lost its session did not answer: once more in a new
-      // one, so that one lost session is not taken for the page's fault.
+      // An error that was the browser's own (WebKit's), not the page's: said,
+      // and the test runs once more.
       const losses = browser.losses;
       try {
         await run();
       } catch (error) {
-        if (browser.losses === losses) throw error;
-        t.diagnostic(`${engine} lost its session (${error.name}: ${error.message}); it printed last:`);
-        for (const line of browser.lastWords ?? []) t.diagnostic(`  ${line}`);
-        t.diagnostic('the test runs again in a new session');
+        const why = browser.failedItself?.(error, losses);
+        if (!why) throw error;
+        for (const line of [...why, 'the test runs once more']) t.diagnostic(line);
         await run();
       }
     });

@@ -4,7 +4,7 @@ import { spawn } from 'node:child_process';
 import { closeSync, existsSync, openSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Builder, Button, By, Key, Origin } from 'selenium-webdriver';
+import { Builder, Button, By, error as errors, Key, Origin } from 'selenium-webdriver';
 import { findFreePort } from 'selenium-webdriver/net/portprober.js';
 import remote from 'selenium-webdriver/remote/index.js';
 import { makePage } from './page.mjs';
@@ -130,9 +130,10 @@ async function startSession(display, scale, onLost) {
   return session;
 }
 
-// WebKitGTK under load may end a session ("page crash or hang"): `losses`
-// counts them for the harness, `lastWords` has what the browser last
-// printed, and the next page starts a new one.
+// WebKitGTK under load may end a session ("page crash or hang"), or its
+// driver fail a command with no reason given: the harness asks
+// `failedItself` whether a test's error was such, and the next page starts a
+// new session where one was lost.
 export async function launchWebKit() {
   const { display, kill } = await startXvfb();
   const sessions = new Map();
@@ -146,6 +147,16 @@ export async function launchWebKit() {
     version: `WebKitGTK ${(await (await session(1)).driver.getCapabilities()).get('browserVersion')}`,
     losses: 0,
     lastWords: [],
+    // The lines that say why an error was the browser's, not the page's:
+    // a session lost since `losses` were counted, or a command the driver
+    // failed. Null for any other error.
+    failedItself(error, losses) {
+      const said = `${error.name}: ${error.message}`;
+      if (browser.losses > losses) {
+        return [`webkit lost its session (${said}); it printed last:`, ...browser.lastWords.map((line) => `  ${line}`)];
+      }
+      return error instanceof errors.WebDriverError ? [`webkit's driver failed a command (${said})`] : null;
+    },
     async newPage(scale = 1) {
       const current = await session(scale);
       if (!current.lost) return current.newPage();
