@@ -87,7 +87,11 @@ async function startSession(display, scale, onLost) {
   const log = openSync(logPath, 'w');
   const service = new remote.DriverService(process.env.WEBKIT_DRIVER ?? '/usr/bin/WebKitWebDriver', {
     port, args: [`--port=${port}`, '--host=local'], loopback: true, stdio: ['ignore', log, log],
-    env: { ...process.env, DISPLAY: display, GDK_SCALE: String(scale) },
+    // Pages drawn on the CPU: drawn with GL, on Xvfb Mesa's software
+    // rasteriser, the page process crashed (a segfault in swrast_dri.so) as a
+    // platform's frames came and went. Composited still: without, WebKitGTK
+    // takes no screenshot.
+    env: { ...process.env, DISPLAY: display, GDK_SCALE: String(scale), WEBKIT_SKIA_ENABLE_CPU_RENDERING: '1' },
   });
   const miniBrowser = readdirSync('/usr/lib').map((arch) => `/usr/lib/${arch}/webkit2gtk-4.1/MiniBrowser`).find(existsSync);
   const driver = await new Builder().usingServer(await service.start()).withCapabilities({
