@@ -275,9 +275,13 @@ function progress(done, total) {
   render();
 }
 
+// The page's own controls, not those of its questions: a question asked
+// while files are read must be answerable.
+const pageControls = () => document.querySelectorAll('header input, main button, main input');
+
 async function read(choice) {
   document.body.classList.add('busy');
-  document.querySelectorAll('button, input').forEach((control) => (control.disabled = true));
+  pageControls().forEach((control) => (control.disabled = true));
   try {
     const done = await files.read(choice, mayReplace, progress);
     if (!done) return;
@@ -288,7 +292,7 @@ async function read(choice) {
     if (done.opened || chosen < 0) chosen = 0;
     say(done.messages.length ? 'About the files you chose:' : '', done.messages);
   } finally {
-    document.querySelectorAll('button, input').forEach((control) => (control.disabled = false));
+    pageControls().forEach((control) => (control.disabled = false));
     document.body.classList.remove('busy');
     render(true);
   }

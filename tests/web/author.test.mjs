@@ -187,6 +187,38 @@ browserTest('Author page: a folder chosen whole is its deck', { needs: ['folder'
   assert.equal(await page.evaluate(() => document.getElementById('deck-name').value), 'Made');
 });
 
+// A deck chosen over work not yet downloaded asks first. Each answer, by
+// click or by key, is taken, and the page goes on working after it.
+browserTest('Author page: "Replace the deck?" is answered by click or key, and the page works after either answer', async ({ open }) => {
+  const page = await authorPage(open);
+  await choose(page, [START]);
+  await drag(page, SHOTS[2].button);
+  const answered = async (paths, answer) => {
+    const reading = choose(page, paths);
+    await page.waitFor(() => document.getElementById('ask').open);
+    await answer();
+    await reading;
+    return page.evaluate(() => [document.getElementById('ask').open, document.body.classList.contains('busy'),
+      [...document.querySelectorAll('button, input')].filter((control) => control.disabled).map((control) => control.id)]);
+  };
+  const MADE_ZIP = join(work, 'Made.zip');
+  const settled = [false, false, []];
+  assert.deepEqual(await answered([MADE_ZIP], () => page.mouse.click('#ask button[value="no"]')), settled, 'Cancel clicked');
+  assert.deepEqual(await labels(page), ['1. Start.png']);
+  assert.deepEqual(await answered(madeFiles, () => page.keyboard.press('Enter')), settled, 'Enter');
+  assert.deepEqual(await labels(page), ['1. Start.png'], 'Enter is Cancel, as losing the work is the other answer');
+  assert.deepEqual(await answered([MADE_ZIP], () => page.mouse.click('#ask button[value="yes"]')), settled, 'Replace clicked');
+  assert.deepEqual(await labels(page), MADE_LIST);
+  await drag(page, SHOTS[0].button);
+  assert.deepEqual(await answered(madeFiles, async () => {
+    await page.keyboard.press('Shift+Tab');
+    await page.keyboard.press('Enter');
+  }), settled, 'Replace by key');
+  assert.deepEqual(await labels(page), MADE_LIST);
+  await choose(page, [screenshot(join(work, 'Later.png'), 640, 480)]);
+  assert.deepEqual(await labels(page), [...MADE_LIST, 'Later.png (not in the deck)']);
+});
+
 browserTest('Author page: the deck zip lands in the browser\'s download folder', { needs: ['download'] }, async ({ open }) => {
   const page = await open('author.html');
   const folder = mkdtempSync(join(work, 'downloads-'));
