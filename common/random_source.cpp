@@ -23,6 +23,11 @@ float RandomSource::Rnd(float argument) {
     return last_;
 }
 
+void RandomSource::Restart(std::uint64_t seed) {
+    state_ = seed;
+    last_ = 0.0f;
+}
+
 float RandomSource::Next() {
     // Knuth's MMIX linear congruential step; the top 24 bits make a float
     // that is exactly representable and always below 1.

@@ -9,6 +9,9 @@ class RandomSource {
     // argument > 0: the next value; == 0: the most recent value again;
     // < 0: restart from a seed made from the argument and give its first value.
     float Rnd(float argument = 1.0f);
+    // Starts a sequence of its own for this seed: for a student whose games
+    // must differ from the others' and stay the same at every launch.
+    void Restart(std::uint64_t seed);
 
   private:
     float Next();

@@ -5,22 +5,31 @@
 #include <string>
 #include <vector>
 
-// Where a slide show stands after a click: all that a later resume needs.
-// Both lists hold one entry per slide, in slide order.
+// One slide's part in a show: the wrong clicks made on it, the points it
+// cost (its share of the penalty, so that the shares add up to it), the
+// seconds it was on show, and whether its own correct click passed it.
+struct SlideRecord {
+    std::int64_t wrongClicks = 0;
+    std::int64_t cost = 0;
+    double seconds = 0;
+    bool passed = false;
+    bool operator==(const SlideRecord&) const = default;
+};
+
+// Where a slide show stands after a click: all that a later resume needs to
+// go on as if the student had stayed. One record per slide, in slide order.
 struct ShowPosition {
     int slide = 0;
     std::int64_t penalty = 0;
-    std::vector<std::int64_t> wrongClicks;
-    std::vector<double> seconds;  // how long each slide has been on show
+    std::int64_t clueLevel = 0;
+    std::vector<SlideRecord> slides;
     bool operator==(const ShowPosition&) const = default;
 };
 
-// How a show went: its score, each slide's wrong clicks and the seconds it
-// was on show, in slide order.
+// How a finished show went: its score and each slide's record, in slide order.
 struct ShowResult {
     std::int64_t score = 0;
-    std::vector<std::int64_t> wrongClicks;
-    std::vector<double> seconds;
+    std::vector<SlideRecord> slides;
     bool operator==(const ShowResult&) const = default;
 };
 

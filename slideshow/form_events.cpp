@@ -22,15 +22,13 @@ void PointAtFirstTarget(SlideShow& show) {
 
 void Form_Load(SlideShow& show) {
     show.slides = show.deck;
-    show.wrongClicks.assign(show.slides.size(), 0);
-    show.secondsOnSlide.assign(show.slides.size(), 0);
+    show.records.assign(show.slides.size(), {});
     PointAtFirstTarget(show);
 }
 
 void Form_Activate(SlideShow& show) {
     // Score, clue level and the clue line keep their start-up look until the
-    // first click.
-    show.ClueLevel = 0;
+    // first click; a resumed show goes on with the clue level it left.
     show.SlideIndex = show.firstSlide;
     if (!ShowSlide(show)) return;
     show.shownSince = show.clock.Now();

@@ -16,7 +16,7 @@ std::string Number(std::int64_t value) {
 // The time since the last click goes to the slide that was on show.
 void TimeSlide(SlideShow& show) {
     float now = show.clock.Now();
-    show.secondsOnSlide[show.SlideIndex] += std::max(0.0f, now - show.shownSince);
+    show.records[show.SlideIndex].seconds += std::max(0.0f, now - show.shownSince);
     show.shownSince = now;
 }
 
@@ -35,48 +35,51 @@ void GoBack(SlideShow& show) {
     show.SlideIndex = show.SlideIndex == 0 ? LastSlide(show) : show.SlideIndex - 1;
 }
 
+// A round is finished when every slide was passed by its own correct click:
+// going back from the first slide reaches the last one without the work.
+std::vector<int> SlidesToDo(const SlideShow& show) {
+    std::vector<int> toDo;
+    for (std::size_t i = 0; i < show.records.size(); ++i) {
+        if (!show.records[i].passed) toDo.push_back(static_cast<int>(i));
+    }
+    return toDo;
+}
+
 // The student cannot decline to start again.
-void GoForward(SlideShow& show) {
-    show.ClueLevel = 0;
-    if (++show.SlideIndex <= LastSlide(show)) return;
-    std::optional<std::string> lost = show.reports.ShowFinished(
-        {kFullScore - show.Penalty, show.wrongClicks, show.secondsOnSlide});
+void FinishRound(SlideShow& show) {
+    std::optional<std::string> lost =
+        show.reports.ShowFinished({kFullScore - show.Penalty, show.records});
     if (lost) show.messages.Show(kProgramName, *lost);
-    show.wrongClicks.assign(show.slides.size(), 0);
-    show.secondsOnSlide.assign(show.slides.size(), 0);
+    show.records.assign(show.slides.size(), {});
     show.messages.Show(kProgramName, "You completed this exercise with a score of: " +
                                          Number(kFullScore - show.Penalty) + "!" + ParagraphBreak +
                                          "Do you want to try again?");
+}
+
+void GoForward(SlideShow& show) {
+    show.ClueLevel = 0;
+    show.records[show.SlideIndex].passed = true;
+    if (++show.SlideIndex <= LastSlide(show)) return;
+    std::vector<int> toDo = SlidesToDo(show);
+    if (toDo.empty()) {
+        FinishRound(show);
+    } else {
+        show.messages.Show(kProgramName, UnfinishedText(toDo));
+    }
     show.SlideIndex = 0;
     show.shownSince = show.clock.Now();  // the message's time is no slide's
 }
 
-float TenthOfTheWay(double from, double to) {
-    auto start = static_cast<float>(from);
-    return start + 0.1f * (static_cast<float>(to) - start);
-}
-
-// The first wrong click hints at the direction, later ones point at the target.
-void DrawClue(SlideShow& show) {
-    LineFigure& line = show.form.InfoLine;
-    const Slide& slide = show.slides[show.SlideIndex];
-    line.visible = show.ClueLevel > 0;
-    if (show.ClueLevel == 1) {
-        line.x2 = TenthOfTheWay(line.x1, slide.TargetX);
-        line.y2 = TenthOfTheWay(line.y1, slide.TargetY);
-    } else if (show.ClueLevel > 1) {
-        line.x2 = slide.TargetX;
-        line.y2 = slide.TargetY;
-    }
-}
-
-// Every click costs the clue level it leaves; on slide 0 the cost is shown
-// once and then forgiven.
+// Every click costs the clue level it leaves, charged to the slide it leaves
+// on show; on slide 0 the cost is shown once and then forgiven, every
+// slide's share with it.
 void Score(SlideShow& show) {
-    show.form.ClueLabel.caption = "Clue Level =" + Number(show.ClueLevel);
     show.Penalty += show.ClueLevel;
+    show.records[show.SlideIndex].cost += show.ClueLevel;
     show.form.ScoreLabel.caption = ScoreCaption(show.Penalty);
-    if (show.SlideIndex == 0) show.Penalty = 0;
+    if (show.SlideIndex != 0) return;
+    show.Penalty = 0;
+    for (SlideRecord& record : show.records) record.cost = 0;
 }
 
 }  // namespace
@@ -89,11 +92,11 @@ void Picture1_MouseUp(SlideShow& show, int button, double x, double y) {
     } else if (button == kLeftButton && HitsTarget(show.slides[show.SlideIndex], x, y)) {
         GoForward(show);
     } else {
-        ++show.wrongClicks[show.SlideIndex];
+        ++show.records[show.SlideIndex].wrongClicks;
     }
     if (!ShowSlide(show)) return;
     show.form.InfoBox.caption += "(Right Click on screen to go back.)";
-    DrawClue(show);
+    ShowClue(show);
     Score(show);
     show.reports.ShowStands(PositionOf(show));
 }

@@ -9,6 +9,7 @@ std::string ResultsHeader() {
 std::string ResultRow(std::string_view when, std::string_view deck, const ShowResult& result) {
     std::vector<std::string> fields = {std::string(when), std::string(deck),
                                        std::to_string(result.score)};
-    for (std::int64_t wrong : result.wrongClicks) fields.push_back(std::to_string(wrong));
+    for (const SlideRecord& slide : result.slides)
+        fields.push_back(std::to_string(slide.wrongClicks));
     return CsvLine(fields);
 }

@@ -5,13 +5,14 @@
 
 #include "slide_show.h"
 
-// Where the show stands: the slide on show, the penalty, each slide's wrong
-// clicks and time.
+// Where the show stands: the slide on show, the penalty, the clue level and
+// each slide's record.
 ShowPosition PositionOf(const SlideShow& show);
 
 // After the window loads and before it first shows: the show opens where a
-// position of this deck left it, with that penalty on the score label and no
-// clue yet. The position must fit the deck (one entry per slide).
+// position of this deck left it, with its penalty on the score label and its
+// clue on show, so that the next click costs what it would have cost had the
+// student stayed. The position must fit the deck (one record per slide).
 void ResumeShow(SlideShow& show, const ShowPosition& position);
 
 // A short text that tells one deck from another: it changes with any

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "slide_show.h"
 
@@ -15,6 +16,14 @@ std::filesystem::path ScreenshotPath(const std::filesystem::path& workingDirecto
 // screenshot the show cannot go on: the student is told which file failed,
 // the show is marked to end, and this returns false.
 bool ShowSlide(SlideShow& show);
+
+// The clue for the slide on show at the current clue level: ClueLabel's
+// caption, and the line that hints at the target first and then points at it.
+void ShowClue(SlideShow& show);
+
+// What the student is told on reaching the end with slides not yet passed
+// (their indices, in order, as the window numbers its screens).
+std::string UnfinishedText(const std::vector<int>& slidesToDo);
 
 // "Score =" and the score that the penalty leaves of the full score.
 inline constexpr int kFullScore = 100;

@@ -57,10 +57,9 @@ struct SlideShow {
     std::int64_t ClueLevel = 0;
     // The score shown is 100 less this.
     std::int64_t Penalty = 0;
-    // Wrong clicks on each slide since the show started, and the seconds it
-    // has been on show.
-    std::vector<std::int64_t> wrongClicks;
-    std::vector<double> secondsOnSlide;
+    // Each slide's wrong clicks, cost, time and pass in this round of the
+    // show; a round ends when every slide is passed and the score is given.
+    std::vector<SlideRecord> records;
     float shownSince = 0;  // clock reading when the current slide came on show
     // Non-zero once a screenshot could not be loaded: the program must end
     // with this status.

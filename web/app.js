@@ -60,6 +60,7 @@ export async function start({ program, caption, background }) {
     timeOfDay: clock.timeOfDay,
     report: (event) => platform?.report(JSON.parse(event)),
     resumeData: () => platform?.resumeData ?? null,
+    learnerId: () => platform?.learnerId ?? null,
   };
   const [module] = await Promise.all([loadModule(program, caption, page), loadFaces()]);
   if (!module) return;

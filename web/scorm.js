@@ -21,6 +21,7 @@ const SCORM_2004 = {
   call: { initialize: 'Initialize', terminate: 'Terminate', get: 'GetValue', set: 'SetValue',
     commit: 'Commit', error: 'GetLastError' },
   entry: 'cmi.entry',
+  learnerId: 'cmi.learner_id',
   location: 'cmi.location',
   exit: 'cmi.exit',
   normalExit: 'normal',
@@ -43,6 +44,7 @@ const SCORM_12 = {
   call: { initialize: 'LMSInitialize', terminate: 'LMSFinish', get: 'LMSGetValue', set: 'LMSSetValue',
     commit: 'LMSCommit', error: 'LMSGetLastError' },
   entry: 'cmi.core.entry',
+  learnerId: 'cmi.core.student_id',
   location: 'cmi.core.lesson_location',
   exit: 'cmi.core.exit',
   normalExit: '',
@@ -103,6 +105,17 @@ function findRuntime(start) {
   return null;
 }
 
+// A screen of a finished show: its response is the points it took off the
+// score, so that an instructor adds them up to the score. Clicks on screen 0
+// are forgiven: it is practice, and not judged.
+function screenInteraction({ wrong, seconds, cost }, slide) {
+  const clicks = `${wrong} wrong click${wrong === 1 ? '' : 's'}`;
+  return { id: `screen-${slide}`, response: cost, seconds,
+    description: slide === 0 ? `Screen 0: practice, not scored (${clicks})`
+      : `Screen ${slide}: ${clicks}, ${cost} point${cost === 1 ? '' : 's'} off the score`,
+    right: slide === 0 ? null : wrong === 0 };
+}
+
 class Platform {
   constructor({ api, version }) {
     this.api = api;
@@ -120,6 +133,7 @@ class Platform {
     }
     const get = (element) => String(this.call('get', element) ?? '');
     this.resumeData = get(version.entry) === 'resume' ? get('cmi.suspend_data') : null;
+    this.learnerId = get(version.learnerId) || null;
     const mastery = version.mastery(get);
     this.mastery = Number.isFinite(mastery) ? mastery : DEFAULT_MASTERY;
     this.interactions = Number.parseInt(get('cmi.interactions._count'), 10) || 0;
@@ -165,6 +179,7 @@ class Platform {
     this.slow = performance.now() - start > SLOW_COMMIT_MS;
   }
 
+  // right: true, false, or null for an answer that is not judged.
   interaction({ id, description, response, right, seconds, pattern }) {
     const v = this.version;
     const at = `cmi.interactions.${this.interactions++}.`;
@@ -172,7 +187,8 @@ class Platform {
     if (v === SCORM_2004) pairs.push([`${at}description`, description]);
     pairs.push([`${at}${v.response}`, response]);
     if (pattern !== undefined) pairs.push([`${at}correct_responses.0.pattern`, v.pattern(pattern)]);
-    pairs.push([`${at}result`, right ? 'correct' : v.wrong], [`${at}latency`, v.duration(seconds)]);
+    const result = right === null ? 'neutral' : right ? 'correct' : v.wrong;
+    pairs.push([`${at}result`, result], [`${at}latency`, v.duration(seconds)]);
     this.setAll(pairs);
   }
 
@@ -197,8 +213,7 @@ class Platform {
         const score = Math.min(100, Math.max(0, event.score));
         this.completed = true;
         this.setAll(v.score(score, score >= this.mastery));
-        event.slides.forEach(([wrong, seconds], slide) => this.interaction({ id: `screen-${slide}`,
-          description: `Screen ${slide}`, response: wrong, right: wrong === 0, seconds }));
+        event.slides.forEach((record, slide) => this.interaction(screenInteraction(record, slide)));
         break;
       }
       case 'scramble':

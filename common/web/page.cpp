@@ -47,9 +47,11 @@ EM_JS(double, page_time_of_day, (), { return Module.page.timeOfDay(); });
 
 EM_JS(void, page_report, (const char* event), { Module.page.report(UTF8ToString(event)); });
 
-// As UTF-8 in memory the caller frees, like an address parameter.
-EM_JS(char*, page_resume_data, (int* size), {
-    const value = Module.page.resumeData();
+// What the platform around the page told it (page.resumeData(),
+// page.learnerId()), as UTF-8 in memory the caller frees, like an address
+// parameter.
+EM_JS(char*, page_platform_text, (const char* name, int* size), {
+    const value = Module.page[UTF8ToString(name)]();
     if (value == null) return 0;
     HEAP32[size >> 2] = lengthBytesUTF8(value);
     const data = _malloc(HEAP32[size >> 2] + 1);
@@ -127,7 +129,13 @@ void Report(const std::string& event) {
 
 std::optional<std::string> ResumeData() {
     int size = 0;
-    char* data = page_resume_data(&size);
+    char* data = page_platform_text("resumeData", &size);
+    return Take(data, size);
+}
+
+std::optional<std::string> LearnerId() {
+    int size = 0;
+    char* data = page_platform_text("learnerId", &size);
     return Take(data, size);
 }
 

@@ -40,5 +40,8 @@ void Report(const std::string& event);
 // What the platform kept at the end of the last launch for a resume, when
 // it launches the page to resume; nothing otherwise.
 std::optional<std::string> ResumeData();
+// Who the student is to the platform the page runs in (its learner id);
+// nothing outside a platform.
+std::optional<std::string> LearnerId();
 
 }  // namespace page

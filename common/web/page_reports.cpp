@@ -18,13 +18,14 @@ void PageReports::ShowStands(const ShowPosition& position) {
     Finish();
 }
 
-// Each slide as [wrong clicks, seconds].
+// Each slide's wrong clicks, seconds on show and the points it cost.
 std::optional<std::string> PageReports::ShowFinished(const ShowResult& result) {
     Start("show").Key("score").Value(static_cast<double>(result.score));
     out_.Key("slides").Open('[');
-    for (std::size_t i = 0; i < result.wrongClicks.size(); ++i) {
-        out_.Open('[').Value(static_cast<double>(result.wrongClicks[i]));
-        out_.Value(result.seconds[i]).Close(']');
+    for (const SlideRecord& slide : result.slides) {
+        out_.Open('{').Key("wrong").Value(static_cast<double>(slide.wrongClicks));
+        out_.Key("seconds").Value(slide.seconds);
+        out_.Key("cost").Value(static_cast<double>(slide.cost)).Close('}');
     }
     out_.Close(']');
     Finish();

@@ -7,10 +7,12 @@
 
 namespace {
 
-// Fields: tag, deck key, slide, penalty, wrong clicks, tenths of seconds.
-constexpr char kTag[] = "T1";
+// Fields: tag, deck key, slide, penalty, clue level, then one list each of
+// the slides' wrong clicks, tenths of seconds, costs and passes (1 or 0).
+constexpr char kTag[] = "T2";
 constexpr char kField = ';';
 constexpr char kItem = ',';
+constexpr std::size_t kFieldCount = 9;
 // Far more than any show reaches; also keeps every sum of them exact.
 constexpr std::int64_t kLargest = 1'000'000'000'000;
 
@@ -26,22 +28,23 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 }
 
 // Plain digits only: no sign, blank or anything after them.
-std::optional<std::int64_t> Count(std::string_view text) {
+std::optional<std::int64_t> Count(std::string_view text, std::int64_t largest = kLargest) {
     std::int64_t value = 0;
     if (text.empty() || text[0] < '0' || text[0] > '9') return std::nullopt;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value > kLargest) {
+    if (error != std::errc() || end != text.data() + text.size() || value > largest) {
         return std::nullopt;
     }
     return value;
 }
 
-std::optional<std::vector<std::int64_t>> Counts(std::string_view text, std::size_t size) {
+std::optional<std::vector<std::int64_t>> Counts(std::string_view text, std::size_t size,
+                                                std::int64_t largest = kLargest) {
     std::vector<std::string_view> items = Split(text, kItem);
     if (items.size() != size) return std::nullopt;
     std::vector<std::int64_t> counts;
     for (std::string_view item : items) {
-        std::optional<std::int64_t> count = Count(item);
+        std::optional<std::int64_t> count = Count(item, largest);
         if (!count) return std::nullopt;
         counts.push_back(*count);
     }
@@ -49,11 +52,11 @@ std::optional<std::vector<std::int64_t>> Counts(std::string_view text, std::size
 }
 
 template <class Number>
-void Join(std::string& text, const std::vector<Number>& values, double scale) {
+void Join(std::string& text, const std::vector<SlideRecord>& slides, Number number) {
     text += kField;
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < slides.size(); ++i) {
         if (i > 0) text += kItem;
-        text += std::to_string(std::llround(static_cast<double>(values[i]) * scale));
+        text += std::to_string(number(slides[i]));
     }
 }
 
@@ -63,25 +66,43 @@ std::string ResumeText(const ShowPosition& position, std::string_view deckKey) {
     std::string text = kTag;
     text += kField;
     text += deckKey;
-    text += kField + std::to_string(position.slide) + kField + std::to_string(position.penalty);
-    Join(text, position.wrongClicks, 1);
-    Join(text, position.seconds, 10);
+    for (std::int64_t number :
+         {std::int64_t{position.slide}, position.penalty, position.clueLevel}) {
+        text += kField + std::to_string(number);
+    }
+    Join(text, position.slides, [](const SlideRecord& s) { return s.wrongClicks; });
+    Join(text, position.slides, [](const SlideRecord& s) { return std::llround(s.seconds * 10); });
+    Join(text, position.slides, [](const SlideRecord& s) { return s.cost; });
+    Join(text, position.slides, [](const SlideRecord& s) { return s.passed ? 1 : 0; });
     return text;
 }
 
+// The penalty is the sum of the slides' costs; text where they disagree was
+// damaged on its way.
 std::optional<ShowPosition> ReadResume(std::string_view text, std::string_view deckKey,
                                        std::size_t slideCount) {
     std::vector<std::string_view> fields = Split(text, kField);
-    if (fields.size() != 6 || fields[0] != kTag || fields[1] != deckKey) return std::nullopt;
-    std::optional<std::int64_t> slide = Count(fields[2]);
-    std::optional<std::int64_t> penalty = Count(fields[3]);
-    auto wrong = Counts(fields[4], slideCount);
-    auto tenths = Counts(fields[5], slideCount);
-    if (!slide || *slide >= static_cast<std::int64_t>(slideCount) || !penalty || !wrong ||
-        !tenths) {
+    if (fields.size() != kFieldCount || fields[0] != kTag || fields[1] != deckKey) {
         return std::nullopt;
     }
-    ShowPosition position{static_cast<int>(*slide), *penalty, std::move(*wrong), {}};
-    for (std::int64_t tenth : *tenths) position.seconds.push_back(static_cast<double>(tenth) / 10);
+    std::optional<std::int64_t> slide = Count(fields[2]);
+    std::optional<std::int64_t> penalty = Count(fields[3]);
+    std::optional<std::int64_t> clueLevel = Count(fields[4]);
+    auto wrong = Counts(fields[5], slideCount);
+    auto tenths = Counts(fields[6], slideCount);
+    auto costs = Counts(fields[7], slideCount);
+    auto passes = Counts(fields[8], slideCount, 1);
+    if (!slide || *slide >= static_cast<std::int64_t>(slideCount) || !penalty || !clueLevel ||
+        !wrong || !tenths || !costs || !passes) {
+        return std::nullopt;
+    }
+    ShowPosition position{static_cast<int>(*slide), *penalty, *clueLevel, {}};
+    std::int64_t costSum = 0;
+    for (std::size_t i = 0; i < slideCount; ++i) {
+        position.slides.push_back(
+            {(*wrong)[i], (*costs)[i], static_cast<double>((*tenths)[i]) / 10, (*passes)[i] == 1});
+        costSum += (*costs)[i];
+    }
+    if (costSum != *penalty) return std::nullopt;
     return position;
 }

@@ -2,6 +2,7 @@
 // which shows them over the console picture and sends back its events.
 #include <emscripten.h>
 
+#include "fingerprint.h"
 #include "form_activate.h"
 #include "form_load.h"
 #include "main_form_access.h"
@@ -37,6 +38,11 @@ struct KymbralPage {
 // Runs start-up, shows the window and activates it once.
 extern "C" EMSCRIPTEN_KEEPALIVE void web_start() {
     static KymbralPage program;
+    // Inside a learning platform no two students get the same games to pass
+    // each other the answers of; elsewhere every run has the one sequence.
+    if (std::optional<std::string> learner = page::LearnerId()) {
+        program.kymbral.random.Restart(Fingerprint().Add(*learner).Value());
+    }
     ServeForm(program.form);
     Form_Load(program.kymbral);
     program.form.Publish();

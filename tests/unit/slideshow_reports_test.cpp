@@ -1,4 +1,5 @@
 #include <functional>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -23,9 +24,9 @@ TEST_F(SlideReports, EveryClickTellsWhereTheShowStandsWithEachSlidesTime) {
     const ShowPosition& last = reports.positions.back();
     EXPECT_EQ(last.slide, 3);
     EXPECT_EQ(last.penalty, 1 + 2 + 3 + 1);
-    EXPECT_EQ(last.wrongClicks[3], 3);
-    EXPECT_DOUBLE_EQ(last.seconds[3], 10);
-    EXPECT_DOUBLE_EQ(last.seconds[4], 0);
+    EXPECT_EQ(last.slides[3].wrongClicks, 3);
+    EXPECT_DOUBLE_EQ(last.slides[3].seconds, 10);
+    EXPECT_DOUBLE_EQ(last.slides[4].seconds, 0);
 }
 
 TEST_F(SlideReports, AFinishedShowReportsItsTimesAndTheNextShowCountsAfresh) {
@@ -36,36 +37,67 @@ TEST_F(SlideReports, AFinishedShowReportsItsTimesAndTheNextShowCountsAfresh) {
     ClickTarget();
     ASSERT_EQ(reports.results.size(), 1u);
     EXPECT_EQ(reports.results[0].score, 100);
-    EXPECT_DOUBLE_EQ(reports.results[0].seconds[0], 5);
-    EXPECT_DOUBLE_EQ(reports.results[0].seconds[25], 7);
-    std::vector<std::int64_t> none(kSlideCount, 0);
+    EXPECT_DOUBLE_EQ(reports.results[0].slides[0].seconds, 5);
+    EXPECT_DOUBLE_EQ(reports.results[0].slides[25].seconds, 7);
     EXPECT_EQ(reports.positions.back(),
-              (ShowPosition{0, 0, none, std::vector<double>(none.size())}));
+              (ShowPosition{0, 0, 0, std::vector<SlideRecord>(kSlideCount)}));
 }
 
-TEST_F(SlideReports, AResumedShowGoesOnAtItsSlideWithItsPenalty) {
-    std::vector<std::int64_t> wrong(kSlideCount, 0);
-    wrong[3] = 3;
-    std::vector<double> seconds(kSlideCount, 1.5);
-    ShowPosition left{5, 6, wrong, seconds};
+// Two students on the same slides with the same clicks, one of whom leaves
+// after every click and comes back, pay the same and end with the same record.
+TEST_F(SlideReports, AStudentWhoLeavesAfterEveryClickPaysWhatOneWhoStaysPays) {
+    RecordingReports relaunched;
+    std::optional<ShowPosition> left;
+    const auto clickOnce = [&](int button, bool onTarget) {
+        SlideShow again{messages, images, clock, relaunched,
+                        [this] { return ScreenshotFolder(workingDirectory); }};
+        Form_Load(again);
+        if (left) ResumeShow(again, *left);
+        Form_Activate(again);
+        EXPECT_EQ(again.form.ClueLabel.caption, show.form.ClueLabel.caption);
+        EXPECT_EQ(again.form.InfoLine.visible, show.form.InfoLine.visible);
+        if (show.form.InfoLine.visible) {
+            EXPECT_EQ(again.form.InfoLine.x2, show.form.InfoLine.x2);
+        }
+        const Slide& slide = again.slides[again.SlideIndex];
+        double x = onTarget ? slide.TargetX - 1 : 0, y = onTarget ? slide.TargetY - 1 : 0;
+        Picture1_MouseUp(again, button, x, y);
+        Picture1_MouseUp(show, button, x, y);
+        left = relaunched.positions.back();
+    };
+    for (int k = 0; k < 2; ++k) clickOnce(kLeftButton, true);
+    for (int k = 0; k < 2; ++k) clickOnce(kLeftButton, false);
+    clickOnce(kRightButton, false);
+    clickOnce(kLeftButton, false);
+    for (int k = 0; k < 3; ++k) clickOnce(kLeftButton, true);
+    EXPECT_EQ(*left, PositionOf(show));
+    EXPECT_EQ(left->penalty, 1 + 2 + 3 + 4);
+    EXPECT_EQ(show.form.ScoreLabel.caption, "Score = 90");
+}
+
+TEST_F(SlideReports, AResumedShowOpensAtItsSlideWithItsPenaltyAndClue) {
+    std::vector<SlideRecord> slides(kSlideCount);
+    for (int i = 0; i < 5; ++i) slides[i].passed = true;
+    slides[3] = {3, 6, 1.5, true};
+    ShowPosition left{5, 6, 2, slides};
     SlideShow resumed{messages, images, clock, reports,
                       [this] { return ScreenshotFolder(workingDirectory); }};
     Form_Load(resumed);
     ResumeShow(resumed, left);
     Form_Activate(resumed);
-    EXPECT_EQ(resumed.SlideIndex, 5);
     EXPECT_EQ(resumed.form.Picture1.picture, ScreenshotPath(workingDirectory, 5).string());
     EXPECT_EQ(resumed.form.ScoreLabel.caption, "Score = 94");
-    EXPECT_FALSE(resumed.form.InfoLine.visible) << "no clue for a slide not yet clicked";
+    EXPECT_EQ(resumed.form.ClueLabel.caption, "Clue Level = 2");
+    EXPECT_TRUE(resumed.form.InfoLine.visible);
     EXPECT_EQ(reports.positions.back(), left);
 
     while (reports.results.empty()) {
         const Slide& slide = resumed.slides[resumed.SlideIndex];
         Picture1_MouseUp(resumed, kLeftButton, slide.TargetX - 1, slide.TargetY - 1);
     }
+    EXPECT_TRUE(messages.shown.back().text.starts_with("You completed this exercise"));
     EXPECT_EQ(reports.results[0].score, 94);
-    EXPECT_EQ(reports.results[0].wrongClicks, wrong);
-    EXPECT_DOUBLE_EQ(reports.results[0].seconds[3], 1.5);
+    EXPECT_EQ(reports.results[0].slides[3], slides[3]);
 }
 
 TEST(DeckKey, ChangesWithAnyPictureTextOrTarget) {

@@ -104,9 +104,14 @@ TEST_F(SlideScore, EachShowEndsWithItsResultRow) {
     Picture1_MouseUp(show, kMiddleButton, Current().TargetX - 1, Current().TargetY - 1);
     GoTo(0);
     ASSERT_EQ(results.size(), 1u);
-    std::vector<std::int64_t> wrong(kSlideCount, 0);
+    std::vector<std::int64_t> wrong(kSlideCount, 0), cost(kSlideCount, 0);
     wrong[0] = 1, wrong[3] = 2, wrong[2] = 1;
-    EXPECT_EQ(results[0].wrongClicks, wrong);
+    cost[3] = 1 + 2, cost[2] = 3 + 4;  // a click costs where it leaves the show
+    for (int slide = 0; slide < kSlideCount; ++slide) {
+        EXPECT_EQ(results[0].slides[slide].wrongClicks, wrong[slide]) << slide;
+        EXPECT_EQ(results[0].slides[slide].cost, cost[slide]) << slide;
+        EXPECT_TRUE(results[0].slides[slide].passed) << slide;
+    }
     EXPECT_EQ(results[0].score, 100 - (1 + 2 + 3 + 4));
     std::string row = "2026-12-06T22:45:00+01:00,\"/lab/deck, one\",90,1,0,1,2";
     for (int slide = 4; slide < kSlideCount; ++slide) row += ",0";
@@ -120,4 +125,33 @@ TEST_F(SlideScore, AResultThatCannotBeKeptIsToldBeforeTheScore) {
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "not kept");
     EXPECT_TRUE(messages.shown[1].text.starts_with("You completed this exercise"));
+}
+
+// Going back from the first slide reaches the last: a correct click there
+// is no finished show until every slide was passed by its own.
+TEST_F(SlideScore, TheEndReachedWithSlidesNotPassedIsNoFinishedShow) {
+    GoTo(3);
+    for (int back = 0; back < 4; ++back) Picture1_MouseUp(show, kRightButton, 0, 0);
+    EXPECT_EQ(show.SlideIndex, 25);
+    ClickTarget();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "You have not finished this exercise yet: screens 3 to 24 are still to do.\r\r"
+              "Click the named place on each of them to finish the exercise.");
+    EXPECT_TRUE(reports.results.empty());
+    EXPECT_EQ(show.SlideIndex, 0);
+
+    GoTo(24);  // slides 0 to 2 again, on to 24
+    ClickTarget();
+    ClickTarget();
+    ASSERT_EQ(reports.results.size(), 1u);
+    EXPECT_TRUE(messages.shown.back().text.starts_with("You completed this exercise"));
+}
+
+TEST(UnfinishedText, NamesTheSlidesToDoInRunsAndAlone) {
+    EXPECT_EQ(UnfinishedText({7}),
+              "You have not finished this exercise yet: screen 7 is still to do.\r\r"
+              "Click the named place on it to finish the exercise.");
+    EXPECT_TRUE(UnfinishedText({0, 1, 3, 4, 5, 9}).find(": screens 0, 1, 3 to 5 and 9 are") !=
+                std::string::npos);
 }

@@ -66,7 +66,7 @@ for (const pkg of tessivars) {
         ? { score: '94', passed: 'passed', location: '0', exit: '', time: cmi.core.session_time }
         : { score: '94', scaled: '0.94', passed: 'passed', completed: 'completed', location: '0', exit: '', time: cmi.session_time });
       const slides = interactions(cmi);
-      assert.deepEqual(slides.map((i) => [i.id, response(i)]), targets.map((_, s) => [`screen-${s}`, s === 3 ? '3' : '0']));
+      assert.deepEqual(slides.map((i) => [i.id, response(i)]), targets.map((_, s) => [`screen-${s}`, s === 3 ? '6' : '0']));
       assert.equal(slides[3].result, pkg.version === '1.2' ? 'wrong' : 'incorrect');
       assert.ok(slides.every((i) => i.type === 'numeric' && i.latency), 'each slide has its time');
 
@@ -101,12 +101,54 @@ for (const pkg of tessivars) {
       await clickSlides(again, 5, 7);
       assert.equal(await text(again, 'ScoreLabel'), 'Score = 94');
 
-      const otherDeck = cmi.suspend_data.replace(/^T1;[^;]*/, 'T1;0123456789abcdef');
+      const otherDeck = cmi.suspend_data.replace(/^T2;[^;]*/, 'T2;0123456789abcdef');
       for (const damaged of [otherDeck, cmi.suspend_data.slice(0, -4), 'nonsense', '']) {
         const fresh = await play(page, pkg, { kept: kept(damaged) });
         await waitText(fresh, 'InfoBox', screen(0));
         assert.equal(await text(fresh, 'ScoreLabel'), 'Score = 0', damaged);
       }
+      assert.deepEqual(await problems(page), []);
+    });
+}
+
+for (const pkg of tessivars) {
+  browserTest(`Tessivar, SCORM ${pkg.version}: the costs add up to the score, screen 0 is practice, a relaunch costs what staying costs, and no pass without every screen`,
+    { site: lms.root }, async ({ open }) => {
+      const page = await platformPage(open);
+      let view = await play(page, pkg);
+      await click(view, 'Picture1', { x: 30, y: 30 }); // practice
+      await clickSlides(view, 0, 4, { 2: 2 }); // 1 + 2
+      await click(view, 'Picture1', { x: 30, y: 30, button: 'right' }); // back to 3: 1
+      await waitText(view, 'InfoBox', screen(3));
+      await click(view, 'Picture1', { x: 30, y: 30 }); // 2, and the clue points at the target
+      await waitText(view, 'ScoreLabel', 'Score = 94');
+      await page.evaluate(() => window.leave());
+      let cmi = await heldWhen(page, (c) => (c.core ?? c).exit === 'suspend');
+      const resume = pkg.version === '1.2'
+        ? { core: { entry: 'resume', lesson_location: '3' }, suspend_data: cmi.suspend_data }
+        : { entry: 'resume', location: '3', suspend_data: cmi.suspend_data };
+      view = await play(page, pkg, { kept: resume });
+      await waitText(view, 'ClueLabel', 'Clue Level = 2');
+      await click(view, 'Picture1', { x: 30, y: 30 }); // 3, as for a student who stayed
+      await waitText(view, 'ScoreLabel', 'Score = 91');
+      await clickSlides(view, 3, 26);
+      assert.match((await closeMessage(view))[1], /score of:  91!/);
+      cmi = await heldWhen(page, (c) => Object.keys(c.interactions).length === 26);
+      const slides = interactions(cmi);
+      assert.equal(slides.reduce((sum, i) => sum + Number(response(i)), 0), 100 - 91);
+      assert.deepEqual(slides.slice(0, 4).map(response), ['0', '0', '3', '6']);
+      assert.equal(slides[0].result, 'neutral');
+      if (pkg.version === '2004') assert.match(slides[0].description, /^Screen 0: practice, not scored/);
+
+      // Back from screen 0 to the last one, and its target: no score, no pass.
+      await click(view, 'Picture1', { x: 30, y: 30, button: 'right' });
+      await waitText(view, 'InfoBox', screen(25));
+      await clickSlides(view, 25, 26);
+      assert.match((await closeMessage(view))[1], /^You have not finished this exercise yet: screens 0 to 24 are still to do\./);
+      await page.evaluate(() => window.leave());
+      cmi = await heldWhen(page, (c) => (c.core ?? c).session_time !== '');
+      assert.equal(Object.keys(cmi.interactions).length, 26, 'no screens of an unfinished show');
+      assert.equal(status(cmi).score, '91', 'the score of the finished show stays');
       assert.deepEqual(await problems(page), []);
     });
 }
@@ -185,6 +227,26 @@ for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
       assert.deepEqual(await problems(page), []);
     });
 }
+
+// The fixed sequence would give every student the same unknown sample:
+// inside a platform the learner's id chooses one, the same at every launch.
+browserTest('Kymbral: each learner gets an unknown sample of their own, the same again at the next launch',
+  { site: lms.root }, async ({ open }) => {
+    const page = await platformPage(open);
+    const pw90 = async (pkg, learner) => {
+      const view = await play(page, pkg, { kept: pkg.version === '1.2' ? { core: { student_id: learner } }
+        : { learner_id: learner } });
+      await click(view, 'SampleScramble');
+      await click(view, 'SampleScramble');
+      const cmi = await heldWhen(page, (c) => Object.keys(c.interactions).length === 1);
+      return interactions(cmi)[0].correct_responses[0].pattern.split('[:]')[0];
+    };
+    for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
+      const [ann, ben, annAgain] = [await pw90(pkg, 'ann-41'), await pw90(pkg, 'ben-42'), await pw90(pkg, 'ann-41')];
+      assert.equal(ann, annAgain, pkg.name);
+      assert.notEqual(ann, ben, pkg.name);
+    }
+  });
 
 browserTest('the plain site reports to nobody and shows nothing in the console', async ({ open }) => {
   for (const program of ['kymbral', 'tessivar']) {
