@@ -179,14 +179,29 @@ browserTest('a long text in a message box wraps inside it', async ({ open }) => 
   }));
 });
 
-browserTest('a page opened from a file says how to serve it, the index with its list of programs', async ({ open }) => {
-  for (const file of ['index.html', 'kymbral.html']) {
+const PAGES = readdirSync(SITE).filter((name) => name.endsWith('.html'));
+
+browserTest('every page opened from a file says how to serve it, the index with its list of programs', async ({ open }) => {
+  for (const file of PAGES) {
     const page = await open(`file://${SITE}/${file}`, { ready: false });
     await page.waitFor(() => document.querySelector('p.notice') !== null);
     const [notice, links] = await page.evaluate(() => [document.querySelector('p.notice')?.textContent,
       [...document.querySelectorAll('a[href$=".html"]')].map((a) => a.getAttribute('href'))]);
     assert.match(notice, /scripts\/serve-web/, file);
     assert.deepEqual(links, file === 'index.html' ? ['kymbral.html', 'tessivar.html', 'author.html'] : []);
+    await page.close();
+  }
+});
+
+browserTest('every file that a page of the site names is there', async ({ open }) => {
+  for (const file of PAGES) {
+    const page = await open(file, { ready: false });
+    const missing = await page.evaluate(async () => {
+      const named = [...document.querySelectorAll('script[src], link[rel="stylesheet"]')].map((e) => e.src || e.href);
+      const found = await Promise.all(named.map(async (url) => (await fetch(url)).ok));
+      return named.filter((_, at) => !found[at]);
+    });
+    assert.deepEqual(missing, [], file);
     await page.close();
   }
 });
