@@ -7,6 +7,7 @@
 #include "author_guide.h"
 #include "covered_areas.h"
 #include "deck_export.h"
+#include "deck_passing_score.h"
 #include "deck_zip.h"
 #include "json_out.h"
 #include "keyed_target.h"
@@ -89,8 +90,8 @@ const char* AdmissionAnswer(const Admission& admitted) {
 
 extern "C" {
 
-// A new deck, from the bytes of its deck.csv (none: no file yet); what is
-// wrong in the file, line by line.
+// A new deck, from the bytes of its deck.csv (none: no file yet): {problems:
+// what is wrong in the file, line by line; passingScore: the one it keeps}.
 EMSCRIPTEN_KEEPALIVE const char* author_start(const char* deck, int length) {
     AuthorPage& page = Page();
     page.pictures.Clear();
@@ -99,7 +100,8 @@ EMSCRIPTEN_KEEPALIVE const char* author_start(const char* deck, int length) {
     page.columns = reading.columns;
     page.list = StartAuthoring(reading, {});
     JsonOut out;
-    return Answer(Strings(out, reading.problems));
+    Strings(out.Open('{').Key("problems"), reading.problems);
+    return Answer(out.Key("passingScore").Value(PassingScoreIn(reading)).Close('}'));
 }
 
 EMSCRIPTEN_KEEPALIVE void author_new_choice() {

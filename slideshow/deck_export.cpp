@@ -4,6 +4,7 @@
 
 #include "author_check.h"
 #include "deck_link.h"
+#include "deck_passing_score.h"
 #include "manifest.h"
 #include "show_resume.h"
 #include "slide.h"
@@ -106,6 +107,9 @@ std::vector<std::string> Problems(const DeckToExport& deck, const std::string& t
         return {"The deck's name " + Quoted(deck.name) +
                 " must be a folder's name alone, without / \\ : ? # or control characters."};
     }
+    if (!IsPassingScore(deck.mastery)) {
+        return {"The passing score must be a whole number from 0 to 100."};
+    }
     OpenedDeck checked = CheckAuthorList(deck.list, "", deck.pictures);
     if (checked.problems.empty()) checked = OpenDeck(text, "", deck.pictures);
     slides = std::move(checked.slides);
@@ -144,7 +148,7 @@ std::optional<ArchivePlan> Package(const DeckToExport& deck, const std::string& 
 
 DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
                       std::string_view builtPackage) {
-    std::string text = AuthorDeckText(deck.columns, deck.list);
+    std::string text = ScoredDeckText(deck.columns, deck.list, deck.mastery);
     std::vector<Slide> slides;
     DeckExport out{Problems(deck, text, slides), deck.name, {}};
     if (!out.problems.empty()) return out;
@@ -163,9 +167,6 @@ DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
                      " is taken by a file of Tessivar's page in the package: choose another."},
                     "",
                     {}};
-        }
-        if (deck.mastery < 0 || deck.mastery > 100) {
-            return {{"The passing score must be a whole number from 0 to 100."}, "", {}};
         }
         bool v12 = kind == DeckExportKind::kScorm12;
         out.fileName += v12 ? "-scorm12.zip" : "-scorm2004.zip";

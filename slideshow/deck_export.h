@@ -8,6 +8,7 @@
 
 #include "author_deck.h"
 #include "chosen_pictures.h"
+#include "deck_passing_score.h"
 
 // What the author page writes for an instructor: the deck's folder as a zip
 // (for the desktop's `tessivar FOLDER` and for a site), or a course package
@@ -21,8 +22,8 @@ struct DeckToExport {
     const AuthorList& list;
     std::vector<std::string> columns;  // the header row as read
     ChosenPictures& pictures;
-    std::string unreadable;  // why its deck.csv may not be written over
-    int mastery = 80;        // the passing score of a package, in percent
+    std::string unreadable;              // why its deck.csv may not be written over
+    int mastery = kDefaultPassingScore;  // the passing score of a package, in percent
 };
 
 // An archive as the page writes it: the bytes made here, and the places

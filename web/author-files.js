@@ -93,8 +93,8 @@ export class ChosenFiles {
   // Reads a choice. A deck (its deck.csv, its zip, a folder) starts a new
   // deck, once `mayReplace` agrees; pictures alone join the deck in progress.
   // `progress` is told how many of its pictures are read.
-  // {opened: a new deck, name: its folder's name if any, messages}, or null
-  // when not read.
+  // {opened: a new deck, name: its folder's name if any, passingScore: the
+  // one its deck.csv keeps, messages}, or null when not read.
   async read({ files, folder }, mayReplace, progress) {
     const messages = [];
     const chosen = files.map((file) => ({ ...file, ...deck.kind(file.name) }));
@@ -119,8 +119,11 @@ export class ChosenFiles {
     }
     const opensDeck = name !== undefined || deckFile !== undefined;
     if (opensDeck && !(await mayReplace())) return null;
+    let passingScore;
     if (opensDeck) {
-      messages.push(...deck.start(deckBytes));
+      const started = deck.start(deckBytes);
+      messages.push(...started.problems);
+      passingScore = started.passingScore;
       this.blobs.clear();
     }
     deck.newChoice();
@@ -153,6 +156,6 @@ export class ChosenFiles {
     messages.push(...told.flat());
     deck.listPictures();
     progress(pictures.length, pictures.length);
-    return { opened: opensDeck, name, messages };
+    return { opened: opensDeck, name, passingScore, messages };
   }
 }

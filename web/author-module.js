@@ -18,7 +18,7 @@ function withBytes(bytes, use) {
 }
 
 export const deck = {
-  // A new deck from its deck.csv's bytes (null: none yet): the file's problems.
+  // A new deck from its deck.csv's bytes (null: none yet): {problems, passingScore}.
   start: (bytes) => withBytes(bytes ?? new Uint8Array(), (at, length) =>
     call('author_start', ['number', 'number'], [bytes ? at : 0, length])),
   newChoice: () => module._author_new_choice(),

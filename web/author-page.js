@@ -287,6 +287,7 @@ async function read(choice) {
     if (!done) return;
     if (done.opened) {
       $('deck-name').value = done.name ?? 'deck';
+      $('mastery').value = done.passingScore;
       changed = false;
     }
     if (done.opened || chosen < 0) chosen = 0;
@@ -312,5 +313,6 @@ addEventListener('beforeunload', (event) => {
   if (changed) event.preventDefault();
 });
 
+$('mastery').value = deck.start(null).passingScore;
 render(true);
 document.body.classList.add('ready');

@@ -153,10 +153,39 @@ TEST(DeckExports, TheFolderZipHoldsTheDeckFileAndEveryPictureChosen) {
     EXPECT_EQ(unzipped.size(), 4u);
     EXPECT_EQ(unzipped.at("Lab 1/unused.png"), kPng);
     EXPECT_EQ(unzipped.at("Lab 1/deck.csv"),
-              "\xEF\xBB\xBFpicture,text,left,top,width,height\r\n"
-              "a.png,Click A,10,10,50,20\r\n"
-              "b.png,Click B,100,50,50,20\r\n"
-              "a.png,A again,20,200,50,20\r\n");
+              "\xEF\xBB\xBFpicture,text,left,top,width,height,passing score\r\n"
+              "a.png,Click A,10,10,50,20,75\r\n"
+              "b.png,Click B,100,50,50,20,75\r\n"
+              "a.png,A again,20,200,50,20,75\r\n");
+}
+
+// The passing score set in the page comes back with the deck, which the show
+// still plays as before; a deck that keeps none gets the usual score.
+TEST(DeckExports, TheDeckKeepsItsPassingScore) {
+    PageDeck deck;
+    deck.mastery = 70;
+    DeckExport folder = deck.Export(DeckExportKind::kFolder);
+    DeckReading again =
+        ReadDeck(Unzipped(Assembled(folder.archive, deck.files)).at("Lab 1/deck.csv"));
+    EXPECT_EQ(PassingScoreIn(again), 70);
+    EXPECT_EQ(again.problems, std::vector<std::string>{});
+    EXPECT_EQ(again.deck, DeckOf(deck.list));
+
+    const std::pair<const char*, int> kept[] = {
+        {"picture,text,left,top,width,height\r\na.png,A,1,1,5,5\r\n", kDefaultPassingScore},
+        {"Picture;Passing Score ;Text;Left;Top;Width;Height\r\na.png; 0 ;A;1;1;5;5\r\n", 0},
+        {"picture,text,left,top,width,height,passing score\r\n"
+         "a.png,A,1,1,5,5,\r\nb.png,B,1,1,5,5,65\r\n",
+         65},
+        {"picture,text,left,top,width,height,passing score\r\na.png,A,1,1,5,5,101\r\n",
+         kDefaultPassingScore},
+    };
+    for (const auto& [text, score] : kept) EXPECT_EQ(PassingScoreIn(ReadDeck(text)), score) << text;
+
+    AuthorList list = deck.list;
+    std::vector<std::string> columns = ReadDeck(ScoredDeckText({}, list, 90)).columns;
+    EXPECT_EQ(PassingScoreIn(ReadDeck(ScoredDeckText(columns, list, 55))), 55);
+    EXPECT_EQ(ReadDeck(ScoredDeckText(columns, list, 55)).columns.size(), 7u);
 }
 
 TEST(DeckExports, APackagePlaysItsDeckOnTessivarsPageWithNothingElse) {

@@ -139,7 +139,7 @@ browserTest('Author page: three screenshots, their targets and texts make a deck
     const unzipped = join(work, `unzipped-${engine}`);
     execFileSync('unzip', ['-q', '-o', deckZip, '-d', unzipped]);
     const rows = readFileSync(join(unzipped, 'Lab 1', 'deck.csv'), 'utf8').trim().split('\r\n').slice(1);
-    assert.deepEqual(rows, SHOTS.map((shot, k) => `${shot.name},"Click the button, ${shot.name}",${drawn[k].join(',')}`));
+    assert.deepEqual(rows, SHOTS.map((shot, k) => `${shot.name},"Click the button, ${shot.name}",${drawn[k].join(',')},90`));
     const played = desktop(join(unzipped, 'Lab 1'));
     assert.deepEqual(played.slides.map((slide) => slide.picture), SHOTS.map((shot) => shot.name), JSON.stringify(played));
 
@@ -217,6 +217,22 @@ browserTest('Author page: "Replace the deck?" is answered by click or key, and t
   assert.deepEqual(await labels(page), MADE_LIST);
   await choose(page, [screenshot(join(work, 'Later.png'), 640, 480)]);
   assert.deepEqual(await labels(page), [...MADE_LIST, 'Later.png (not in the deck)']);
+});
+
+browserTest('Author page: the passing score goes with the deck zip and comes back with it', async ({ open }) => {
+  const passing = (page) => page.evaluate(() => document.getElementById('mastery').value);
+  const page = await authorPage(open);
+  assert.equal(await passing(page), '80');
+  await choose(page, [START]);
+  await drag(page, SHOTS[2].button);
+  await typeInto(page, '#mastery', '70');
+  const deckZip = await download(page, '#export-folder');
+  const again = await authorPage(open);
+  await choose(again, [deckZip]);
+  assert.deepEqual(await labels(again), ['1. Start.png']);
+  assert.equal(await passing(again), '70');
+  await choose(again, madeFiles);
+  assert.equal(await passing(again), '80', 'a deck that keeps none');
 });
 
 browserTest('Author page: the deck zip lands in the browser\'s download folder', { needs: ['download'] }, async ({ open }) => {
