@@ -97,6 +97,16 @@ void RemoveEntry(AuthorList& list, std::size_t index) {
     }
 }
 
+void RestoreEntry(AuthorList& list, std::size_t index, const AuthorEntry& entry) {
+    if (IsSlide(entry)) {
+        std::erase_if(list, [&](const AuthorEntry& listed) {
+            return !IsSlide(listed) && !IsUnreadRow(listed) && listed.picture == entry.picture;
+        });
+    }
+    index = std::min(index, list.size());
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), entry);
+}
+
 std::vector<std::string> PicturesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
     std::error_code error;

@@ -55,6 +55,9 @@ std::size_t MoveEntry(AuthorList& list, std::size_t index, int by);
 // Takes a slide out of the deck (its picture stays listed, once) or a row
 // that did not read out of the file.
 void RemoveEntry(AuthorList& list, std::size_t index);
+// Puts a removed entry back at its place, its picture's entry without a
+// slide leaving the list: a removal undone.
+void RestoreEntry(AuthorList& list, std::size_t index, const AuthorEntry& entry);
 
 // The pictures in the folder, by name, in the formats that the show shows.
 std::vector<std::string> PicturesIn(const std::filesystem::path& folder);

@@ -26,8 +26,13 @@ std::string PictureProblem(const AuthorView& view, const AuthorEntry& entry) {
                ", which takes the clicks there: students could not click it. Drag a new "
                "rectangle outside the shaded parts.";
     }
-    return "Slide " +
-           std::to_string(SlideOf(view.list, static_cast<std::size_t>(view.chosen)) + 1) +
+    std::string slide =
+        std::to_string(SlideOf(view.list, static_cast<std::size_t>(view.chosen)) + 1);
+    if (entry.text.empty()) {
+        return "Slide " + slide + " has no text yet: students would see only \"Screen: " + slide +
+               "\". Type below what to click, and why.";
+    }
+    return "Slide " + slide +
            ". Drag a new rectangle to move its target; students read the text below. The "
            "shaded parts lie under the texts that the show puts over the picture.";
 }
@@ -69,7 +74,7 @@ std::string EntryLabel(const AuthorList& list, std::size_t index, bool missing) 
     if (IsUnreadRow(entry)) return "Not read: " + entry.problem;
     if (!IsSlide(entry)) return entry.picture + " (not in the deck)";
     return std::to_string(SlideOf(list, index) + 1) + ". " + entry.picture +
-           (missing ? " (missing)" : "");
+           (missing ? " (missing)" : "") + (entry.text.empty() ? " (no text)" : "");
 }
 
 std::string RowText(const AuthorEntry& entry) {

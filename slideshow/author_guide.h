@@ -27,7 +27,8 @@ struct AuthorView {
 std::string AuthorGuide(const AuthorView& view);
 
 // "3. a.png" for a slide, "b.png (not in the deck)" for a picture, "Not
-// read: why" for a row; " (missing)" after a slide whose picture is not there.
+// read: why" for a row; " (missing)" after a slide whose picture is not
+// there, " (no text)" after one without a text.
 std::string EntryLabel(const AuthorList& list, std::size_t index, bool missing);
 
 // A row that did not read, as the file holds it.

@@ -3,6 +3,9 @@
 // chosen files, draws, and hands the bytes over. Texts go out as JSON.
 #include <emscripten.h>
 
+#include <optional>
+#include <utility>
+
 #include "author_check.h"
 #include "author_guide.h"
 #include "covered_areas.h"
@@ -21,6 +24,7 @@ struct AuthorPage {
     std::string unreadable;
     std::string answer;    // the last JSON answer, alive until the next call
     std::string exported;  // the last archive's bytes
+    std::optional<std::pair<std::size_t, AuthorEntry>> removed;  // the last removal, and where
 };
 
 AuthorPage& Page() {
@@ -99,6 +103,7 @@ EMSCRIPTEN_KEEPALIVE const char* author_start(const char* deck, int length) {
     page.unreadable = reading.decoded ? "" : ProblemsText(reading.problems);
     page.columns = reading.columns;
     page.list = StartAuthoring(reading, {});
+    page.removed.reset();
     JsonOut out;
     Strings(out.Open('{').Key("problems"), reading.problems);
     return Answer(out.Key("passingScore").Value(PassingScoreIn(reading)).Close('}'));
@@ -248,9 +253,20 @@ EMSCRIPTEN_KEEPALIVE int author_move(int index, int by) {
 }
 
 EMSCRIPTEN_KEEPALIVE void author_remove(int index) {
-    AuthorList& list = Page().list;
-    if (index < 0 || index >= static_cast<int>(list.size())) return;
-    if (IsSlide(list[index]) || IsUnreadRow(list[index])) RemoveEntry(list, index);
+    AuthorPage& page = Page();
+    if (index < 0 || index >= static_cast<int>(page.list.size())) return;
+    if (!IsSlide(page.list[index]) && !IsUnreadRow(page.list[index])) return;
+    page.removed = {static_cast<std::size_t>(index), page.list[index]};
+    RemoveEntry(page.list, index);
+}
+
+// The last removal undone: where the entry is back, or -1 when there is none.
+EMSCRIPTEN_KEEPALIVE int author_undo_remove() {
+    AuthorPage& page = Page();
+    if (!page.removed) return -1;
+    auto [index, entry] = *std::exchange(page.removed, std::nullopt);
+    RestoreEntry(page.list, index, entry);
+    return static_cast<int>(std::min(index, page.list.size() - 1));
 }
 
 // The deck as it stands, to try from the chosen entry: {problems, text, first}.
@@ -268,7 +284,7 @@ EMSCRIPTEN_KEEPALIVE const char* author_play(int chosen) {
 }
 
 // The deck as a zip (kind 0) or a SCORM 1.2 (1) or 2004 (2) package:
-// {problems, file, pictures: [[end, name]]}, the bytes by author_exported.
+// {problems, notes, file, pictures: [[end, name]]}, the bytes by author_exported.
 EMSCRIPTEN_KEEPALIVE const char* author_export(int kind, const char* name, int mastery,
                                                const char* built, int length) {
     AuthorPage& page = Page();
@@ -277,11 +293,20 @@ EMSCRIPTEN_KEEPALIVE const char* author_export(int kind, const char* name, int m
     page.exported = std::move(written.archive.bytes);
     JsonOut out;
     Strings(out.Open('{').Key("problems"), written.problems);
+    Strings(out.Key("notes"), written.notes);
     out.Key("file").Value(written.fileName).Key("pictures").Open('[');
     for (const auto& [end, picture] : written.archive.pictures) {
         out.Open('[').Value(static_cast<long long>(end)).Value(picture).Close(']');
     }
     return Answer(out.Close(']').Close('}'));
+}
+
+// Why the deck may not be downloaded as it stands: a list, empty when it may.
+EMSCRIPTEN_KEEPALIVE const char* author_export_problems(const char* name, int mastery) {
+    AuthorPage& page = Page();
+    DeckToExport deck{name, page.list, page.columns, page.pictures, page.unreadable, mastery};
+    JsonOut out;
+    return Answer(Strings(out, ExportProblems(deck)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* author_exported() {

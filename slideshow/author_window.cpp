@@ -105,10 +105,8 @@ void AuthorWindow::Fill(int current) {
     slides_->clear();
     for (std::size_t i = 0; i < list_.size(); ++i) {
         const AuthorEntry& entry = list_[i];
-        bool missing = IsSlide(entry) && std::find(pictures_.begin(), pictures_.end(),
-                                                   entry.picture) == pictures_.end();
-        auto* item =
-            new QListWidgetItem(QString::fromStdString(EntryLabel(list_, i, missing)), slides_);
+        bool missing = Missing(entry);
+        auto* item = new QListWidgetItem(Label(i), slides_);
         if (IsUnreadRow(entry)) item->setToolTip(QString::fromStdString(RowText(entry)));
         if (IsUnreadRow(entry) || missing) item->setForeground(QColor(180, 0, 0));
         if (!IsSlide(entry) && !IsUnreadRow(entry)) {
@@ -117,6 +115,15 @@ void AuthorWindow::Fill(int current) {
     }
     slides_->setCurrentRow(std::min(current, slides_->count() - 1));
     ShowEntry();
+}
+
+bool AuthorWindow::Missing(const AuthorEntry& entry) const {
+    return IsSlide(entry) &&
+           std::find(pictures_.begin(), pictures_.end(), entry.picture) == pictures_.end();
+}
+
+QString AuthorWindow::Label(std::size_t index) const {
+    return QString::fromStdString(EntryLabel(list_, index, Missing(list_[index])));
 }
 
 void AuthorWindow::ShowEntry() {
@@ -186,7 +193,11 @@ void AuthorWindow::TextTyped() {
     int row = Current();
     if (row < 0 || IsUnreadRow(list_[row])) return;
     list_[row].text = SlideText(text_->toPlainText());
-    if (IsSlide(list_[row])) Changed();
+    if (!IsSlide(list_[row])) return;
+    Changed();
+    // A slide's label and the guide say when it has no text.
+    slides_->item(row)->setText(Label(static_cast<std::size_t>(row)));
+    Guide();
 }
 
 void AuthorWindow::TargetDrawn(QRect drawn) {

@@ -53,6 +53,8 @@ class AuthorWindow : public QWidget {
     void BuildWidgets();
     QLayout* PictureColumn();
     void Fill(int current);
+    bool Missing(const AuthorEntry& entry) const;  // a slide whose picture is not there
+    QString Label(std::size_t index) const;
     void ShowEntry();
     void FitPicture();
     void Guide();

@@ -116,6 +116,18 @@ std::vector<std::string> Problems(const DeckToExport& deck, const std::string& t
     return checked.problems;
 }
 
+// The pictures that no slide shows, which a package leaves out.
+std::vector<std::string> Notes(const AuthorList& list, DeckExportKind kind) {
+    std::vector<std::string> notes;
+    for (const AuthorEntry& entry : list) {
+        if (IsSlide(entry) || IsUnreadRow(entry)) continue;
+        notes.push_back(
+            Quoted(entry.picture) + " has no target: it is not a slide of the deck" +
+            (kind == DeckExportKind::kFolder ? "" : ", and is left out of the package"));
+    }
+    return notes;
+}
+
 std::optional<ArchivePlan> FolderZip(const DeckToExport& deck, const std::string& text) {
     PlanWriter writer;
     writer.Add(deck.name + "/" + kDeckFileName, text);
@@ -144,13 +156,22 @@ std::optional<ArchivePlan> Package(const DeckToExport& deck, const std::string& 
     return writer.Finish();
 }
 
+DeckExport Refused(std::string problem) {
+    return {{std::move(problem)}, "", {}, {}};
+}
+
 }  // namespace
+
+std::vector<std::string> ExportProblems(const DeckToExport& deck) {
+    std::vector<Slide> slides;
+    return Problems(deck, ScoredDeckText(deck.columns, deck.list, deck.mastery), slides);
+}
 
 DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
                       std::string_view builtPackage) {
     std::string text = ScoredDeckText(deck.columns, deck.list, deck.mastery);
     std::vector<Slide> slides;
-    DeckExport out{Problems(deck, text, slides), deck.name, {}};
+    DeckExport out{Problems(deck, text, slides), deck.name, {}, {}};
     if (!out.problems.empty()) return out;
     std::optional<ArchivePlan> archive;
     if (kind == DeckExportKind::kFolder) {
@@ -158,22 +179,22 @@ DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
         archive = FolderZip(deck, text);
     } else {
         std::optional<std::vector<PageFile>> page = PageFiles(builtPackage);
-        if (!page) return {{"Tessivar's page could not be read from this site's package."}, "", {}};
+        if (!page) return Refused("Tessivar's page could not be read from this site's package.");
         auto taken = std::find_if(page->begin(), page->end(), [&](const PageFile& file) {
             return file.record.name.substr(0, file.record.name.find('/')) == deck.name;
         });
         if (taken != page->end()) {
-            return {{"The deck's name " + Quoted(deck.name) +
-                     " is taken by a file of Tessivar's page in the package: choose another."},
-                    "",
-                    {}};
+            return Refused(
+                "The deck's name " + Quoted(deck.name) +
+                " is taken by a file of Tessivar's page in the package: choose another.");
         }
         bool v12 = kind == DeckExportKind::kScorm12;
         out.fileName += v12 ? "-scorm12.zip" : "-scorm2004.zip";
         archive = Package(deck, text, slides, v12 ? ScormVersion::Scorm12 : ScormVersion::Scorm2004,
                           *page);
     }
-    if (!archive) return {{"The deck is too large for a zip archive (4 GB at most)."}, "", {}};
+    if (!archive) return Refused("The deck is too large for a zip archive (4 GB at most).");
     out.archive = std::move(*archive);
+    out.notes = Notes(deck.list, kind);
     return out;
 }

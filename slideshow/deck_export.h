@@ -38,7 +38,12 @@ struct DeckExport {
     std::vector<std::string> problems;  // why nothing is written
     std::string fileName;
     ArchivePlan archive;
+    std::vector<std::string> notes;  // what the instructor may not expect of it
 };
+
+// Why the deck may not be written: what the desktop would refuse, and what
+// keeps it from being a folder.
+std::vector<std::string> ExportProblems(const DeckToExport& deck);
 
 // `builtPackage`: a course package of Tessivar that the build made, whose
 // page files a deck's package takes over.

@@ -43,9 +43,13 @@ export const deck = {
     [index, arrow, shift, resize, left, top, width, height]),
   move: (index, by) => module._author_move(index, by),
   remove: (index) => module._author_remove(index),
+  // The last removal undone: where its entry is back, or -1.
+  undoRemove: () => module._author_undo_remove(),
   play: (chosen) => call('author_play', ['number'], [chosen]),
+  // Why the deck may not be downloaded as it stands.
+  exportProblems: (name, mastery) => call('author_export_problems', ['string', 'number'], [name, mastery]),
   // The deck as a zip (kind 0) or a package (1: SCORM 1.2, 2: 2004), built
-  // over the site's own package: {problems, file, pictures, bytes}.
+  // over the site's own package: {problems, notes, file, pictures, bytes}.
   export(kind, name, mastery, built) {
     const answer = withBytes(built ?? new Uint8Array(), (at, length) =>
       call('author_export', ['number', 'string', 'number', 'number', 'number'], [kind, name, mastery, at, length]));

@@ -17,7 +17,10 @@ let state;
 let changed = false; // since the last download of the deck
 let dragFrom = null;
 
+let recheck = null; // the check whose problems the messages list, until they are mended
+
 function say(title = '', lines = []) {
+  recheck = null;
   $('messages').hidden = lines.length === 0;
   $('messages-title').textContent = title;
   $('messages').querySelector('ul').replaceChildren(...lines.map((line) => {
@@ -102,10 +105,18 @@ function choose(index) {
   render(true);
 }
 
+// Problems of the deck, said until they are mended: each edit checks again.
+function sayProblems(title, problems, check) {
+  say(problems.length ? title : '', problems);
+  if (problems.length) recheck = () => sayProblems(title, check(), check);
+  return problems.length > 0;
+}
+
 function edited(index = chosen) {
   changed = true;
   chosen = index;
   render(true);
+  recheck?.();
 }
 
 // The picture's pixel under the pointer, kept on the picture.
@@ -167,6 +178,8 @@ picture.addEventListener('keydown', (event) => {
 text.addEventListener('input', () => {
   deck.setText(chosen, text.value.replaceAll('\n', '\r'));
   if (state.entries[chosen]?.kind === 'slide') changed = true;
+  render();
+  recheck?.();
 });
 
 list.addEventListener('click', (event) => {
@@ -183,11 +196,23 @@ list.addEventListener('keydown', (event) => {
 });
 
 function remove() {
-  const kind = state.entries[chosen]?.kind;
-  if (kind !== 'slide' && kind !== 'unread') return;
+  const entry = state.entries[chosen];
+  if (entry?.kind !== 'slide' && entry?.kind !== 'unread') return;
   deck.remove(chosen);
   edited();
+  say('Removed:', [`${entry.label}, with its text and target: Ctrl+Z brings it back`]);
 }
+
+// Ctrl+Z brings the last removal back; in a text box it is the box's own undo.
+addEventListener('keydown', (event) => {
+  if (event.key.toLowerCase() !== 'z' || !(event.ctrlKey || event.metaKey) || event.shiftKey) return;
+  if (event.target.closest('input, textarea') || document.querySelector('dialog[open]')) return;
+  const index = deck.undoRemove();
+  if (index < 0) return;
+  event.preventDefault();
+  say();
+  edited(index);
+});
 $('up').addEventListener('click', () => edited(deck.move(chosen, -1)));
 $('down').addEventListener('click', () => edited(deck.move(chosen, 1)));
 $('remove').addEventListener('click', remove);
@@ -195,8 +220,7 @@ $('remove').addEventListener('click', remove);
 // The page's Tessivar plays the deck as it stands, its files read from here.
 $('play').addEventListener('click', () => {
   const answer = deck.play(chosen);
-  if (answer.problems.length) return say('The deck cannot be played yet:', answer.problems);
-  say();
+  if (sayProblems('The deck cannot be played yet:', answer.problems, () => deck.play(chosen).problems)) return;
   const deckFile = new TextEncoder().encode(answer.text);
   window.deckOnTrial = {
     async read(path) {
@@ -232,15 +256,20 @@ function save(blob, name) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
+function passingScore() {
+  const score = $('mastery').valueAsNumber;
+  return Number.isInteger(score) ? score : -1;
+}
+
 async function download(kind) {
   const page = kind === 0 ? null : await builtPackage();
   if (kind !== 0 && !page) {
     return say('The packages cannot be made here:', ["This site has no packages/tessivar-scorm12.zip to take Tessivar's page from."]);
   }
-  const mastery = $('mastery').valueAsNumber;
-  const answer = deck.export(kind, $('deck-name').value, Number.isInteger(mastery) ? mastery : -1, page);
-  if (answer.problems.length) return say('The deck cannot be downloaded yet:', answer.problems);
-  say();
+  const answer = deck.export(kind, $('deck-name').value, passingScore(), page);
+  const check = () => deck.exportProblems($('deck-name').value, passingScore());
+  if (sayProblems('The deck cannot be downloaded yet:', answer.problems, check)) return;
+  say(answer.notes.length ? `Downloaded ${answer.file}; of the pictures chosen:` : '', answer.notes);
   const parts = [];
   let at = 0;
   for (const [end, name] of answer.pictures) {
@@ -252,6 +281,7 @@ async function download(kind) {
   if (kind === 0) changed = false;
 }
 for (const [id, kind] of Object.entries(KINDS)) $(id).addEventListener('click', () => download(kind));
+for (const id of ['deck-name', 'mastery']) $(id).addEventListener('input', () => recheck?.());
 
 function mayReplace() {
   if (!changed) return Promise.resolve(true);

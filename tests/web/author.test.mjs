@@ -204,9 +204,9 @@ browserTest('Author page: "Replace the deck?" is answered by click or key, and t
   const MADE_ZIP = join(work, 'Made.zip');
   const settled = [false, false, []];
   assert.deepEqual(await answered([MADE_ZIP], () => page.mouse.click('#ask button[value="no"]')), settled, 'Cancel clicked');
-  assert.deepEqual(await labels(page), ['1. Start.png']);
+  assert.deepEqual(await labels(page), ['1. Start.png (no text)']);
   assert.deepEqual(await answered(madeFiles, () => page.keyboard.press('Enter')), settled, 'Enter');
-  assert.deepEqual(await labels(page), ['1. Start.png'], 'Enter is Cancel, as losing the work is the other answer');
+  assert.deepEqual(await labels(page), ['1. Start.png (no text)'], 'Enter is Cancel, as losing the work is the other answer');
   assert.deepEqual(await answered([MADE_ZIP], () => page.mouse.click('#ask button[value="yes"]')), settled, 'Replace clicked');
   assert.deepEqual(await labels(page), MADE_LIST);
   await drag(page, SHOTS[0].button);
@@ -229,10 +229,44 @@ browserTest('Author page: the passing score goes with the deck zip and comes bac
   const deckZip = await download(page, '#export-folder');
   const again = await authorPage(open);
   await choose(again, [deckZip]);
-  assert.deepEqual(await labels(again), ['1. Start.png']);
+  assert.deepEqual(await labels(again), ['1. Start.png (no text)']);
   assert.equal(await passing(again), '70');
   await choose(again, madeFiles);
   assert.equal(await passing(again), '80', 'a deck that keeps none');
+});
+
+// What the instructor has left undone is said where they look, a problem
+// said leaves once it is mended, and Ctrl+Z brings back a removed slide.
+browserTest('Author page: what is left undone is said, mended problems go, and Ctrl+Z brings back a removal', async ({ open }) => {
+  const page = await authorPage(open);
+  await choose(page, [START, screenshot(join(work, 'Aside.png'), 640, 480)]);
+  await page.mouse.click('#slides li:nth-child(2)');
+  const shade = await page.evaluate(() => ['left', 'top'].map((side) => Number.parseInt(document.querySelector('.shade').style[side], 10)));
+  await drag(page, [shade[0] + 5, shade[1] + 5, 20, 10]);
+  assert.deepEqual(await labels(page), ['Aside.png (not in the deck)', '1. Start.png (no text)']);
+  await page.mouse.click('#export-folder');
+  await page.waitFor(() => document.getElementById('messages-title').textContent === 'The deck cannot be downloaded yet:');
+  await drag(page, SHOTS[2].button);
+  assert.deepEqual(await messages(page), [], 'the mended target');
+  assert.match(await page.evaluate(() => document.getElementById('guide').textContent), /^Slide 1 has no text yet: students would see only "Screen: 1"/);
+  await page.mouse.click('#text');
+  await page.keyboard.type('Click Start');
+  assert.deepEqual(await labels(page), ['Aside.png (not in the deck)', '1. Start.png']);
+
+  const aside = '"Aside.png" has no target: it is not a slide of the deck';
+  await download(page, '#export-folder');
+  assert.deepEqual(await messages(page), [aside]);
+  await download(page, '#export-scorm12');
+  assert.deepEqual(await messages(page), [`${aside}, and is left out of the package`]);
+
+  const target = await shownTarget(page);
+  await page.mouse.click('#remove');
+  assert.deepEqual(await labels(page), ['Aside.png (not in the deck)', 'Start.png (not in the deck)']);
+  assert.deepEqual(await messages(page), ['1. Start.png, with its text and target: Ctrl+Z brings it back']);
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await labels(page), ['Aside.png (not in the deck)', '1. Start.png']);
+  assert.deepEqual([await page.evaluate(() => document.getElementById('text').value), await shownTarget(page)], ['Click Start', target]);
+  assert.deepEqual(await messages(page), []);
 });
 
 browserTest('Author page: the deck zip lands in the browser\'s download folder', { needs: ['download'] }, async ({ open }) => {
@@ -354,5 +388,5 @@ browserTest('Author page: a target set by keyboard alone', async ({ open }) => {
   const expected = [left + 1, top + 10, 110, 29];
   assert.deepEqual(await shownTarget(page), expected);
   assert.deepEqual(await named(), ['picture', 'Target on Shim.png', `Left ${expected[0]}, top ${expected[1]}, 110 by 29 pixels`]);
-  assert.deepEqual(await labels(page), ['1. Shim.png']);
+  assert.deepEqual(await labels(page), ['1. Shim.png (no text)']);
 });
