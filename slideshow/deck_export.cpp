@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "author_check.h"
+#include "deck_folder_name.h"
 #include "deck_link.h"
 #include "deck_passing_score.h"
 #include "manifest.h"
@@ -103,10 +104,7 @@ std::vector<std::string> Problems(const DeckToExport& deck, const std::string& t
                 "Save deck.csv as CSV UTF-8 in the spreadsheet, then choose it "
                 "again: its rows cannot be read as they are."};
     }
-    if (!PlainDeckName(deck.name)) {
-        return {"The deck's name " + Quoted(deck.name) +
-                " must be a folder's name alone, without / \\ : ? # or control characters."};
-    }
+    if (std::optional<std::string> problem = DeckNameProblem(deck.name)) return {*problem};
     if (!IsPassingScore(deck.mastery)) {
         return {"The passing score must be a whole number from 0 to 100."};
     }

@@ -243,3 +243,45 @@ TEST(DeckExports, ADeckThatWouldNotPlayIsNotWritten) {
         EXPECT_FALSE(PageDeck().Export(DeckExportKind::kScorm2004, name).problems.empty()) << name;
     }
 }
+
+// A deck's name becomes a folder's on every computer and part of the
+// downloaded file's name: one that cannot is refused, saying why.
+TEST(DeckExports, ANameThatCannotBeAFolderEverywhereIsRefusedSayingWhy) {
+    const std::pair<std::string, std::string> refused[] = {
+        {" ", "The deck needs a name: type one in Deck name."},
+        {"Lab<1>",
+         "The deck's name \"Lab<1>\" cannot be a folder's name on every computer: type "
+         "one without < > : \" / \\ | ? * # or control characters."},
+        {"a|b",
+         "The deck's name \"a|b\" cannot be a folder's name on every computer: type one "
+         "without < > : \" / \\ | ? * # or control characters."},
+        {"con",
+         "The deck's name \"con\" is kept by Windows for its devices (CON, PRN, AUX, NUL, "
+         "COM1 to COM9, LPT1 to LPT9): type another."},
+        {"LPT9.lab",
+         "The deck's name \"LPT9.lab\" is kept by Windows for its devices (CON, PRN, "
+         "AUX, NUL, COM1 to COM9, LPT1 to LPT9): type another."},
+        {"Lab 1.",
+         "The deck's name \"Lab 1.\" ends in a dot or a blank, which Windows drops from "
+         "a folder's name: take it off."},
+        {"Lab 1 ",
+         "The deck's name \"Lab 1 \" ends in a dot or a blank, which Windows drops from "
+         "a folder's name: take it off."},
+        {std::string(250, 'x'),
+         "The deck's name is 250 bytes long; names up to 100 bytes are "
+         "taken (a letter with an accent takes two): shorten it."},
+    };
+    for (const auto& [name, problem] : refused) {
+        for (DeckExportKind kind : {DeckExportKind::kFolder, DeckExportKind::kScorm12}) {
+            DeckExport written = PageDeck().Export(kind, name);
+            EXPECT_EQ(written.problems, std::vector<std::string>{problem}) << name;
+            EXPECT_TRUE(written.archive.bytes.empty()) << name;
+        }
+    }
+    for (const std::string& name :
+         std::vector<std::string>{"COM10", "Console", "Lab 1.2", std::string(100, 'x')}) {
+        EXPECT_EQ(PageDeck().Export(DeckExportKind::kFolder, name).problems,
+                  std::vector<std::string>{})
+            << name;
+    }
+}
