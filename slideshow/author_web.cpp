@@ -123,6 +123,12 @@ EMSCRIPTEN_KEEPALIVE const char* author_admit(const char* name) {
     return AdmissionAnswer(Page().pictures.Admit(name));
 }
 
+// Why a chosen file of this length is not read, or null: asked before its
+// bytes are read, or unpacked from a zip.
+EMSCRIPTEN_KEEPALIVE const char* author_too_large(const char* name, double length) {
+    return Message(ChosenPictures::TooLarge(name, static_cast<std::uint64_t>(length)));
+}
+
 // A picture's bytes (crc < 0: none listed); why it is left out, or null
 // when the page is to decode it.
 EMSCRIPTEN_KEEPALIVE const char* author_take(const char* name, const char* data, int length,

@@ -21,7 +21,37 @@ bool EndsWith(std::string_view name, std::string_view end) {
     return Folded(name).ends_with(end);
 }
 
+std::string MiB(std::uint64_t bytes) {
+    constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
+    return std::to_string((bytes + kMiB - 1) / kMiB) + " MiB";
+}
+
+std::optional<std::string> TooManyPixels(const std::string& name, std::string_view bytes) {
+    std::optional<PictureDimensions> size = PictureHeaderSize(bytes);
+    if (!size) return std::nullopt;
+    bool tooLarge = size->width > kLargestPictureSide || size->height > kLargestPictureSide ||
+                    size->width * size->height > kMostPicturePixels;
+    if (!tooLarge) return std::nullopt;
+    return Quoted(name) + " is " + std::to_string(size->width) + " x " +
+           std::to_string(size->height) + " pixels, more than a picture may have (" +
+           std::to_string(kLargestPictureSide) + " pixels on a side, " +
+           std::to_string(kMostPicturePixels / 1'000'000) + " million in all): it is left out";
+}
+
 }  // namespace
+
+std::optional<std::string> ChosenPictures::TooLarge(const std::string& name, std::uint64_t length) {
+    ChosenKind kind = KindOf(name).kind;
+    if (kind == ChosenKind::kPicture && length > kLargestPictureFile) {
+        return Quoted(name) + " is " + MiB(length) + ", more than the " + MiB(kLargestPictureFile) +
+               " a picture file may have: it is left out";
+    }
+    if (kind == ChosenKind::kDeckFile && length > kLargestDeckFile) {
+        return Quoted(name) + " is " + MiB(length) + ", more than the " + MiB(kLargestDeckFile) +
+               " a deck file may have: it is not read, and the deck starts with no slides";
+    }
+    return std::nullopt;
+}
 
 void ChosenPictures::Clear() {
     pictures_.clear();
@@ -70,7 +100,7 @@ std::optional<std::string> ChosenPictures::Take(const std::string& name, std::st
     if ((listedCrc && *listedCrc != picture.crc) || !PictureIsWhole(bytes)) {
         return DamagedPicture(name);
     }
-    return std::nullopt;
+    return TooManyPixels(name, bytes);
 }
 
 std::optional<std::string> ChosenPictures::Decoded(const std::string& name,

@@ -16,6 +16,14 @@
 
 enum class ChosenKind { kPicture, kDeckFile, kZip, kLeftOut };
 
+// The largest files and pictures taken: far beyond any deck or screenshot
+// (an 8K screenshot is 33 million pixels, a deck of a thousand slides a few
+// hundred KiB), and within what every browser decodes and the page holds.
+inline constexpr std::uint64_t kLargestPictureFile = std::uint64_t{64} << 20;
+inline constexpr std::uint64_t kLargestDeckFile = std::uint64_t{4} << 20;
+inline constexpr std::uint64_t kLargestPictureSide = 16384;
+inline constexpr std::uint64_t kMostPicturePixels = 50'000'000;
+
 // What becomes of a chosen file, and what the instructor is told of it.
 struct Admission {
     ChosenKind kind = ChosenKind::kLeftOut;
@@ -40,8 +48,12 @@ class ChosenPictures : public ImageSource {
     // The same for a file of this choice: a picture whose name another
     // picture has is left out, or replaces the one of an earlier choice.
     Admission Admit(const std::string& name);
+    // Why a file of this name and length is not read (a picture or a deck
+    // file beyond its limit), asked before its bytes are.
+    static std::optional<std::string> TooLarge(const std::string& name, std::uint64_t length);
     // A picture's bytes, with the CRC that a zip lists for them: why it is
-    // left out, or nothing when the browser is to decode it now.
+    // left out (damaged, or more pixels than are taken), or nothing when the
+    // browser is to decode it now.
     std::optional<std::string> Take(const std::string& name, std::string_view bytes,
                                     std::optional<std::uint32_t> listedCrc = {});
     // What the browser made of it: its size, or nothing when it could not.

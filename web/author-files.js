@@ -45,9 +45,11 @@ async function openZip({ name, blob }) {
   if (!listed || listed.refused) return listed ?? notOpened;
   const files = [];
   for (const file of listed.files) {
-    const data = await unpacked(blob, file);
+    // The size the zip lists, before anything is unpacked.
+    const tooLarge = deck.tooLarge(file.name, file.size);
+    const data = tooLarge ? null : await unpacked(blob, file);
     if (data) files.push({ name: file.name, blob: data, crc: file.crc });
-    else listed.problems.push(`"${file.name}" cannot be read from the zip: it is damaged, or packed in a way this browser does not unpack; it is left out`);
+    else listed.problems.push(tooLarge ?? `"${file.name}" cannot be read from the zip: it is damaged, or packed in a way this browser does not unpack; it is left out`);
   }
   return { ...listed, files };
 }
@@ -65,12 +67,34 @@ const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
   decoders[lane].postMessage({ bytes }, [bytes.buffer]);
 });
 
-// A picture: its bytes checked by the module, then decoded by the browser
-// for its size. Why it is left out, or its size.
+// A picture: its length and bytes checked by the module, then decoded by
+// the browser for its size. Why it is left out, or its size.
 async function measure(lane, { name, blob, crc }) {
-  const bytes = await bytesOf(blob);
+  const tooLarge = deck.tooLarge(name, blob.size);
+  if (tooLarge) return { refused: tooLarge };
+  const bytes = await readable(name, blob);
+  if (bytes.refused) return bytes;
   const refused = deck.take(name, bytes, crc);
   return refused ? { refused } : { size: await sizeOf(lane, blob, bytes) };
+}
+
+// A file's bytes, or why they cannot be had (gone from the disk, or locked,
+// since it was chosen).
+async function readable(name, blob) {
+  try {
+    return await bytesOf(blob);
+  } catch (error) {
+    return { refused: `"${name}" cannot be read (${error.name}): it is left out` };
+  }
+}
+
+// A deck file's bytes, or null with the reason in `messages`.
+async function deckBytesOf({ name, blob }, messages) {
+  const tooLarge = deck.tooLarge(name, blob.size);
+  const bytes = tooLarge ? { refused: tooLarge } : await readable(name, blob);
+  if (!bytes.refused) return bytes;
+  messages.push(bytes.refused);
+  return null;
 }
 
 // The files of a file input: of a chosen folder, those at its top alone, as
@@ -102,7 +126,7 @@ export class ChosenFiles {
     const deckFile = chosen.find((file) => file.kind === 'deck');
     const zip = chosen.find((file) => file.kind === 'zip');
     let name = folder;
-    let deckBytes = deckFile ? await bytesOf(deckFile.blob) : null;
+    let deckBytes = deckFile ? await deckBytesOf(deckFile, messages) : null;
     if (zip) {
       if (files.length > 1) messages.push(`A deck's zip is opened alone: only "${zip.name}" is read`);
       const zipped = await openZip(zip);
@@ -110,7 +134,7 @@ export class ChosenFiles {
       if (zipped.refused) return { messages };
       const inside = zipped.files.map((file) => ({ ...file, ...deck.kind(file.name) }));
       const zippedDeck = inside.find((file) => file.kind === 'deck');
-      deckBytes = zippedDeck ? await bytesOf(zippedDeck.blob) : null;
+      deckBytes = zippedDeck ? await deckBytesOf(zippedDeck, messages) : null;
       pictures = inside.filter((file) => file.kind === 'picture');
       messages.push(...inside.filter((file) => file.kind === 'out').map((file) => file.message));
       name = zipped.name;

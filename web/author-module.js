@@ -24,6 +24,8 @@ export const deck = {
   newChoice: () => module._author_new_choice(),
   kind: (name) => call('author_kind', ['string'], [name]),
   admit: (name) => call('author_admit', ['string'], [name]),
+  // Why a file of this name and length is not read, or null: asked first.
+  tooLarge: (name, length) => call('author_too_large', ['string', 'number'], [name, length]),
   // A picture's bytes (and the CRC its zip lists): why it is left out, or null.
   take: (name, bytes, crc = -1) => withBytes(bytes, (at, length) =>
     call('author_take', ['string', 'number', 'number', 'number'], [name, at, length, crc])),

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "crc32.h"
+
 // A zip archive as learning platforms and unzip tools read it: each file
 // stored or deflated, under a plain relative name.
 struct ZipEntry {
@@ -52,5 +54,3 @@ class ZipWriter {
 // A name that unpacks inside the folder it is unpacked in: relative, no
 // empty, "." or ".." part, no backslash, drive letter or control character.
 bool PlainEntryName(std::string_view name);
-
-std::uint32_t Crc32(std::string_view data);

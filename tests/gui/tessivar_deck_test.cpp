@@ -15,6 +15,7 @@
 
 #include "author_window.h"
 #include "deck_check.h"
+#include "picture_formats.h"
 #include "qt_image_source.h"
 #include "slide_show.h"
 #include "target_picture_widget.h"
@@ -87,17 +88,40 @@ TEST(TessivarDeck, MissingAndDamagedPicturesAreRefused) {
     Write(folder / "noise.png", std::string(5000, '\x5a'));
     SavePicture(folder / "whole.jpg", {200, 100});
     Write(folder / "short.jpg", Read(folder / "whole.jpg").substr(0, 400));
+    // Browsers differ on a chunk that fails its CRC: it is refused alike.
+    std::string crc = Read(folder / "good.png");
+    crc[crc.find("IDAT") + 6] ^= 1;
+    Write(folder / "crc.png", crc);
     Write(folder / "deck.csv",
           "picture,text,left,top,width,height\n"
           "good.png,fine,0,0,200,100\nempty.jpg,t,0,0,1,1\nnoise.png,t,0,0,1,1\n"
-          "gone.jpg,t,0,0,1,1\nshort.jpg,t,0,0,1,1\n");
+          "gone.jpg,t,0,0,1,1\nshort.jpg,t,0,0,1,1\ncrc.png,t,0,0,1,1\n");
     QtImageSource images;
     OpenedDeck opened = OpenDeckFolder(folder, images);
     EXPECT_TRUE(opened.slides.empty());
-    ASSERT_EQ(opened.problems.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(opened.problems.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(opened.problems[i].starts_with("deck.csv line " + std::to_string(i + 3)))
             << opened.problems[i];
+    }
+}
+
+// The size a file's header declares, read before decoding to refuse a
+// picture too large, is the size that a decoder gives, in every format that
+// screenshot tools write.
+TEST(TessivarDeck, EachFormatsHeaderGivesThePicturesSize) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.jpg", "a.png", "a.bmp", "a.webp"}) {
+        for (int quality : {80, 100}) {  // WebP: lossy, then lossless
+            QImage picture(QSize(321, 123), QImage::Format_RGB32);
+            picture.fill(Qt::darkCyan);
+            QString path = QString::fromStdString((Folder(dir) / name).string());
+            ASSERT_TRUE(picture.save(path, nullptr, quality)) << name;
+            std::optional<PictureDimensions> size = PictureHeaderSize(Read(path.toStdString()));
+            ASSERT_TRUE(size) << name << " " << quality;
+            EXPECT_EQ(size->width, 321u) << name << " " << quality;
+            EXPECT_EQ(size->height, 123u) << name << " " << quality;
+        }
     }
 }
 

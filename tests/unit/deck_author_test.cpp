@@ -11,8 +11,24 @@
 
 namespace {
 
-const std::string kPng =
-    std::string("\x89PNG\r\n\x1A\nbody") + std::string("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
+std::string BigEndian(std::uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+std::string Chunk(const std::string& type, const std::string& data) {
+    return BigEndian(static_cast<std::uint32_t>(data.size())) + type + data +
+           BigEndian(Crc32(type + data));
+}
+
+// A PNG as encoders write it, chunk by chunk, of the size its header declares.
+std::string Png(std::uint32_t width, std::uint32_t height) {
+    std::string header = BigEndian(width) + BigEndian(height) + std::string("\x08\x02\0\0\0", 5);
+    return "\x89PNG\r\n\x1A\n" + Chunk("IHDR", header) + Chunk("IDAT", "pixels") +
+           Chunk("IEND", "");
+}
+
+const std::string kPng = Png(40, 30);
 
 // What the page does: the plan's bytes with each picture's file between them.
 std::string Assembled(const ArchivePlan& plan, const std::map<std::string, std::string>& files) {
@@ -79,6 +95,9 @@ TEST(ChosenPictures, EachFileThatCannotBeAPictureOfTheDeckIsToldByName) {
         "picture \"b.png\" is damaged or is not a whole JPEG, PNG, GIF, "
         "BMP or WebP picture";
     EXPECT_EQ(pictures.Take("b.png", kPng.substr(0, 20)), damaged) << "cut short";
+    std::string badCrc = kPng;
+    badCrc[kPng.find("IDAT") + 10] ^= 1;
+    EXPECT_EQ(pictures.Take("b.png", badCrc), damaged) << "a chunk that fails its CRC";
     EXPECT_EQ(pictures.Take("b.png", kPng, Crc32(kPng) + 1), damaged) << "not as its zip lists";
     EXPECT_FALSE(pictures.Take("b.png", kPng));
     EXPECT_EQ(pictures.Decoded("b.png", std::nullopt), damaged)
@@ -87,6 +106,26 @@ TEST(ChosenPictures, EachFileThatCannotBeAPictureOfTheDeckIsToldByName) {
     EXPECT_TRUE(pictures.Exists("b.png") && !pictures.CanLoad("b.png") &&
                 !pictures.Exists("c.png"));
     EXPECT_EQ(pictures.Size("a.png")->width, 40);
+}
+
+// Limits that no deck meets, checked before a file is read or a picture decoded.
+TEST(ChosenPictures, FilesAndPicturesBeyondTheLimitsAreToldBeforeTheyAreRead) {
+    EXPECT_EQ(ChosenPictures::TooLarge("big.png", std::uint64_t{1} << 30),
+              "\"big.png\" is 1024 MiB, more than the 64 MiB a picture file may have: it is left "
+              "out");
+    EXPECT_FALSE(ChosenPictures::TooLarge("big.png", kLargestPictureFile));
+    EXPECT_EQ(ChosenPictures::TooLarge("deck.csv", 300 << 20),
+              "\"deck.csv\" is 300 MiB, more than the 4 MiB a deck file may have: it is not read, "
+              "and the deck starts with no slides");
+    EXPECT_FALSE(ChosenPictures::TooLarge("deck.zip", std::uint64_t{1} << 30)) << "read in parts";
+
+    ChosenPictures pictures;
+    EXPECT_EQ(pictures.Take("huge.png", Png(30000, 30000)),
+              "\"huge.png\" is 30000 x 30000 pixels, more than a picture may have (16384 pixels "
+              "on a side, 50 million in all): it is left out");
+    EXPECT_TRUE(pictures.Take("wide.png", Png(16385, 10)));
+    EXPECT_TRUE(pictures.Take("square.png", Png(8000, 7000)));
+    EXPECT_FALSE(pictures.Take("8k.png", Png(7680, 4320)));
 }
 
 TEST(DeckInZip, TakesTheFilesAtTheRootOrInItsOneFolderAndRefusesNamesThatLeadOut) {

@@ -292,7 +292,46 @@ function deckFolder(name, rows) {
 const damaged = (name) => `picture "${name}" is damaged or is not a whole JPEG, PNG, GIF, BMP or WebP picture`;
 const START = SHOTS[2].path;
 const PNG_END = Buffer.from('0000000049454e44ae426082', 'hex');
+// START with one chunk's CRC off by a bit: a browser that checks refuses
+// the picture, one that does not shows it blank.
+function crcOff() {
+  const bytes = Buffer.from(readFileSync(START));
+  const idat = bytes.indexOf('IDAT');
+  bytes[idat + 4 + bytes.readUInt32BE(idat - 4)] ^= 1;
+  return bytes;
+}
+// A PNG whose header declares the size, its chunks whole.
+const declaredPng = (name, width, height) => file(name, execFileSync('python3', ['-c', `import struct, sys, zlib
+chunk = lambda kind, data: struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+header = struct.pack('>IIBBBBB', ${width}, ${height}, 8, 2, 0, 0, 0)
+sys.stdout.buffer.write(b'\\x89PNG\\r\\n\\x1a\\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(b'')) + chunk(b'IEND', b''))`]));
+// A zip whose directory lists `name` as `size` bytes unpacked: a file that
+// large as the page sees it before unpacking, without writing one.
+function claiming(zip, entries, name, size) {
+  const bytes = readFileSync(zipped(zip, entries));
+  for (let at = bytes.indexOf('PK\x01\x02'); at >= 0; at = bytes.indexOf('PK\x01\x02', at + 1)) {
+    if (bytes.toString('utf8', at + 46, at + 46 + bytes.readUInt16LE(at + 28)) === name) bytes.writeUInt32LE(size, at + 24);
+  }
+  return file(zip, bytes);
+}
+// A file of `size` bytes that takes no room: the disk holds no data for it.
+function sparse(name, size) {
+  execFileSync('truncate', ['-s', String(size), join(work, name)]);
+  return join(work, name);
+}
+const tooLarge = (name, mib) => `"${name}" is ${mib} MiB, more than the 64 MiB a picture file may have: it is left out`;
 const BAD_INPUTS = [
+  { what: 'a PNG with a chunk that fails its CRC', choose: [[file('crc.png', crcOff()), START]],
+    messages: [damaged('crc.png')], list: ['Start.png (not in the deck)'] },
+  { what: 'files and pictures beyond the limits, chosen or in a zip',
+    choose: [[sparse('huge file.png', 100 << 20), declaredPng('huge.png', 30000, 30000), START],
+      [claiming('big.zip', [['Shim.png', SHOTS[1].path], ['big.png', START]], 'big.png', 2 ** 30)],
+      [claiming('long.zip', [['deck.csv', MADE_DECK], ['Lock.jpg', SHOTS[0].path]], 'deck.csv', 300 << 20)]],
+    messages: ['"deck.csv" is 300 MiB, more than the 4 MiB a deck file may have: it is not read, and the deck starts with no slides'],
+    list: ['Lock.jpg (not in the deck)'],
+    earlier: [[tooLarge('huge file.png', 100),
+      '"huge.png" is 30000 x 30000 pixels, more than a picture may have (16384 pixels on a side, 50 million in all): it is left out'],
+    [tooLarge('big.png', 1024)]] },
   { what: 'a file that is not a picture', choose: [[file('notes.txt', 'notes'), START]],
     messages: ['"notes.txt" is not a JPEG, PNG, GIF, BMP or WebP picture: it is left out'], list: ['Start.png (not in the deck)'] },
   { what: 'damaged pictures, cut short or not decoding',
@@ -324,7 +363,10 @@ const BAD_INPUTS = [
 browserTest('Author page: bad input gets a message naming it, and no deck the desktop would refuse leaves the page', async ({ open }) => {
   for (const bad of BAD_INPUTS) {
     const page = await authorPage(open);
-    for (const paths of bad.choose) await choose(page, paths);
+    for (const [k, paths] of bad.choose.entries()) {
+      await choose(page, paths);
+      if (bad.earlier && k < bad.earlier.length) assert.deepEqual(await messages(page), bad.earlier[k], bad.what);
+    }
     assert.deepEqual(await messages(page), bad.messages ?? [], bad.what);
     if (bad.list) assert.deepEqual(await labels(page), bad.list, bad.what);
     if (bad.text) {
