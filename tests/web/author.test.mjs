@@ -358,6 +358,10 @@ const BAD_INPUTS = [
   { what: 'a name and a text that look like markup',
     choose: [deckFolder('Markup', ['<i>x<i>.png,"<img src=x onerror=""window.run=1"">",10,10,50,20'])],
     list: ['1. <i>x<i>.png'], text: '<img src=x onerror="window.run=1">' },
+  ...[['CON', 'The deck\'s name "CON" is kept by Windows for its devices (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9): type another.'],
+    ['x'.repeat(250), 'The deck\'s name is 250 bytes long; names up to 100 bytes are taken (a letter with an accent takes two): shorten it.']]
+    .map(([name, problem]) => ({ what: `a deck named ${name.slice(0, 10)}`, choose: [deckFolder('Named', ['Start.png,Fine,10,10,50,20'])],
+      list: ['1. Start.png'], name, refused: [problem] })),
 ];
 
 browserTest('Author page: bad input gets a message naming it, and no deck the desktop would refuse leaves the page', async ({ open }) => {
@@ -378,6 +382,7 @@ browserTest('Author page: bad input gets a message naming it, and no deck the de
       await drag(page, [left + 5, top + 5, 20, 10]);
     }
     if (!bad.refused) continue;
+    if (bad.name) await typeInto(page, '#deck-name', bad.name);
     await page.mouse.click('#export-scorm12');
     await page.waitFor(() => document.getElementById('messages-title').textContent === 'The deck cannot be downloaded yet:');
     assert.deepEqual(await messages(page), bad.refused, bad.what);
