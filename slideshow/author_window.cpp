@@ -260,7 +260,7 @@ void AuthorWindow::Play() {
     CheckProgressDialog progress(this);
     OpenedDeck opened = CheckAuthorList(list_, folder_, images, progress.Callback());
     if (!opened.problems.empty()) {
-        return QtMessageBoxes(this).Show(kProgramName, ProblemsText(opened.problems));
+        return QtMessageBoxes(this).Show(tessivar::kProgramName, ProblemsText(opened.problems));
     }
     std::size_t first = SlideOf(list_, static_cast<std::size_t>(std::max(Current(), 0)));
     std::filesystem::path folder = folder_;
@@ -275,14 +275,14 @@ bool AuthorWindow::Save() {
     std::filesystem::path file = folder_ / kDeckFileName;
     QtMessageBoxes messages(this);
     if (!unreadable_.empty()) {
-        messages.Show(kProgramName, "Tessivar does not write over " + file.string() +
-                                        ", as it could not read it:\r" + unreadable_);
+        messages.Show(tessivar::kProgramName, "Tessivar does not write over " + file.string() +
+                                                  ", as it could not read it:\r" + unreadable_);
         return false;
     }
     QString error;
     if (!SaveWhole(file, AuthorDeckText(columns_, list_), &error)) {
-        messages.Show(kProgramName, "The deck could not be saved to " + file.string() + ":\r" +
-                                        error.toStdString());
+        messages.Show(tessivar::kProgramName, "The deck could not be saved to " + file.string() +
+                                                  ":\r" + error.toStdString());
         return false;
     }
     columns_ = WritingColumns(columns_);

@@ -6,7 +6,8 @@
 
 double FitZoom(int width, int height) {
     constexpr double kPixel = kTwipsPerPixel;
-    return std::min({1.0, kFormWidth / kPixel / width, kFormHeight / kPixel / height});
+    return std::min(
+        {1.0, tessivar::kFormWidth / kPixel / width, tessivar::kFormHeight / kPixel / height});
 }
 
 Slide ShownSlide(const DeckSlide& slide, double zoom) {

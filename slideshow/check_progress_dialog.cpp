@@ -9,7 +9,7 @@ constexpr int kShowAfterMs = 500;
 }  // namespace
 
 CheckProgressDialog::CheckProgressDialog(QWidget* parent) : dialog_(parent) {
-    dialog_.setWindowTitle(kProgramName);
+    dialog_.setWindowTitle(tessivar::kProgramName);
     dialog_.setLabelText("Checking the deck's pictures...");
     dialog_.setCancelButton(nullptr);
     // Modal, so that it repaints while the check goes on.

@@ -34,7 +34,7 @@ int Play(const QStringList& folders, const std::filesystem::path& results) {
     if (!folders.isEmpty() || std::filesystem::exists(folder / kDeckFileName)) {
         OpenedDeck opened = CheckDeckFolder(folder);
         if (!opened.problems.empty()) {
-            QtMessageBoxes(nullptr).Show(kProgramName, ProblemsText(opened.problems));
+            QtMessageBoxes(nullptr).Show(tessivar::kProgramName, ProblemsText(opened.problems));
             return kFailed;
         }
         slides = std::move(opened.slides);

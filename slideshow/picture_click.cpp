@@ -49,11 +49,11 @@ std::vector<int> SlidesToDo(const SlideShow& show) {
 void FinishRound(SlideShow& show) {
     std::optional<std::string> lost =
         show.reports.ShowFinished({kFullScore - show.Penalty, show.records});
-    if (lost) show.messages.Show(kProgramName, *lost);
+    if (lost) show.messages.Show(tessivar::kProgramName, *lost);
     show.records.assign(show.slides.size(), {});
-    show.messages.Show(kProgramName, "You completed this exercise with a score of: " +
-                                         Number(kFullScore - show.Penalty) + "!" + ParagraphBreak +
-                                         "Do you want to try again?");
+    show.messages.Show(tessivar::kProgramName, "You completed this exercise with a score of: " +
+                                                   Number(kFullScore - show.Penalty) + "!" +
+                                                   ParagraphBreak + "Do you want to try again?");
 }
 
 void GoForward(SlideShow& show) {
@@ -64,7 +64,7 @@ void GoForward(SlideShow& show) {
     if (toDo.empty()) {
         FinishRound(show);
     } else {
-        show.messages.Show(kProgramName, UnfinishedText(toDo));
+        show.messages.Show(tessivar::kProgramName, UnfinishedText(toDo));
     }
     show.SlideIndex = 0;
     show.shownSince = show.clock.Now();  // the message's time is no slide's

@@ -46,8 +46,9 @@ bool LoadScreenshot(SlideShow& show) {
     const Slide& slide = show.slides[show.SlideIndex];
     std::string path = PicturePath(show, show.SlideIndex);
     if (!show.images.CanLoad(path)) {
-        show.messages.Show(kProgramName, std::string("Cannot load the screenshot") + LineBreak +
-                                             path + ParagraphBreak + "Tessivar will close.");
+        show.messages.Show(tessivar::kProgramName, std::string("Cannot load the screenshot") +
+                                                       LineBreak + path + ParagraphBreak +
+                                                       "Tessivar will close.");
         show.exitCode = kFailedExitCode;
         return false;
     }

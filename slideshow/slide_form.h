@@ -18,6 +18,8 @@ struct SlideForm {
 SlideForm MakeSlideForm();
 
 // The window's caption and client area in twips (1239 x 705 pixels).
+namespace tessivar {
 inline constexpr char kFormCaption[] = "Tessivar";
 inline constexpr int kFormWidth = 18585;
 inline constexpr int kFormHeight = 10575;
+}  // namespace tessivar

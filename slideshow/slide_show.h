@@ -14,7 +14,9 @@
 #include "slide.h"
 #include "slide_form.h"
 
+namespace tessivar {
 inline constexpr char kProgramName[] = "Tessivar";
+}  // namespace tessivar
 
 // Where the show's pictures are; asked afresh for every picture it loads.
 using PictureFolder = std::function<std::filesystem::path()>;

@@ -16,7 +16,7 @@
 namespace {
 
 struct TessivarPage {
-    WebForm form{kFormCaption, kFormWidth, kFormHeight};
+    WebForm form{tessivar::kFormCaption, tessivar::kFormWidth, tessivar::kFormHeight};
     WebMessageBoxes messages{form};
     WebImageSource images;
     PageClock clock;
@@ -50,7 +50,7 @@ bool OpenLinkedDeck(TessivarPage& program) {
         opened = OpenDeckFolder(*name, program.images, page::FetchFile, page::ShowProgress);
     }
     if (!opened.problems.empty()) {
-        program.messages.Show(kProgramName, ProblemsText(opened.problems));
+        program.messages.Show(tessivar::kProgramName, ProblemsText(opened.problems));
         return false;
     }
     program.folder = *name;

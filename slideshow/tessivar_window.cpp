@@ -33,9 +33,9 @@ TessivarWindow::TessivarWindow(MessageBoxes* messages, PictureFolder folder,
     view.SetImageLoader([this](const std::string& path, double zoom) {
         return Shrunk(images_.Loaded(path), zoom);
     });
-    view.setObjectName(kProgramName);
-    view.setWindowTitle(kFormCaption);
-    view.resize(PixelRect({0, 0, kFormWidth, kFormHeight}).size());
+    view.setObjectName(tessivar::kProgramName);
+    view.setWindowTitle(tessivar::kFormCaption);
+    view.resize(PixelRect({0, 0, tessivar::kFormWidth, tessivar::kFormHeight}).size());
     AddSlideControls(view, show_->form);
     BindSlideEvents(view, *show_);
     DescribeSlideForm(view, *show_);

@@ -37,7 +37,7 @@ std::optional<std::string> Unusable(const Sample& sample, const SimulatorState& 
 void StopWithMessage(Kymbral& k, const std::string& message) {
     k.form.Timer1.enabled = false;
     k.form.Restart.caption = "GA";
-    k.messages.Show(kProgramName, message);
+    k.messages.Show(kymbral::kProgramName, message);
 }
 
 // Nucleus 1 always; nucleus 2 (the last four bars) only when asked.

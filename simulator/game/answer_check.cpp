@@ -49,7 +49,7 @@ void Walkup_Click(Kymbral& k) {
     SimulatorState& s = k.state;
     MainForm& f = k.form;
     if (!SampleInserted(f))
-        k.messages.Show(kProgramName, "Something is wrong. Did you inject your sample?");
+        k.messages.Show(kymbral::kProgramName, "Something is wrong. Did you inject your sample?");
     if (f.Walkup.caption == kDefaultsCaption) {
         LoadDefaults(s);
     } else {
@@ -59,7 +59,7 @@ void Walkup_Click(Kymbral& k) {
         float seconds = k.clock.Now() - s.ScrambleStartTime;
         // Told first: the game counts even if the student never closes the message.
         k.reports.ScrambleAnswered({s.ScrambleLevel, seconds, won});
-        k.messages.Show(kProgramName, Verdict(s.CR, won, seconds));
+        k.messages.Show(kymbral::kProgramName, Verdict(s.CR, won, seconds));
         s.LockGain = s.LockPower = 20;
     }
     WriteShimLabels(k);

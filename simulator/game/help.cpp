@@ -34,5 +34,5 @@ void Help_Click(Kymbral& k) {
         if (i > 0) text += k.state.CR;
         text += kHelpLines[i];
     }
-    k.messages.Show(std::string(kProgramName) + " Help", text);
+    k.messages.Show(std::string(kymbral::kProgramName) + " Help", text);
 }

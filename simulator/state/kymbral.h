@@ -9,7 +9,9 @@
 #include "waiter.h"
 
 // The title of the program's window and of its message boxes.
+namespace kymbral {
 inline constexpr char kProgramName[] = "Kymbral";
+}  // namespace kymbral
 
 // The whole simulator: its state, its window's controls and the services the
 // handlers use. Every handler takes it by reference.

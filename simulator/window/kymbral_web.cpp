@@ -17,7 +17,7 @@
 namespace {
 
 struct KymbralPage {
-    WebForm form{kFormCaption, kFormWidth, kFormHeight};
+    WebForm form{kymbral::kFormCaption, kymbral::kFormWidth, kymbral::kFormHeight};
     PageClock clock;
     WebMessageBoxes messages{form};
     WebWaiter waiter{form};

@@ -25,9 +25,9 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
     kymbral_ = std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_, nowhere_);
     kymbral_->form = MakeMainForm();
 
-    view.setObjectName(kProgramName);
-    view.setWindowTitle(QString::fromStdString(kFormCaption));
-    view.resize(kFormWidth / kTwipsPerPixel, kFormHeight / kTwipsPerPixel);
+    view.setObjectName(kymbral::kProgramName);
+    view.setWindowTitle(QString::fromStdString(kymbral::kFormCaption));
+    view.resize(kymbral::kFormWidth / kTwipsPerPixel, kymbral::kFormHeight / kTwipsPerPixel);
     // The picture is wider than the window; an enlarged window shows the
     // plain form beside it, not the rest of the picture.
     QImage background(":/kymbral/console_background.jpg");

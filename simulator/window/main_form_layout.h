@@ -9,6 +9,8 @@
 MainForm MakeMainForm();
 
 // The window's client area in twips.
+namespace kymbral {
 inline constexpr int kFormWidth = 19155;
 inline constexpr int kFormHeight = 10185;
 inline const std::string kFormCaption = std::string(kProgramName) + " (alpha version)";
+}  // namespace kymbral

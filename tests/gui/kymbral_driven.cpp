@@ -20,7 +20,7 @@ Driven DriveKymbral(SnappingMessages& messages) {
     driven.view = &held->window.view;
     AddMainFormControls(driven.places, form);
     driven.models = [&form] {
-        WebForm described(kFormCaption, kFormWidth, kFormHeight);
+        WebForm described(kymbral::kFormCaption, kymbral::kFormWidth, kymbral::kFormHeight);
         AddMainFormControls(described, form);
         return described.Changes();
     };

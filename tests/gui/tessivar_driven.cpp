@@ -11,7 +11,7 @@ Driven DriveTessivar(SnappingMessages& messages) {
     driven.view = &held->view;
     AddSlideControls(driven.places, form);
     driven.models = [&form] {
-        WebForm described(kFormCaption, kFormWidth, kFormHeight);
+        WebForm described(tessivar::kFormCaption, tessivar::kFormWidth, tessivar::kFormHeight);
         AddSlideControls(described, form);
         return described.Changes();
     };

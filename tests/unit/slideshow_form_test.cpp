@@ -8,8 +8,8 @@ TEST(SlideForm, ThePictureFillsTheWindowUnderTheTexts) {
     SlideForm f = MakeSlideForm();
     EXPECT_EQ(f.Picture1.rect.left, 0);
     EXPECT_EQ(f.Picture1.rect.top, 0);
-    EXPECT_GE(f.Picture1.rect.width, kFormWidth);
-    EXPECT_GE(f.Picture1.rect.height, kFormHeight);
+    EXPECT_GE(f.Picture1.rect.width, tessivar::kFormWidth);
+    EXPECT_GE(f.Picture1.rect.height, tessivar::kFormHeight);
     EXPECT_FALSE(f.Picture1.sunkenBorder);
     EXPECT_EQ(f.Picture1.background, colours::ButtonFace);  // where no screenshot lies
     for (const Label* label : {&f.ScoreLabel, &f.ClueLabel}) EXPECT_TRUE(label->transparent);
