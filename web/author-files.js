@@ -70,17 +70,18 @@ const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
 // A picture: its length and bytes checked by the module, then decoded by
 // the browser for its size. Why it is left out, or its size.
 async function measure(lane, { name, blob, crc }) {
-  const tooLarge = deck.tooLarge(name, blob.size);
-  if (tooLarge) return { refused: tooLarge };
-  const bytes = await readable(name, blob);
+  const bytes = await checkedBytes(name, blob);
   if (bytes.refused) return bytes;
   const refused = deck.take(name, bytes, crc);
   return refused ? { refused } : { size: await sizeOf(lane, blob, bytes) };
 }
 
-// A file's bytes, or why they cannot be had (gone from the disk, or locked,
+// A chosen file's bytes, or { refused: why } when it is beyond its limit
+// (asked before reading) or cannot be read (gone from the disk, or locked,
 // since it was chosen).
-async function readable(name, blob) {
+async function checkedBytes(name, blob) {
+  const tooLarge = deck.tooLarge(name, blob.size);
+  if (tooLarge) return { refused: tooLarge };
   try {
     return await bytesOf(blob);
   } catch (error) {
@@ -90,8 +91,7 @@ async function readable(name, blob) {
 
 // A deck file's bytes, or null with the reason in `messages`.
 async function deckBytesOf({ name, blob }, messages) {
-  const tooLarge = deck.tooLarge(name, blob.size);
-  const bytes = tooLarge ? { refused: tooLarge } : await readable(name, blob);
+  const bytes = await checkedBytes(name, blob);
   if (!bytes.refused) return bytes;
   messages.push(bytes.refused);
   return null;
