@@ -19,7 +19,7 @@ import { colour } from '../../web/appearance.js';
 const build = process.env.KYMBRAL_BUILD ?? new URL('../../build', import.meta.url).pathname;
 const keep = process.env.KYMBRAL_COMPARE_KEEP; // a folder for the pictures and their differences
 
-const targets = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
+const targets = [...readFileSync(new URL('../../tessivar/show/slide_table.cpp', import.meta.url), 'utf8')
   .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => `${x - 100} ${y - 100}`); // just inside
 const onTarget = (slide) => `click Picture1 left ${targets[slide]}`;
 

@@ -126,7 +126,7 @@ browserTest('a page missing a script or module names it', async ({ open }) => {
 
 const slide1 = 'Orvane ScreenShots/ScreenShot-1.jpg';
 const screenshot1 = readFileSync(join(SITE, slide1));
-const [target0] = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
+const [target0] = [...readFileSync(new URL('../../tessivar/show/slide_table.cpp', import.meta.url), 'utf8')
   .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => ({ x: x - 100, y: y - 100 }));
 
 // Moves the fake clock on, whenever the page waits on it to try a picture

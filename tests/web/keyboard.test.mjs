@@ -58,7 +58,7 @@ browserTest('Kymbral by keyboard: Tab, the knobs\' keys, the command line, GA an
 
 // Just inside each target's lower-right corner, in twips from the picture's
 // drawing area: the middle may lie under the texts over the picture.
-const targets = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
+const targets = [...readFileSync(new URL('../../tessivar/show/slide_table.cpp', import.meta.url), 'utf8')
   .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => [x - 150, y - 150]);
 const STEP = 60; // twips an arrow moves the cross-hair; ten times that with Shift
 

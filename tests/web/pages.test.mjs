@@ -66,7 +66,7 @@ browserTest('Kymbral: game, messages and the gradient shim', async ({ open }) =>
   await page.waitFor((b) => document.querySelector('[data-name="ShimLabel0"]').textContent !== b, before);
 });
 
-const targets = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
+const targets = [...readFileSync(new URL('../../tessivar/show/slide_table.cpp', import.meta.url), 'utf8')
   .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => ({ x: x - 100, y: y - 100 })); // just inside
 
 browserTest('Tessivar: clicks, clues, going back and the end of the show', async ({ open }) => {

@@ -20,7 +20,7 @@ for (const { name } of PACKAGES) lms.add(zipOf(name), name);
 const platformPage = (open) => lms.page(open, PACKAGES.map(({ name }) => name));
 const play = (...args) => lms.play(...args);
 
-const targets = [...readFileSync(new URL('../../slideshow/slide_table.cpp', import.meta.url), 'utf8')
+const targets = [...readFileSync(new URL('../../tessivar/show/slide_table.cpp', import.meta.url), 'utf8')
   .matchAll(/^\s*\{(\d+), (\d+),/gm)].map(([, x, y]) => ({ x: x - 100, y: y - 100 })); // just inside
 const clickSlides = (view, from, to, wrong) => clickTargets(view, targets, from, to, { wrong });
 
