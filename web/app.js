@@ -1,10 +1,10 @@
 // Starts a program on its page: its WebAssembly module, the view of its
 // window, its message boxes and pictures.
-import { FormView } from './form.js';
-import { showMessage } from './dialog.js';
+import { FormView } from './form/form.js';
+import { showMessage } from './form/dialog.js';
 import { showProgress } from './progress.js';
-import { connectPlatform } from './scorm.js';
-import { clock } from './clock.js';
+import { connectPlatform } from './platform/scorm.js';
+import { clock } from './form/clock.js';
 import { fetchFile, fetchAhead } from './files.js';
 
 // Tried from the author page around it: the deck as it stands there, read

@@ -1,7 +1,7 @@
 // Files beside the page, for the module: a deck, its screenshots. A server
 // that fails for the moment is asked again a few times, so that a blip of
 // the network does not end a show; a file that is not there is not.
-import { clock } from './clock.js';
+import { clock } from './form/clock.js';
 
 // Pauses before each try, in milliseconds: the first at once, then longer.
 const RETRIES = [0, 250, 500, 1000];

@@ -14,7 +14,7 @@ import { after, before } from 'node:test';
 import { browserTest, click, closeMessage, SITE } from './harness.mjs';
 import { openFaked, tick, typeInto } from './views.mjs';
 import { differing, pageControls, picture } from './pictures.mjs';
-import { colour } from '../../web/appearance.js';
+import { colour } from '../../web/form/appearance.js';
 
 const build = process.env.KYMBRAL_BUILD ?? new URL('../../build', import.meta.url).pathname;
 const keep = process.env.KYMBRAL_COMPARE_KEEP; // a folder for the pictures and their differences
@@ -170,7 +170,7 @@ const hide = (name) => `(() => {
 })()`;
 // Lines drawn without their ends: a gap at every join of a polyline.
 const dotted = {
-  'raster.js': readFileSync(join(SITE, 'raster.js'), 'utf8').replace('i = 0; i <= steps;', 'i = 1; i < steps;'),
+  'form/raster.js': readFileSync(join(SITE, 'form/raster.js'), 'utf8').replace('i = 0; i <= steps;', 'i = 1; i < steps;'),
 };
 const SPOILED = {
   'a hidden nucleus bar': ['kymbral acquiring', hide('Nucleus2xy')],

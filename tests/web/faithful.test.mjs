@@ -15,7 +15,7 @@ const messageOpen = (page) => page.evaluate(() => document.querySelector('dialog
 async function renderer(open) {
   const page = await openFaked(open, 'index.html', {}, { ready: false });
   await page.evaluate(async () => {
-    const { FormView } = await import('./form.js');
+    const { FormView } = await import('./form/form.js');
     document.body.outerHTML = '<body style="margin: 0"><div id="window"></div></body>';
     window.formView = new FormView(document.getElementById('window'), null);
     window.formView.apply(JSON.stringify({ caption: 'Form', width: 6000, height: 4500, controls: [] }));
@@ -113,7 +113,7 @@ browserTest('a page missing its fonts starts with the browser\'s faces, and its 
 
 browserTest('a page missing a script or module names it', async ({ open }) => {
   const cases = [...['app.js', 'kymbral.js', 'kymbral.wasm'].map((f) => ['kymbral.html', f]),
-    ...['tessivar.wasm', 'paint-worker.js'].map((f) => ['tessivar.html', f])];
+    ...['tessivar.wasm', 'form/paint-worker.js'].map((f) => ['tessivar.html', f])];
   for (const [program, file] of cases) {
     const page = await openFaked(open, program, missing([file]), { ready: false });
     const said = await page.waitFor(() => document.querySelector('p.notice')?.textContent);

@@ -2,7 +2,7 @@
 // place of its own, its ticks, and typing into a box.
 import { readFileSync } from 'node:fs';
 
-export const fakeClock = { 'clock.js': readFileSync(new URL('fake-clock.js', import.meta.url)) };
+export const fakeClock = { 'form/clock.js': readFileSync(new URL('fake-clock.js', import.meta.url)) };
 
 // A program's page on the fake clock, served with `files` in place of the site's.
 export const openFaked = (open, program, files = {}, options = {}) =>

@@ -2,9 +2,9 @@
 // picture at its own size, with its target and the parts that the show's
 // texts cover; the slide's text; Play from here; the deck downloaded as a
 // zip or as course packages. Every list, check and zip is the module's.
-import { deck } from './author-module.js';
-import { ChosenFiles, choiceOf } from './author-files.js';
-import { showProgress } from './progress.js';
+import { deck } from './module.js';
+import { ChosenFiles, choiceOf } from './files.js';
+import { showProgress } from '../progress.js';
 
 const $ = (id) => document.getElementById(id);
 const [list, guide, picture, shot, target, text] = ['slides', 'guide', 'picture', 'shot', 'target', 'text'].map($);

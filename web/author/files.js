@@ -2,8 +2,8 @@
 // a deck's zip), read into the module in turn, each step a task of its own:
 // the page answers while hundreds of large pictures are read. Only the
 // pictures' files are kept, not their bytes.
-import { pictureSize } from './author-decoder.js';
-import { deck } from './author-module.js';
+import { pictureSize } from './decoder.js';
+import { deck } from './module.js';
 
 const ZIP_TAIL = 22 + 0xffff; // the end record and its longest comment
 const ZIP_LOCAL = 30;
@@ -59,7 +59,7 @@ async function openZip({ name, blob }) {
 // file that a worker reads again is slow in some browsers). Where a worker
 // cannot start, here.
 const LANES = 2;
-const decoder = new URL('author-decoder.js', import.meta.url);
+const decoder = new URL('decoder.js', import.meta.url);
 const decoders = Array.from({ length: LANES }, () => new Worker(decoder, { type: 'module' }));
 const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
   decoders[lane].onmessage = ({ data }) => resolve(data.size);

@@ -1,6 +1,6 @@
 // The author page's module (author.js, from the desktop's own deck code): its
 // calls with texts and bytes in, JSON answers out.
-import createModule from './author.js';
+import createModule from '../author.js';
 
 const module = await createModule();
 const json = (text) => (text === '' ? null : JSON.parse(text));

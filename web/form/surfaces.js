@@ -37,8 +37,9 @@ export class Surfaces {
         this.started = true;
         this.syncs.get(data.synced)?.();
       };
-      // Before its first word, an error is the worker's files that did not load.
-      this.worker.onerror = () => this.started || cannotStart(document.title, 'paint-worker.js');
+      // Before its first word, an error is the worker's files that did not load;
+      // named from the site's top, where an instructor looks for it.
+      this.worker.onerror = () => this.started || cannotStart(document.title, 'form/paint-worker.js');
       this.worker.postMessage({ fonts: pageFaces() });
     } else {
       this.local = createPainting();
