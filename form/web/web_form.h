@@ -1,21 +1,18 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
-#include <map>
-#include <memory>
-#include <optional>
 #include <string>
-#include <unordered_map>
-#include <vector>
 
 #include "accessible.h"
-#include "announce_pacer.h"
+#include "announcements.h"
+#include "control_registry.h"
 #include "controls.h"
-#include "event_pump.h"
+#include "event_router.h"
 #include "json_out.h"
-#include "key_clicks.h"
+#include "keyboard_pointers.h"
+#include "page_events.h"
 #include "picture_box.h"
+#include "tab_order.h"
 
 // The page's view of a window built from control models: the web twin of the
 // desktop's FormView, with the same ways to add controls and bind handlers.
@@ -27,7 +24,7 @@
 class WebForm {
   public:
     using Handler = std::function<void()>;
-    using PointHandler = std::function<void(int button, double x, double y)>;
+    using PointHandler = Bindings::PointHandler;
 
     WebForm(std::string caption, int widthTwips, int heightTwips);
 
@@ -55,11 +52,11 @@ class WebForm {
     // kind says (its caption).
     template <class Control>
     void Describe(const Control& control, Describer describer) {
-        told_[static_cast<std::size_t>(Id(&control))].describe = std::move(describer);
+        told_.Describe(controls_.Id(&control), std::move(describer));
     }
     // Seconds on a steady clock, which paces the read-out changes.
-    void SetClock(std::function<double()> now) { now_ = std::move(now); }
-    void SetAfterEvent(Handler hook) { afterEvent_ = std::move(hook); }
+    void SetClock(std::function<double()> now) { told_.SetClock(std::move(now)); }
+    void SetAfterEvent(Handler hook) { events_.SetAfterEvent(std::move(hook)); }
 
     // The page's events, by control number. Each returns true when the page
     // must call Pump(). Text and tick marks the user changed arrive as
@@ -69,10 +66,10 @@ class WebForm {
     // control, asks for the read-out that waited its turn.
     enum class Event { Click, MouseUp, KeyUp, MouseMove, Text, Check, Tick, Key, Announce };
     bool Post(int control, Event event, int button, double x, double y, const std::string& text);
-    void Pump() { pump_.Run(); }
-    bool Running() const { return pump_.Running(); }
+    void Pump() { events_.Pump(); }
+    bool Running() const { return events_.Running(); }
     // Runs a handler as an event of its own (start-up's activation).
-    bool Dispatch(Handler handler);
+    bool Dispatch(Handler handler) { return events_.Dispatch(std::move(handler)); }
 
     // Where Publish() sends the changes: the page.
     void SetPublisher(std::function<void(const std::string&)> publish) {
@@ -88,61 +85,20 @@ class WebForm {
     const std::string& Changes();
 
   private:
-    struct Bindings {
-        Handler click;
-        PointHandler mouseUp;
-        std::function<void(int)> keyUp;
-        PointHandler mouseMove;
-        std::function<void(const std::string&)> setText;
-        std::function<void(bool)> setChecked;
-    };
-    // What the page was last told of a control for assistive technology.
-    struct Told {
-        Describer describe;
-        std::optional<AccessibleFacts> facts{};
-        AnnouncePacer pacer{};
-    };
-    // A control's frame on the form, for its place in the reading order.
-    struct Placed {
-        int id;
-        const TwipRect* rect;
-        int parent;
-        bool alwaysStops;  // else only with a click or mouse-up handler
-    };
-
-    // Returns what the page was last told of the model.
     template <class Model>
-    std::shared_ptr<std::optional<Model>> Track(Model& model, int parent = -1);
-    template <class Model>
-    int Register(const Model& model, int parent);
-    int Id(const void* model) const;
-    bool Key(int id, int keyCode, bool shift, bool held);
-    bool PointerKey(int id, int keyCode, bool shift, bool held);
-    const Bindings* LabelAt(int picture, double x, double y) const;
+    int Enrol(Model& model, int parent = -1);
+    bool TakesClicks(int id) const { return controls_.At(id).TakesClicks(); }
     void WriteOrder();
-    void WriteTold();
-    void WriteFacts(int id, const AccessibleFacts& facts);
-    void WritePointers();
-    Bindings& Bind(const void* model) { return bindings_[static_cast<std::size_t>(Id(model))]; }
-    Handler WithAfter(Handler handler);
 
     std::string caption_;
     int widthTwips_;
     int heightTwips_;
     bool described_ = false;
     JsonOut out_;
-    std::vector<std::function<void(JsonOut&)>> writers_;
-    std::vector<Bindings> bindings_;
-    std::unordered_map<const void*, int> ids_;
-    std::vector<Told> told_;
-    std::vector<Placed> placed_;
-    std::map<int, const PictureBox*> pictures_;
-    // The texts over each picture: its id to theirs.
-    std::multimap<int, std::pair<int, const Label*>> labelsOn_;
-    std::map<int, KeyboardPointer> pointers_;
-    std::map<int, KeyboardPointer> pointersSent_;
-    std::function<double()> now_;
-    Handler afterEvent_;
+    ControlRegistry controls_;
+    Announcements told_;
+    TabOrder order_;
+    KeyboardPointers pointers_;
     std::function<void(const std::string&)> publish_;
-    EventPump pump_;
+    EventRouter events_{controls_, pointers_, [this] { Publish(); }};
 };
