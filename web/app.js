@@ -1,11 +1,11 @@
 // Starts a program on its page: its WebAssembly module, the view of its
 // window, its message boxes and pictures.
 import { FormView } from './form/form.js';
-import { showMessage } from './form/dialog.js';
+import { MessageBoxes } from './form/dialog.js';
 import { showProgress } from './progress.js';
 import { connectPlatform } from './platform/scorm.js';
 import { clock } from './form/clock.js';
-import { fetchFile, fetchAhead } from './files.js';
+import { SiteFiles } from './files.js';
 
 // Tried from the author page around it: the deck as it stands there, read
 // from the files chosen on the computer. A page of another origin around it
@@ -49,12 +49,14 @@ export async function start({ program, caption, background }) {
   // Inside a learning platform's course, the program's reports go to it.
   const platform = connectPlatform();
   const trial = deckOnTrial();
+  const site = new SiteFiles();
+  const boxes = new MessageBoxes();
   const page = {
     apply: (changes) => view.apply(changes),
-    showMessage,
+    showMessage: (title, text) => boxes.show(title, text),
     decodePicture: (path, bytes) => view.decodePicture(path, bytes),
-    fetchFile: trial?.read ?? fetchFile,
-    fetchAhead: trial ? () => {} : fetchAhead, // the files are on the computer, not on the site
+    fetchFile: (path) => (trial ?? site).read(path),
+    fetchAhead: trial ? () => {} : (path) => site.fetchAhead(path), // a deck on trial is on the computer, not on the site
     showProgress,
     stop: (why) => view.stop(why),
     timeOfDay: clock.timeOfDay,

@@ -7,8 +7,6 @@ import { clock } from './form/clock.js';
 const RETRIES = [0, 250, 500, 1000];
 const FOR_NOW = new Set([408, 429, 500, 502, 503, 504]);
 
-let ahead = null; // the file likely to be asked for next: { path, bytes }
-
 // Each part of the path encoded for the address: names may hold # ? % and the like.
 const address = (path) => path.split('/').map(encodeURIComponent).join('/');
 
@@ -23,20 +21,26 @@ async function fetchOnce(path) {
   }
 }
 
-// The file's bytes, or null. The file fetched ahead, if it is this one, is the first try.
-export async function fetchFile(path) {
-  let bytes = ahead?.path === path ? await ahead.bytes : undefined;
-  ahead = null;
-  for (const pause of RETRIES) {
-    if (bytes !== undefined) break;
-    if (pause) await new Promise((resume) => clock.setTimeout(resume, pause));
-    bytes = await fetchOnce(path);
+export class SiteFiles {
+  constructor() {
+    this.ahead = null; // the file likely to be asked for next: { path, bytes }
   }
-  return bytes ?? null;
-}
 
-// Starts fetching the file likely to be asked for next, while the student
-// works on this one; only the last one asked for is kept.
-export function fetchAhead(path) {
-  ahead = { path, bytes: fetchOnce(path) };
+  // The file's bytes, or null. The file fetched ahead, if it is this one, is the first try.
+  async read(path) {
+    let bytes = this.ahead?.path === path ? await this.ahead.bytes : undefined;
+    this.ahead = null;
+    for (const pause of RETRIES) {
+      if (bytes !== undefined) break;
+      if (pause) await new Promise((resume) => clock.setTimeout(resume, pause));
+      bytes = await fetchOnce(path);
+    }
+    return bytes ?? null;
+  }
+
+  // Starts fetching the file likely to be asked for next, while the student
+  // works on this one; only the last one asked for is kept.
+  fetchAhead(path) {
+    this.ahead = { path, bytes: fetchOnce(path) };
+  }
 }

@@ -7,31 +7,9 @@ import { STROKE_FIELDS } from './painter.js';
 // Event kinds as the binding numbers them (WebForm::Event).
 export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6, key: 7, announce: 8 };
 
-// The desktop's codes: 1 left, 2 right, 4 middle (DOM numbers them 0, 2, 1).
-const BUTTON_CODES = [1, 4, 2];
-
-// A release is of the button its press began with, or of the right one when
-// a context menu was asked for in between (Control-click on a Mac): engines
-// disagree on the release itself (WebKit's automation reports every release
-// as the left button's, and clicks after a right press).
-let pressed = 0;
-addEventListener('mousedown', (e) => (pressed = e.button), true);
-addEventListener('contextmenu', () => (pressed = 2), true);
-const released = () => BUTTON_CODES[pressed];
-
-// A right click where the page's pointer is, by the mouse's own path: a
-// long press of a finger.
-export function rightClickAt(x, y) {
-  const target = document.elementFromPoint(x, y);
-  if (!target) return;
-  pressed = 2;
-  const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button: 2, buttons: 0 };
-  target.dispatchEvent(new MouseEvent('mouseup', init));
-}
-
-// A click is the left button's; one from the keyboard has no press (detail 0).
-function onClick(element, post) {
-  element.addEventListener('click', (e) => (pressed === 0 || e.detail === 0) && post(EVENT.click));
+// The left button's clicks and the keyboard's, not the others' (buttons.js).
+function onClick(element, post, buttons) {
+  element.addEventListener('click', (e) => buttons.isLeftClick(e) && post(EVENT.click));
 }
 
 const BORDER = 2; // a picture box's sunken border, in pixels
@@ -56,9 +34,9 @@ const KINDS = {
   // A label's text is painted with its surface; its element keeps the text
   // and takes the mouse over it, and draws nothing itself.
   label: {
-    create: (model, post) => {
+    create: (model, post, view) => {
       const element = makeElement('div', model);
-      onClick(element, post);
+      onClick(element, post, view.buttons);
       // A label takes the mouse: a picture under it does not see it.
       for (const type of ['mouseup', 'mousemove']) {
         element.addEventListener(type, (e) => e.stopPropagation());
@@ -72,10 +50,10 @@ const KINDS = {
     },
   },
   button: {
-    create: (model, post) => {
+    create: (model, post, view) => {
       const element = makeElement('button', model);
-      onClick(element, post);
-      element.addEventListener('mouseup', () => post(EVENT.mouseUp, released()));
+      onClick(element, post, view.buttons);
+      element.addEventListener('mouseup', () => post(EVENT.mouseUp, view.buttons.released()));
       return element;
     },
     update(element, m, changed) {
@@ -179,7 +157,7 @@ const KINDS = {
         const y = ((e.clientY - box.top) / view.scale) * 15;
         post(kind, code(e), x, y);
       };
-      area.addEventListener('mouseup', report(EVENT.mouseUp, released));
+      area.addEventListener('mouseup', report(EVENT.mouseUp, () => view.buttons.released()));
       // buttons: 1 left, 2 right, 4 middle, added up: the desktop's codes already.
       area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
       return element;

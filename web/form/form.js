@@ -10,6 +10,7 @@ import { clock } from './clock.js';
 import { Surfaces } from './surfaces.js';
 import { FormAccess } from './access.js';
 import { watchTouch } from './touch.js';
+import { MouseButtons } from './buttons.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
 const TILE = 128; // pixels square
@@ -41,7 +42,8 @@ export class FormView {
     root.addEventListener('contextmenu', (e) => e.preventDefault());
     addEventListener('resize', () => this.fit());
     this.access = new FormAccess(this);
-    watchTouch(this.form);
+    this.buttons = new MouseButtons();
+    watchTouch(this.form, this.buttons);
     // Upright, a phone shows the window too small to use.
     const turn = document.createElement('p');
     turn.className = 'turn-notice';

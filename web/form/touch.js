@@ -2,13 +2,13 @@
 // finger lifts. A finger held still for half a second is a right click
 // there (a knob one step up, the slide show one slide back), with no menu
 // or selection; a finger that moves, or a second one, scrolls or zooms.
-import { rightClickAt } from './controls.js';
 import { clock } from './clock.js';
 
 const LONG_PRESS_MS = 500;
 const STILL_PX = 10; // how far a held finger may drift
 
-export function watchTouch(form) {
+// buttons: the view's MouseButtons, which give the right click.
+export function watchTouch(form, buttons) {
   let press = null;
   const cancel = () => {
     if (press) clock.clearTimeout(press.timer);
@@ -21,7 +21,7 @@ export function watchTouch(form) {
     press = { x, y, long: false };
     press.timer = clock.setTimeout(() => {
       press.long = true;
-      rightClickAt(press.x, press.y);
+      buttons.rightClickAt(press.x, press.y);
     }, LONG_PRESS_MS);
   }, { passive: true });
   form.addEventListener('touchmove', (e) => {

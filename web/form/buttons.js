@@ -1,0 +1,35 @@
+// Which mouse button a release or a click is of, as the desktop numbers
+// them. A release is of the button its press began with, or of the right
+// one when a context menu was asked for in between (Control-click on a Mac):
+// engines disagree on the release itself (WebKit's automation reports every
+// release as the left button's, and clicks after a right press).
+
+// The desktop's codes: 1 left, 2 right, 4 middle (DOM numbers them 0, 2, 1).
+const BUTTON_CODES = [1, 4, 2];
+
+export class MouseButtons {
+  constructor() {
+    this.pressed = 0;
+    addEventListener('mousedown', (e) => (this.pressed = e.button), true);
+    addEventListener('contextmenu', () => (this.pressed = 2), true);
+  }
+
+  released() {
+    return BUTTON_CODES[this.pressed];
+  }
+
+  // A click is the left button's; one from the keyboard has no press (detail 0).
+  isLeftClick(e) {
+    return this.pressed === 0 || e.detail === 0;
+  }
+
+  // A right click where the page's pointer is, by the mouse's own path: a
+  // long press of a finger.
+  rightClickAt(x, y) {
+    const target = document.elementFromPoint(x, y);
+    if (!target) return;
+    this.pressed = 2;
+    const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button: 2, buttons: 0 };
+    target.dispatchEvent(new MouseEvent('mouseup', init));
+  }
+}
