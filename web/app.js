@@ -2,7 +2,7 @@
 // window, its message boxes and pictures.
 import { FormView } from './form/form.js';
 import { MessageBoxes } from './form/dialog.js';
-import { showProgress } from './progress.js';
+import { ProgressLine } from './progress.js';
 import { connectPlatform } from './platform/scorm.js';
 import { clock } from './form/clock.js';
 import { SiteFiles } from './files.js';
@@ -50,14 +50,14 @@ export async function start({ program, caption, background }) {
   const platform = connectPlatform();
   const trial = deckOnTrial();
   const site = new SiteFiles();
-  const boxes = new MessageBoxes();
+  const [boxes, progress] = [new MessageBoxes(), new ProgressLine()];
   const page = {
     apply: (changes) => view.apply(changes),
     showMessage: (title, text) => boxes.show(title, text),
     decodePicture: (path, bytes) => view.decodePicture(path, bytes),
     fetchFile: (path) => (trial ?? site).read(path),
     fetchAhead: trial ? () => {} : (path) => site.fetchAhead(path), // a deck on trial is on the computer, not on the site
-    showProgress,
+    showProgress: (done, total) => progress.show(done, total),
     stop: (why) => view.stop(why),
     timeOfDay: clock.timeOfDay,
     report: (event) => platform?.report(JSON.parse(event)),

@@ -54,14 +54,15 @@ for (const deck of decks) {
 browserTest('a check that takes longer than half a second shows how it goes, then the line goes', async ({ open }) => {
   const page = await open('tessivar.html');
   const lines = await page.evaluate(async () => {
-    const { showProgress } = await import('./progress.js');
+    const { ProgressLine } = await import('./progress.js');
+    const progress = new ProgressLine();
     let now = 0;
     performance.now = () => now;
     const line = () => document.querySelector('[role=status]')?.textContent ?? null;
     const seen = [];
     for (const [at, done] of [[0, 0], [400, 1], [700, 2], [900, 3]]) {
       now = at;
-      showProgress(done, 3);
+      progress.show(done, 3);
       seen.push(line());
     }
     return seen;

@@ -1,7 +1,7 @@
 // A chosen picture's [width, height] as the browser decodes it, or [0, 0]
-// when it cannot. The author page runs this module in workers too, so that
-// large pictures decode away from the page's thread, which stays free for
-// the instructor.
+// when it cannot. The author page runs it in workers too (decode-worker.js),
+// so that large pictures decode away from the page's thread, which stays
+// free for the instructor.
 export async function pictureSize(blob) {
   try {
     // Only its size is wanted: no colour work after the decode.
@@ -12,8 +12,4 @@ export async function pictureSize(blob) {
   } catch {
     return [0, 0]; // not a picture this browser decodes
   }
-}
-
-if (typeof WorkerGlobalScope === 'function' && self instanceof WorkerGlobalScope) {
-  onmessage = async ({ data: { bytes } }) => postMessage({ size: await pictureSize(new Blob([bytes])) });
 }

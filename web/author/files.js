@@ -3,7 +3,6 @@
 // the page answers while hundreds of large pictures are read. Only the
 // pictures' files are kept, not their bytes.
 import { pictureSize } from './decoder.js';
-import { deck } from './module.js';
 
 const ZIP_TAIL = 22 + 0xffff; // the end record and its longest comment
 const ZIP_LOCAL = 30;
@@ -12,7 +11,7 @@ const bytesOf = async (blob) => new Uint8Array(await blob.arrayBuffer());
 
 // A zipped file's data as a Blob, unpacked; null when it is damaged or the
 // browser cannot unpack it. Never more than the size the zip lists for it.
-async function unpacked(zip, file) {
+async function unpacked(deck, zip, file) {
   const start = deck.zipData(await bytesOf(zip.slice(file.header, file.header + ZIP_LOCAL)), file.header);
   if (start < 0 || start + file.packed > zip.size) return null;
   const packed = zip.slice(start, start + file.packed);
@@ -37,7 +36,7 @@ async function unpacked(zip, file) {
 }
 
 // The deck in a chosen zip: {name, refused, problems, files: [{name, blob, crc}]}.
-async function openZip({ name, blob }) {
+async function openZip(deck, { name, blob }) {
   const notOpened = { refused: true, problems: [`"${name}" is not a zip archive, or it is damaged: it is not opened`] };
   const span = deck.zipDirectory(await bytesOf(blob.slice(Math.max(0, blob.size - ZIP_TAIL))), blob.size);
   if (!span) return notOpened;
@@ -47,7 +46,7 @@ async function openZip({ name, blob }) {
   for (const file of listed.files) {
     // The size the zip lists, before anything is unpacked.
     const tooLarge = deck.tooLarge(file.name, file.size);
-    const data = tooLarge ? null : await unpacked(blob, file);
+    const data = tooLarge ? null : await unpacked(deck, blob, file);
     if (data) files.push({ name: file.name, blob: data, crc: file.crc });
     else listed.problems.push(tooLarge ?? `"${file.name}" cannot be read from the zip: it is damaged, or packed in a way this browser does not unpack; it is left out`);
   }
@@ -59,27 +58,26 @@ async function openZip({ name, blob }) {
 // file that a worker reads again is slow in some browsers). Where a worker
 // cannot start, here.
 const LANES = 2;
-const decoder = new URL('decoder.js', import.meta.url);
-const decoders = Array.from({ length: LANES }, () => new Worker(decoder, { type: 'module' }));
-const sizeOf = (lane, blob, bytes) => new Promise((resolve) => {
-  decoders[lane].onmessage = ({ data }) => resolve(data.size);
-  decoders[lane].onerror = () => resolve(pictureSize(blob));
-  decoders[lane].postMessage({ bytes }, [bytes.buffer]);
+const DECODER = new URL('decode-worker.js', import.meta.url);
+const sizeOf = (decoder, blob, bytes) => new Promise((resolve) => {
+  decoder.onmessage = ({ data }) => resolve(data.size);
+  decoder.onerror = () => resolve(pictureSize(blob));
+  decoder.postMessage({ bytes }, [bytes.buffer]);
 });
 
 // A picture: its length and bytes checked by the module, then decoded by
 // the browser for its size. Why it is left out, or its size.
-async function measure(lane, { name, blob, crc }) {
-  const bytes = await checkedBytes(name, blob);
+async function measure(deck, decoder, { name, blob, crc }) {
+  const bytes = await checkedBytes(deck, name, blob);
   if (bytes.refused) return bytes;
   const refused = deck.take(name, bytes, crc);
-  return refused ? { refused } : { size: await sizeOf(lane, blob, bytes) };
+  return refused ? { refused } : { size: await sizeOf(decoder, blob, bytes) };
 }
 
 // A chosen file's bytes, or { refused: why } when it is beyond its limit
 // (asked before reading) or cannot be read (gone from the disk, or locked,
 // since it was chosen).
-async function checkedBytes(name, blob) {
+async function checkedBytes(deck, name, blob) {
   const tooLarge = deck.tooLarge(name, blob.size);
   if (tooLarge) return { refused: tooLarge };
   try {
@@ -90,8 +88,8 @@ async function checkedBytes(name, blob) {
 }
 
 // A deck file's bytes, or null with the reason in `messages`.
-async function deckBytesOf({ name, blob }, messages) {
-  const bytes = await checkedBytes(name, blob);
+async function deckBytesOf(deck, { name, blob }, messages) {
+  const bytes = await checkedBytes(deck, name, blob);
   if (!bytes.refused) return bytes;
   messages.push(bytes.refused);
   return null;
@@ -109,9 +107,12 @@ export function choiceOf(input) {
   };
 }
 
+// deck: the module's (module.js), which each file is told to.
 export class ChosenFiles {
-  constructor() {
+  constructor(deck) {
+    this.deck = deck;
     this.blobs = new Map(); // each picture taken in, by name
+    this.decoders = Array.from({ length: LANES }, () => new Worker(DECODER, { type: 'module' }));
   }
 
   // Reads a choice. A deck (its deck.csv, its zip, a folder) starts a new
@@ -120,21 +121,22 @@ export class ChosenFiles {
   // {opened: a new deck, name: its folder's name if any, passingScore: the
   // one its deck.csv keeps, messages}, or null when not read.
   async read({ files, folder }, mayReplace, progress) {
+    const { deck } = this;
     const messages = [];
     const chosen = files.map((file) => ({ ...file, ...deck.kind(file.name) }));
     let pictures = chosen.filter((file) => file.kind === 'picture');
     const deckFile = chosen.find((file) => file.kind === 'deck');
     const zip = chosen.find((file) => file.kind === 'zip');
     let name = folder;
-    let deckBytes = deckFile ? await deckBytesOf(deckFile, messages) : null;
+    let deckBytes = deckFile ? await deckBytesOf(deck, deckFile, messages) : null;
     if (zip) {
       if (files.length > 1) messages.push(`A deck's zip is opened alone: only "${zip.name}" is read`);
-      const zipped = await openZip(zip);
+      const zipped = await openZip(deck, zip);
       messages.push(...zipped.problems);
       if (zipped.refused) return { messages };
       const inside = zipped.files.map((file) => ({ ...file, ...deck.kind(file.name) }));
       const zippedDeck = inside.find((file) => file.kind === 'deck');
-      deckBytes = zippedDeck ? await deckBytesOf(zippedDeck, messages) : null;
+      deckBytes = zippedDeck ? await deckBytesOf(deck, zippedDeck, messages) : null;
       pictures = inside.filter((file) => file.kind === 'picture');
       messages.push(...inside.filter((file) => file.kind === 'out').map((file) => file.message));
       name = zipped.name;
@@ -164,18 +166,18 @@ export class ChosenFiles {
       else this.blobs.set(name, blob);
     };
     let [next, toldAll] = [0, Promise.resolve()];
-    const lane = async (index) => {
+    const lane = async (decoder) => {
       for (let at = next++; at < pictures.length; at = next++) {
         progress(at, pictures.length);
         const admitted = deck.admit(pictures[at].name);
         if (admitted.message) told[at].push(admitted.message);
         if (admitted.kind !== 'picture') continue;
-        const measured = measure(index, pictures[at]);
+        const measured = measure(deck, decoder, pictures[at]);
         toldAll = Promise.all([measured, toldAll]).then(([read]) => tell(at, read));
         await measured;
       }
     };
-    await Promise.all(decoders.map((_, index) => lane(index)));
+    await Promise.all(this.decoders.map(lane));
     await toldAll;
     messages.push(...told.flat());
     deck.listPictures();

@@ -2,249 +2,16 @@
 // picture at its own size, with its target and the parts that the show's
 // texts cover; the slide's text; Play from here; the deck downloaded as a
 // zip or as course packages. Every list, check and zip is the module's.
-import { deck } from './module.js';
+import { loadDeck } from './module.js';
 import { ChosenFiles, choiceOf } from './files.js';
-import { showProgress } from '../progress.js';
+import { TrialDeck } from './trial.js';
+import { TargetPicture } from './picture.js';
+import { ProgressLine } from '../progress.js';
 
 const $ = (id) => document.getElementById(id);
-const [list, guide, picture, shot, target, text] = ['slides', 'guide', 'picture', 'shot', 'target', 'text'].map($);
-const TRIAL = 'trial'; // the deck's folder name for Play from here
 const KINDS = { 'export-folder': 0, 'export-scorm12': 1, 'export-scorm2004': 2 };
-const files = new ChosenFiles();
-const urls = new Map(); // a picture's address while it shows
-let chosen = -1;
-let state;
-let changed = false; // since the last download of the deck
-let dragFrom = null;
-
-let recheck = null; // the check whose problems the messages list, until they are mended
-
-function say(title = '', lines = []) {
-  recheck = null;
-  $('messages').hidden = lines.length === 0;
-  $('messages-title').textContent = title;
-  $('messages').querySelector('ul').replaceChildren(...lines.map((line) => {
-    const item = document.createElement('li');
-    item.textContent = line;
-    return item;
-  }));
-}
-
-function place(element, [left, top, width, height]) {
-  Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
-}
-
-function urlOf(name) {
-  const blob = files.blobs.get(name);
-  if (urls.get(name)?.blob !== blob) {
-    if (urls.has(name)) URL.revokeObjectURL(urls.get(name).url);
-    urls.set(name, { blob, url: URL.createObjectURL(blob) });
-  }
-  return urls.get(name).url;
-}
-
-function showPicture(entry) {
-  picture.querySelectorAll('.shade').forEach((shade) => shade.remove());
-  if (!state.size) {
-    shot.removeAttribute('src');
-    shot.hidden = true;
-    target.hidden = true;
-    return;
-  }
-  const [width, height] = state.size;
-  Object.assign(shot, { width, height, hidden: false });
-  // Each picture starts in view from its top left corner.
-  if (shot.getAttribute('src') !== urlOf(entry.picture)) {
-    shot.src = urlOf(entry.picture);
-    $('scroll').scrollTo(0, 0);
-  }
-  for (const [left, top, right, bottom] of state.covered) {
-    const shade = document.createElement('div');
-    shade.className = 'shade';
-    place(shade, [left, top, right - left, bottom - top]);
-    picture.insertBefore(shade, target);
-  }
-  target.hidden = !entry.target;
-  if (entry.target) place(target, entry.target);
-}
-
-// What a screen reader says of the picture, where the arrow keys set the target.
-function namePicture(entry) {
-  picture.setAttribute('aria-label', entry ? `Target on ${entry.picture}` : 'Target');
-  $('target-text').textContent = entry?.described ?? '';
-}
-
-// The list, the guide line and the picture from the module; the text when
-// another entry is chosen.
-function render(textToo = false) {
-  state = deck.state(chosen);
-  chosen = state.chosen;
-  list.replaceChildren(...state.entries.map((entry, index) => {
-    const item = document.createElement('li');
-    item.id = `entry-${index}`;
-    item.textContent = entry.label;
-    item.className = entry.kind + (entry.missing ? ' missing' : '');
-    item.setAttribute('role', 'option');
-    item.setAttribute('aria-selected', String(index === chosen));
-    if (entry.row) item.title = entry.row;
-    return item;
-  }));
-  list.setAttribute('aria-activedescendant', `entry-${chosen}`);
-  list.children[chosen]?.scrollIntoView({ block: 'nearest' });
-  guide.textContent = state.guide;
-  const entry = state.entries[chosen];
-  showPicture(entry);
-  namePicture(entry);
-  if (!textToo) return;
-  text.value = entry && entry.kind !== 'unread' ? entry.text.replaceAll('\r', '\n') : '';
-  text.readOnly = !entry || entry.kind === 'unread';
-}
-
-function choose(index) {
-  chosen = Math.max(0, Math.min(index, state.entries.length - 1));
-  render(true);
-}
-
-// Problems of the deck, said until they are mended: each edit checks again.
-function sayProblems(title, problems, check) {
-  say(problems.length ? title : '', problems);
-  if (problems.length) recheck = () => sayProblems(title, check(), check);
-  return problems.length > 0;
-}
-
-function edited(index = chosen) {
-  changed = true;
-  chosen = index;
-  render(true);
-  recheck?.();
-}
-
-// The picture's pixel under the pointer, kept on the picture.
-function pointAt(event) {
-  const box = picture.getBoundingClientRect();
-  const [width, height] = state.size;
-  return [Math.min(width, Math.max(0, Math.floor(event.clientX - box.left))),
-    Math.min(height, Math.max(0, Math.floor(event.clientY - box.top)))];
-}
-
-function dragged(event) {
-  const [x, y] = pointAt(event);
-  const [fromX, fromY] = dragFrom;
-  return [Math.min(x, fromX), Math.min(y, fromY), Math.abs(x - fromX), Math.abs(y - fromY)];
-}
-
-picture.addEventListener('pointerdown', (event) => {
-  if (event.button !== 0 || !state.size || state.entries[chosen].kind === 'unread') return;
-  event.preventDefault();
-  picture.setPointerCapture(event.pointerId);
-  dragFrom = pointAt(event);
-});
-picture.addEventListener('pointermove', (event) => {
-  if (!dragFrom) return;
-  target.hidden = false;
-  place(target, dragged(event));
-});
-picture.addEventListener('pointerup', (event) => {
-  if (!dragFrom) return;
-  const drawn = dragged(event);
-  dragFrom = null;
-  if (drawn[2] > 0 && drawn[3] > 0) {
-    deck.setTarget(chosen, drawn);
-    edited();
-  } else {
-    render();
-  }
-});
-picture.addEventListener('pointercancel', () => {
-  dragFrom = null;
-  render();
-});
-
-// The arrow keys move the target a pixel (Shift: ten) and with Ctrl size it,
-// as a drag sets it: Alt and an arrow is the browser's Back and Forward.
-const ARROWS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
-picture.addEventListener('keydown', (event) => {
-  const arrow = ARROWS[event.key];
-  if (arrow === undefined || event.altKey || event.metaKey || !state.size) return;
-  event.preventDefault();
-  const view = $('scroll');
-  const inView = [view.scrollLeft, view.scrollTop, view.clientWidth, view.clientHeight];
-  const keyed = deck.keyedTarget(chosen, arrow, event.shiftKey, event.ctrlKey, inView);
-  if (!keyed) return;
-  deck.setTarget(chosen, keyed);
-  edited();
-});
-
-text.addEventListener('input', () => {
-  deck.setText(chosen, text.value.replaceAll('\n', '\r'));
-  if (state.entries[chosen]?.kind === 'slide') changed = true;
-  render();
-  recheck?.();
-});
-
-list.addEventListener('click', (event) => {
-  const item = event.target.closest('li');
-  if (item) choose([...list.children].indexOf(item));
-});
-list.addEventListener('keydown', (event) => {
-  const by = { ArrowUp: -1, ArrowDown: 1 }[event.key];
-  if (by && (event.ctrlKey || event.metaKey)) edited(deck.move(chosen, by));
-  else if (by) choose(chosen + by);
-  else if (event.key === 'Delete') remove();
-  else return;
-  event.preventDefault();
-});
-
-function remove() {
-  const entry = state.entries[chosen];
-  if (entry?.kind !== 'slide' && entry?.kind !== 'unread') return;
-  deck.remove(chosen);
-  edited();
-  say('Removed:', [`${entry.label}, with its text and target: Ctrl+Z brings it back`]);
-}
-
-// Ctrl+Z brings the last removal back; in a text box it is the box's own undo.
-addEventListener('keydown', (event) => {
-  if (event.key.toLowerCase() !== 'z' || !(event.ctrlKey || event.metaKey) || event.shiftKey) return;
-  if (event.target.closest('input, textarea') || document.querySelector('dialog[open]')) return;
-  const index = deck.undoRemove();
-  if (index < 0) return;
-  event.preventDefault();
-  say();
-  edited(index);
-});
-$('up').addEventListener('click', () => edited(deck.move(chosen, -1)));
-$('down').addEventListener('click', () => edited(deck.move(chosen, 1)));
-$('remove').addEventListener('click', remove);
-
-// The page's Tessivar plays the deck as it stands, its files read from here.
-$('play').addEventListener('click', () => {
-  const answer = deck.play(chosen);
-  if (sayProblems('The deck cannot be played yet:', answer.problems, () => deck.play(chosen).problems)) return;
-  const deckFile = new TextEncoder().encode(answer.text);
-  window.deckOnTrial = {
-    async read(path) {
-      if (path === `${TRIAL}/deck.csv`) return deckFile;
-      const blob = path.startsWith(`${TRIAL}/`) && files.blobs.get(path.slice(TRIAL.length + 1));
-      return blob ? new Uint8Array(await blob.arrayBuffer()) : null;
-    },
-  };
-  $('trial').querySelector('iframe').src = `tessivar.html?deck=${TRIAL}&slide=${answer.first}`;
-  $('trial').showModal();
-});
-$('close-trial').addEventListener('click', () => $('trial').close());
-$('trial').addEventListener('close', () => {
-  $('trial').querySelector('iframe').src = 'about:blank';
-});
-
-let built;
-// The site's own Tessivar package, whose page a deck's package takes over.
-function builtPackage() {
-  built ??= fetch('packages/tessivar-scorm12.zip')
-    .then(async (response) => (response.ok ? new Uint8Array(await response.arrayBuffer()) : null))
-    .catch(() => null);
-  return built;
-}
+// While many pictures are read, the list grows at most this often.
+const LIST_EVERY_MS = 250;
 
 function save(blob, name) {
   const link = document.createElement('a');
@@ -256,93 +23,252 @@ function save(blob, name) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60000);
 }
 
-function passingScore() {
-  const score = $('mastery').valueAsNumber;
-  return Number.isInteger(score) ? score : -1;
-}
-
-async function download(kind) {
-  const page = kind === 0 ? null : await builtPackage();
-  if (kind !== 0 && !page) {
-    return say('The packages cannot be made here:', ["This site has no packages/tessivar-scorm12.zip to take Tessivar's page from."]);
-  }
-  const answer = deck.export(kind, $('deck-name').value, passingScore(), page);
-  const check = () => deck.exportProblems($('deck-name').value, passingScore());
-  if (sayProblems('The deck cannot be downloaded yet:', answer.problems, check)) return;
-  say(answer.notes.length ? `Downloaded ${answer.file}; of the pictures chosen:` : '', answer.notes);
-  const parts = [];
-  let at = 0;
-  for (const [end, name] of answer.pictures) {
-    parts.push(answer.bytes.subarray(at, end), files.blobs.get(name));
-    at = end;
-  }
-  parts.push(answer.bytes.subarray(at));
-  save(new Blob(parts, { type: 'application/zip' }), answer.file);
-  if (kind === 0) changed = false;
-}
-for (const [id, kind] of Object.entries(KINDS)) $(id).addEventListener('click', () => download(kind));
-for (const id of ['deck-name', 'mastery']) $(id).addEventListener('input', () => recheck?.());
-
-function mayReplace() {
-  if (!changed) return Promise.resolve(true);
-  const ask = $('ask');
-  ask.querySelector('p').textContent = 'Replace the deck you are working on? Its changes since the last download are lost.';
-  return new Promise((resolve) => {
-    ask.addEventListener('close', () => resolve(ask.returnValue === 'yes'), { once: true });
-    ask.returnValue = '';
-    ask.showModal();
-  });
-}
-
-// While many pictures are read: how far it is, and the list as it grows.
-const LIST_EVERY_MS = 250;
-let listed = 0;
-function progress(done, total) {
-  showProgress(done, total);
-  if (performance.now() - listed < LIST_EVERY_MS) return;
-  listed = performance.now();
-  deck.listPictures();
-  render();
-}
-
 // The page's own controls, not those of its questions: a question asked
 // while files are read must be answerable.
 const pageControls = () => document.querySelectorAll('header input, main button, main input');
 
-async function read(choice) {
-  document.body.classList.add('busy');
-  pageControls().forEach((control) => (control.disabled = true));
-  try {
-    const done = await files.read(choice, mayReplace, progress);
-    if (!done) return;
-    if (done.opened) {
-      $('deck-name').value = done.name ?? 'deck';
-      $('mastery').value = done.passingScore;
-      changed = false;
+class AuthorPage {
+  // deck: the module's (module.js).
+  constructor(deck) {
+    this.deck = deck;
+    this.files = new ChosenFiles(deck);
+    this.trial = new TrialDeck(this.files.blobs);
+    this.progressLine = new ProgressLine();
+    this.picture = new TargetPicture(this);
+    [this.list, this.guide, this.text] = ['slides', 'guide', 'text'].map($);
+    this.chosen = -1;
+    this.state = null;
+    this.changed = false; // since the last download of the deck
+    this.recheck = null; // the check whose problems the messages list, until they are mended
+    this.built = null;
+    this.listed = 0;
+  }
+
+  say(title = '', lines = []) {
+    this.recheck = null;
+    $('messages').hidden = lines.length === 0;
+    $('messages-title').textContent = title;
+    $('messages').querySelector('ul').replaceChildren(...lines.map((line) => {
+      const item = document.createElement('li');
+      item.textContent = line;
+      return item;
+    }));
+  }
+
+  // The list, the guide line and the picture from the module; the text when
+  // another entry is chosen.
+  render(textToo = false) {
+    const { list, text } = this;
+    const state = (this.state = this.deck.state(this.chosen));
+    const chosen = (this.chosen = state.chosen);
+    list.replaceChildren(...state.entries.map((entry, index) => {
+      const item = document.createElement('li');
+      item.id = `entry-${index}`;
+      item.textContent = entry.label;
+      item.className = entry.kind + (entry.missing ? ' missing' : '');
+      item.setAttribute('role', 'option');
+      item.setAttribute('aria-selected', String(index === chosen));
+      if (entry.row) item.title = entry.row;
+      return item;
+    }));
+    list.setAttribute('aria-activedescendant', `entry-${chosen}`);
+    list.children[chosen]?.scrollIntoView({ block: 'nearest' });
+    this.guide.textContent = state.guide;
+    const entry = state.entries[chosen];
+    this.picture.show(state, entry);
+    if (!textToo) return;
+    text.value = entry && entry.kind !== 'unread' ? entry.text.replaceAll('\r', '\n') : '';
+    text.readOnly = !entry || entry.kind === 'unread';
+  }
+
+  choose(index) {
+    this.chosen = Math.max(0, Math.min(index, this.state.entries.length - 1));
+    this.render(true);
+  }
+
+  // Problems of the deck, said until they are mended: each edit checks again.
+  sayProblems(title, problems, check) {
+    this.say(problems.length ? title : '', problems);
+    if (problems.length) this.recheck = () => this.sayProblems(title, check(), check);
+    return problems.length > 0;
+  }
+
+  edited(index = this.chosen) {
+    this.changed = true;
+    this.chosen = index;
+    this.render(true);
+    this.recheck?.();
+  }
+
+  // The slide's text, and the list: chosen, moved, removed and brought back.
+  watchList() {
+    const { list, text, deck } = this;
+    text.addEventListener('input', () => {
+      deck.setText(this.chosen, text.value.replaceAll('\n', '\r'));
+      if (this.state.entries[this.chosen]?.kind === 'slide') this.changed = true;
+      this.render();
+      this.recheck?.();
+    });
+    list.addEventListener('click', (event) => {
+      const item = event.target.closest('li');
+      if (item) this.choose([...list.children].indexOf(item));
+    });
+    list.addEventListener('keydown', (event) => {
+      const by = { ArrowUp: -1, ArrowDown: 1 }[event.key];
+      if (by && (event.ctrlKey || event.metaKey)) this.edited(deck.move(this.chosen, by));
+      else if (by) this.choose(this.chosen + by);
+      else if (event.key === 'Delete') this.remove();
+      else return;
+      event.preventDefault();
+    });
+    // Ctrl+Z brings the last removal back; in a text box it is the box's own undo.
+    addEventListener('keydown', (event) => {
+      if (event.key.toLowerCase() !== 'z' || !(event.ctrlKey || event.metaKey) || event.shiftKey) return;
+      if (event.target.closest('input, textarea') || document.querySelector('dialog[open]')) return;
+      const index = deck.undoRemove();
+      if (index < 0) return;
+      event.preventDefault();
+      this.say();
+      this.edited(index);
+    });
+    $('up').addEventListener('click', () => this.edited(deck.move(this.chosen, -1)));
+    $('down').addEventListener('click', () => this.edited(deck.move(this.chosen, 1)));
+    $('remove').addEventListener('click', () => this.remove());
+  }
+
+  remove() {
+    const entry = this.state.entries[this.chosen];
+    if (entry?.kind !== 'slide' && entry?.kind !== 'unread') return;
+    this.deck.remove(this.chosen);
+    this.edited();
+    this.say('Removed:', [`${entry.label}, with its text and target: Ctrl+Z brings it back`]);
+  }
+
+  // The page's Tessivar plays the deck as it stands, its files read from here.
+  watchPlay() {
+    const trial = $('trial');
+    $('play').addEventListener('click', () => {
+      const answer = this.deck.play(this.chosen);
+      const check = () => this.deck.play(this.chosen).problems;
+      if (this.sayProblems('The deck cannot be played yet:', answer.problems, check)) return;
+      trial.querySelector('iframe').src = this.trial.play(answer.text, answer.first);
+      trial.showModal();
+    });
+    $('close-trial').addEventListener('click', () => trial.close());
+    trial.addEventListener('close', () => {
+      trial.querySelector('iframe').src = 'about:blank';
+    });
+  }
+
+  // The site's own Tessivar package, whose page a deck's package takes over.
+  builtPackage() {
+    this.built ??= fetch('packages/tessivar-scorm12.zip')
+      .then(async (response) => (response.ok ? new Uint8Array(await response.arrayBuffer()) : null))
+      .catch(() => null);
+    return this.built;
+  }
+
+  passingScore() {
+    const score = $('mastery').valueAsNumber;
+    return Number.isInteger(score) ? score : -1;
+  }
+
+  async download(kind) {
+    const { deck } = this;
+    const page = kind === 0 ? null : await this.builtPackage();
+    if (kind !== 0 && !page) {
+      return this.say('The packages cannot be made here:', ["This site has no packages/tessivar-scorm12.zip to take Tessivar's page from."]);
     }
-    if (done.opened || chosen < 0) chosen = 0;
-    say(done.messages.length ? 'About the files you chose:' : '', done.messages);
-  } finally {
-    pageControls().forEach((control) => (control.disabled = false));
-    document.body.classList.remove('busy');
-    render(true);
+    const answer = deck.export(kind, $('deck-name').value, this.passingScore(), page);
+    const check = () => deck.exportProblems($('deck-name').value, this.passingScore());
+    if (this.sayProblems('The deck cannot be downloaded yet:', answer.problems, check)) return;
+    this.say(answer.notes.length ? `Downloaded ${answer.file}; of the pictures chosen:` : '', answer.notes);
+    const parts = [];
+    let at = 0;
+    for (const [end, name] of answer.pictures) {
+      parts.push(answer.bytes.subarray(at, end), this.files.blobs.get(name));
+      at = end;
+    }
+    parts.push(answer.bytes.subarray(at));
+    save(new Blob(parts, { type: 'application/zip' }), answer.file);
+    if (kind === 0) this.changed = false;
+  }
+
+  mayReplace() {
+    if (!this.changed) return Promise.resolve(true);
+    const ask = $('ask');
+    ask.querySelector('p').textContent = 'Replace the deck you are working on? Its changes since the last download are lost.';
+    return new Promise((resolve) => {
+      ask.addEventListener('close', () => resolve(ask.returnValue === 'yes'), { once: true });
+      ask.returnValue = '';
+      ask.showModal();
+    });
+  }
+
+  // While many pictures are read: how far it is, and the list as it grows.
+  progress(done, total) {
+    this.progressLine.show(done, total);
+    if (performance.now() - this.listed < LIST_EVERY_MS) return;
+    this.listed = performance.now();
+    this.deck.listPictures();
+    this.render();
+  }
+
+  async read(choice) {
+    document.body.classList.add('busy');
+    pageControls().forEach((control) => (control.disabled = true));
+    try {
+      const done = await this.files.read(choice, () => this.mayReplace(), (count, total) => this.progress(count, total));
+      if (!done) return;
+      if (done.opened) {
+        $('deck-name').value = done.name ?? 'deck';
+        $('mastery').value = done.passingScore;
+        this.changed = false;
+      }
+      if (done.opened || this.chosen < 0) this.chosen = 0;
+      this.say(done.messages.length ? 'About the files you chose:' : '', done.messages);
+    } finally {
+      pageControls().forEach((control) => (control.disabled = false));
+      document.body.classList.remove('busy');
+      this.render(true);
+    }
+  }
+
+  // Files chosen, or dropped on the page; the deck's downloads, and the
+  // question before a page with changes not downloaded is left.
+  watchFiles() {
+    for (const id of ['choose-files', 'choose-folder']) {
+      $(id).addEventListener('change', async (event) => {
+        await this.read(choiceOf(event.target));
+        event.target.value = ''; // the same files may be chosen again
+      });
+    }
+    addEventListener('dragover', (event) => event.preventDefault());
+    addEventListener('drop', (event) => {
+      event.preventDefault();
+      this.read({ files: [...event.dataTransfer.files].map((file) => ({ name: file.name, blob: file })) });
+    });
+    for (const [id, kind] of Object.entries(KINDS)) $(id).addEventListener('click', () => this.download(kind));
+    for (const id of ['deck-name', 'mastery']) $(id).addEventListener('input', () => this.recheck?.());
+    addEventListener('beforeunload', (event) => {
+      if (this.changed) event.preventDefault();
+    });
+  }
+
+  start() {
+    this.picture.watch();
+    this.watchList();
+    this.watchPlay();
+    this.watchFiles();
+    $('mastery').value = this.deck.start(null).passingScore;
+    this.render(true);
   }
 }
-for (const id of ['choose-files', 'choose-folder']) {
-  $(id).addEventListener('change', async (event) => {
-    await read(choiceOf(event.target));
-    event.target.value = ''; // the same files may be chosen again
-  });
-}
-addEventListener('dragover', (event) => event.preventDefault());
-addEventListener('drop', (event) => {
-  event.preventDefault();
-  read({ files: [...event.dataTransfer.files].map((file) => ({ name: file.name, blob: file })) });
-});
-addEventListener('beforeunload', (event) => {
-  if (changed) event.preventDefault();
-});
 
-$('mastery').value = deck.start(null).passingScore;
-render(true);
-document.body.classList.add('ready');
+// Called by author.html: the module loaded, the page answers the instructor.
+export async function start() {
+  const page = new AuthorPage(await loadDeck());
+  window.deckOnTrial = page.trial; // read by the Tessivar page in the frame
+  page.start();
+  document.body.classList.add('ready');
+}
