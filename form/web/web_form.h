@@ -66,6 +66,12 @@ class WebForm {
     // control, asks for the read-out that waited its turn.
     enum class Event { Click, MouseUp, KeyUp, MouseMove, Text, Check, Tick, Key, Announce };
     bool Post(int control, Event event, int button, double x, double y, const std::string& text);
+    // The page's events (page_events.h), one at a time. Each returns true
+    // when the page must then call Pump().
+    template <class PageEventKind>
+    bool Post(const PageEventKind& event) {
+        return events_.Post(event);
+    }
     void Pump() { events_.Pump(); }
     bool Running() const { return events_.Running(); }
     // Runs a handler as an event of its own (start-up's activation).

@@ -61,8 +61,8 @@ TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
 
 TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {
     // The user's typing and ticking reach the model without being told back to the page.
-    ASSERT_TRUE(form.Post(2, WebForm::Event::Text, 0, 0, 0, "pw=3"));
-    ASSERT_TRUE(form.Post(4, WebForm::Event::Check, 1, 0, 0, ""));
+    ASSERT_TRUE(form.Post(TextEvent{2, "pw=3"}));
+    ASSERT_TRUE(form.Post(CheckEvent{4, true}));
     form.Pump();
     EXPECT_EQ(box.text, "pw=3");
     EXPECT_TRUE(check.checked);
@@ -70,13 +70,13 @@ TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {
 
     form.SetAfterEvent([this] {
         if (ran.size() != 1) return;
-        EXPECT_FALSE(form.Post(2, WebForm::Event::KeyUp, 13, 0, 0, ""));
-        EXPECT_FALSE(form.Post(3, WebForm::Event::Tick, 0, 0, 0, ""));
+        EXPECT_FALSE(form.Post(KeyUpEvent{2, 13}));
+        EXPECT_FALSE(form.Post(TickEvent{3}));
     });
-    ASSERT_TRUE(form.Post(3, WebForm::Event::Tick, 0, 0, 0, ""));
+    ASSERT_TRUE(form.Post(TickEvent{3}));
     form.Pump();
     EXPECT_EQ(ran, (std::vector<std::string>{"tick", "key 13"}));
-    EXPECT_FALSE(form.Post(0, WebForm::Event::Click, 1, 0, 0, "")) << "no handler, no event";
+    EXPECT_FALSE(form.Post(ClickEvent{0})) << "no handler, no event";
 }
 
 // A knob and a clickable picture that take keys, and a read-out told to readers.
@@ -122,7 +122,7 @@ struct WebFormKeysTest : ::testing::Test {
                                   bool held = false) {
         ran.clear();
         for (int code : codes) {
-            if (form.Post(id, WebForm::Event::Key, code, shift, held, "")) form.Pump();
+            if (form.Post(KeyEvent{id, code, shift, held})) form.Pump();
         }
         return ran;
     }
