@@ -57,7 +57,7 @@ async function toFrame(page, what, act, start, acting = start) {
     let began = 0;
     document.addEventListener(startType, (e) => (began = e.timeStamp), true);
     document.addEventListener(actingType, () => setTimeout(() =>
-      window.formView.painted().then(() => window.frames.push(performance.now() - began))), true);
+      window.kymbralPage.view.painted().then(() => window.frames.push(performance.now() - began))), true);
   }, start, acting);
   for (let i = 0; i < 20; i++) {
     await act(i);
@@ -126,7 +126,7 @@ async function pageAcquiring(seconds, { readOuts = true, reader = false } = {}) 
   const acquiring = await open(browser, `${server.url}kymbral.html`);
   await click(acquiring, 'Insert');
   await acquiring.evaluate((on) => {
-    const access = window.formView.access;
+    const access = window.kymbralPage.view.access;
     const apply = access.apply.bind(access);
     window.said = 0;
     access.apply = ({ say, sayIn, ...changes }) => {
@@ -138,8 +138,8 @@ async function pageAcquiring(seconds, { readOuts = true, reader = false } = {}) 
   if (reader) await session.send('Accessibility.enable');
   await acquiring.evaluate(() => {
     window.ticks = 0;
-    const post = window.formView.post;
-    window.formView.post = (...event) => (event[1] === 6 && window.ticks++, post(...event));
+    const post = window.kymbralPage.view.post;
+    window.kymbralPage.view.post = (...event) => (event[1] === 6 && window.ticks++, post(...event));
   });
   await click(acquiring, 'Restart'); // the mouse stays on the button, as a hand's would
   await session.send('Performance.enable');

@@ -6,16 +6,13 @@ import { ProgressLine } from './progress.js';
 import { connectPlatform } from './platform/scorm.js';
 import { clock } from './form/clock.js';
 import { SiteFiles } from './files.js';
+import { hookOf, publish } from './hook.js';
 
 // Tried from the author page around it: the deck as it stands there, read
 // from the files chosen on the computer. A page of another origin around it
 // cannot be looked into.
 function deckOnTrial() {
-  try {
-    return window.parent === window ? null : window.parent.deckOnTrial ?? null;
-  } catch {
-    return null;
-  }
+  return window.parent === window ? null : hookOf(window.parent)?.deckOnTrial ?? null;
 }
 
 // Every face the page's fonts/fonts.css declares (a course package carries
@@ -46,6 +43,7 @@ async function loadModule(program, caption, page) {
 export async function start({ program, caption, background }) {
   const root = document.getElementById('window');
   const view = new FormView(root, background);
+  publish({ view, clock });
   // Inside a learning platform's course, the program's reports go to it.
   const platform = connectPlatform();
   const trial = deckOnTrial();
@@ -87,7 +85,6 @@ export async function start({ program, caption, background }) {
     module._free(pointer);
     if (mustPump) pump();
   };
-  window.formView = view;
   await module.ccall('web_start', null, [], [], { async: true });
   // The keyboard goes where the desktop's goes first: the first control that takes it.
   root.querySelector('input, button')?.focus();

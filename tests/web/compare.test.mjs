@@ -72,7 +72,7 @@ async function step(page, line) {
   } else if (kind === 'tick') {
     await tick(page, Number(name));
   }
-  await page.waitFor(() => window.formView.idle || document.querySelector('dialog.message-box[open]') !== null);
+  await page.waitFor(() => window.kymbralPage.view.idle || document.querySelector('dialog.message-box[open]') !== null);
 }
 
 // The page's picture, controls and message of the state; `spoil` runs on
@@ -82,7 +82,7 @@ async function browserView(open, state, spoil, files) {
   const page = await openFaked(open, `${program}.html`, files);
   for (const line of steps.filter((s) => s !== 'snap-at-message')) await step(page, line);
   if (spoil) await page.evaluate(spoil);
-  await page.evaluate(() => window.formView.painted());
+  await page.evaluate(() => window.kymbralPage.view.painted());
   const shot = { ...await picture(page), controls: await pageControls(page) };
   if (steps.includes('snap-at-message')) shot.message = await closeMessage(page);
   return { ...shot, page };
@@ -165,8 +165,8 @@ for (const state of Object.keys(STATES)) {
 // The tolerance is narrower than the faults it is for: the page spoiled in
 // each of these ways fails the comparison.
 const hide = (name) => `(() => {
-  const { model } = [...window.formView.controls.values()].find((c) => c.model.name === ${JSON.stringify(name)});
-  window.formView.apply(JSON.stringify({ controls: [{ ...model, visible: false }] }));
+  const { model } = [...window.kymbralPage.view.controls.values()].find((c) => c.model.name === ${JSON.stringify(name)});
+  window.kymbralPage.view.apply(JSON.stringify({ controls: [{ ...model, visible: false }] }));
 })()`;
 // Lines drawn without their ends: a gap at every join of a polyline.
 const dotted = {

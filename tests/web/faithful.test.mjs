@@ -15,11 +15,12 @@ const messageOpen = (page) => page.evaluate(() => document.querySelector('dialog
 async function renderer(open) {
   const page = await openFaked(open, 'index.html', {}, { ready: false });
   await page.evaluate(async () => {
-    const { FormView } = await import('./form/form.js');
+    const [{ FormView }, { publish }] = await Promise.all([import('./form/form.js'), import('./hook.js')]);
     document.body.outerHTML = '<body style="margin: 0"><div id="window"></div></body>';
-    window.formView = new FormView(document.getElementById('window'), null);
-    window.formView.apply(JSON.stringify({ caption: 'Form', width: 6000, height: 4500, controls: [] }));
-    await window.formView.painted();
+    const view = new FormView(document.getElementById('window'), null);
+    publish({ view });
+    view.apply(JSON.stringify({ caption: 'Form', width: 6000, height: 4500, controls: [] }));
+    await view.painted();
   });
   return page;
 }
@@ -50,9 +51,9 @@ const WAYS = {
 };
 // Painted, and a frame later on the screen: WebKit may show a worker's
 // canvas a frame after the others.
-const shown = () => window.formView.painted().then(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+const shown = () => window.kymbralPage.view.painted().then(() => new Promise((resolve) => requestAnimationFrame(resolve)));
 const apply = (page, controls) => page.evaluate((c, wait) => {
-  window.formView.apply(JSON.stringify({ controls: c }));
+  window.kymbralPage.view.apply(JSON.stringify({ controls: c }));
   return eval(wait)();
 }, controls, String(shown));
 
@@ -70,7 +71,7 @@ for (const [way, steps] of Object.entries(WAYS)) {
       const page = await renderer(open);
       if (inPicture) await apply(page, [picture]);
       const models = steps(model);
-      if (models[0][0] === 'stop') await page.evaluate((wait) => window.formView.stop() ?? eval(wait)(), String(shown));
+      if (models[0][0] === 'stop') await page.evaluate((wait) => window.kymbralPage.view.stop() ?? eval(wait)(), String(shown));
       const empty = await settled(page);
       for (const [m, drawn] of models.filter(([m]) => m !== 'stop')) {
         await apply(page, [m]);
@@ -94,7 +95,7 @@ browserTest('a scan that cannot start while acquiring shows its message once, an
   await tick(page, 200);
   // No second message, and the page falls quiet: no timer armed (the texts
   // for screen readers wait a second before their last copy).
-  assert.deepEqual([await messageOpen(page), await page.evaluate(() => window.fakeClock.armed()),
+  assert.deepEqual([await messageOpen(page), await page.evaluate(() => window.kymbralPage.clock.armed()),
     await text(page, 'Restart')], [false, 0, 'GA']);
 });
 
@@ -133,7 +134,7 @@ const [target0] = [...readFileSync(new URL('../../tessivar/show/slide_table.cpp'
 // again, until `done` holds on the page.
 async function retried(page, done) {
   for (let i = 0; i < 20; i++) {
-    await page.waitFor((source) => window.fakeClock.armed() > 0 || Boolean(eval(source)()), String(done));
+    await page.waitFor((source) => window.kymbralPage.clock.armed() > 0 || Boolean(eval(source)()), String(done));
     if (await page.evaluate(done)) return;
     await tick(page, 25);
   }

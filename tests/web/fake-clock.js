@@ -1,19 +1,18 @@
-// Served in place of the page's clock.js: time stands still until the test
-// moves it on (window.fakeClock.advance), and timers run only then, in order.
+// Served in place of the page's form/clock.js: time stands still until the
+// test moves it on, and timers run only then, in order. The test reaches it
+// through the page's hook (web/hook.js): kymbralPage.clock.advance(ms), and
+// kymbralPage.clock.armed(), how many timeouts wait.
+const START_OF_DAY = 100; // seconds
 let [now, lastId, timers] = [0, 0, new Map()];
 
 export const clock = {
   now: () => now,
-  timeOfDay: () => window.fakeClock.startOfDay + now / 1000,
+  timeOfDay: () => START_OF_DAY + now / 1000,
   setTimeout(run, milliseconds) {
     timers.set(++lastId, { due: now + Math.max(0, milliseconds), run });
     return lastId;
   },
   clearTimeout: (id) => timers.delete(id),
-};
-
-window.fakeClock = {
-  startOfDay: 100,
   armed: () => timers.size,
   advance(milliseconds) {
     const end = now + milliseconds;

@@ -35,6 +35,11 @@
 //     the open message box's [title, text], closed with Enter.
 // serve(site), launch(engine), open(browser, url, options), browser.end(), server.close(),
 //     SITE: the same for scripts (bench/).
+// Inside a page, tests reach it through its one hook, window.kymbralPage (web/hook.js
+//     lists its members): on a program's page `view`, its FormView (controls, scale,
+//     idle, painted()), and `clock`, which on a page served with fake-clock.js
+//     (views.mjs) moves on with advance(milliseconds) and counts its timeouts with
+//     armed(); on the author page `deckOnTrial`. Tests use no other global of the page.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -188,7 +193,7 @@ export async function click(page, name, { button = 'left', x, y } = {}) {
   const { box, scale } = await page.evaluate((n) => {
     const element = document.querySelector(`[data-name="${n}"]`);
     const { left, top, width, height } = (element.querySelector('.area') ?? element).getBoundingClientRect();
-    return { box: { left, top, width, height }, scale: window.formView.scale };
+    return { box: { left, top, width, height }, scale: window.kymbralPage.view.scale };
   }, name);
   await page.mouse.click({
     x: box.left + (x === undefined ? box.width / 2 : (x / 15) * scale),

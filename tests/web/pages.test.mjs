@@ -5,7 +5,7 @@ import { readFileSync } from 'node:fs';
 import { browserTest, click, closeMessage, SITE, text, waitText } from './harness.mjs';
 
 const strokes = (page, name) =>
-  page.evaluate((n) => [...window.formView.controls.values()]
+  page.evaluate((n) => [...window.kymbralPage.view.controls.values()]
     .find((c) => c.model.name === n).element.picture.strokes, name);
 
 browserTest('Kymbral: sample, knobs, command line, acquisition', async ({ open }) => {
@@ -29,7 +29,7 @@ browserTest('Kymbral: sample, knobs, command line, acquisition', async ({ open }
   await click(page, 'Restart');
   await page.waitFor(() => document.querySelector('[data-name="TimeLabel"]').textContent !== '0');
   const grown = await strokes(page, 'PlotFID');
-  await page.waitFor((n) => n < [...window.formView.controls.values()]
+  await page.waitFor((n) => n < [...window.kymbralPage.view.controls.values()]
     .find((c) => c.model.name === 'PlotFID').element.picture.strokes, grown);
   await click(page, 'Restart');
   const [time, fid] = [await text(page, 'TimeLabel'), await strokes(page, 'PlotFID')];
@@ -114,7 +114,7 @@ for (const scale of [1, 2]) {
   browserTest(`every control at its layout rectangle / 15, device pixel ratio ${scale}`, async ({ open }) => {
     for (const program of ['kymbral.html', 'tessivar.html']) {
       const page = await open(program, { scale });
-      const wrong = await page.evaluate(() => [...window.formView.controls.values()].filter(({ model, element }) => {
+      const wrong = await page.evaluate(() => [...window.kymbralPage.view.controls.values()].filter(({ model, element }) => {
         if (!element || !model.rect || model.visible === false) return false;
         const outer = element.parentElement.getBoundingClientRect();
         const box = element.getBoundingClientRect();

@@ -55,7 +55,7 @@ export const pageControls = (page) => page.evaluate(() => {
   const textOf = (element) => (element.tagName === 'INPUT' ? element.value
     : element.classList.contains('listbox') ? [...element.children].map((r) => r.textContent).join('\n')
       : element.textContent);
-  return [...window.formView.controls.values()].map(({ model, element }) => {
+  return [...window.kymbralPage.view.controls.values()].map(({ model, element }) => {
     if (!element) return { name: model.name, visible: model.visible, model };
     const r = element.getBoundingClientRect();
     let seen = element.checkVisibility();

@@ -26,7 +26,7 @@ const unwanted = (page) => page.evaluate(() => [window.menus, String(getSelectio
 const at = (page, name, point) => page.evaluate((n, p) => {
   const element = document.querySelector(`[data-name="${n}"]`);
   const box = (element.querySelector('.area') ?? element).getBoundingClientRect();
-  const scale = window.formView.scale;
+  const scale = window.kymbralPage.view.scale;
   return p ? { x: box.left + (p.x / 15) * scale, y: box.top + (p.y / 15) * scale }
     : { x: box.left + box.width / 2, y: box.top + box.height / 2 };
 }, name, point);

@@ -10,7 +10,7 @@ export const openFaked = (open, program, files = {}, options = {}) =>
 
 // Moves the page's fake clock on by `ticks` periods of 10 ms, one at a time.
 export const tick = (page, ticks = 1) => page.evaluate((n) => {
-  for (let i = 0; i < n; i++) window.fakeClock.advance(10);
+  for (let i = 0; i < n; i++) window.kymbralPage.clock.advance(10);
 }, ticks);
 
 // The text box's text replaced by typing `text`, then Enter.

@@ -7,6 +7,7 @@ import { ChosenFiles, choiceOf } from './files.js';
 import { TrialDeck } from './trial.js';
 import { TargetPicture } from './picture.js';
 import { ProgressLine } from '../progress.js';
+import { publish } from '../hook.js';
 
 const $ = (id) => document.getElementById(id);
 const KINDS = { 'export-folder': 0, 'export-scorm12': 1, 'export-scorm2004': 2 };
@@ -268,7 +269,7 @@ class AuthorPage {
 // Called by author.html: the module loaded, the page answers the instructor.
 export async function start() {
   const page = new AuthorPage(await loadDeck());
-  window.deckOnTrial = page.trial; // read by the Tessivar page in the frame
+  publish({ deckOnTrial: page.trial });
   page.start();
   document.body.classList.add('ready');
 }

@@ -1,5 +1,5 @@
 // The deck that Play from here plays: the Tessivar page in the author page's
-// frame reads it from the author page's window, its deck.csv as
+// frame reads it through the author page's hook (hook.js), its deck.csv as
 // the module wrote it for the chosen slide and its pictures from the files
 // chosen on the computer.
 const FOLDER = 'trial'; // the deck's folder name for the show
