@@ -7,6 +7,7 @@ import { connectPlatform } from './platform/scorm.js';
 import { clock } from './form/clock.js';
 import { SiteFiles } from './files.js';
 import { hookOf, publish } from './hook.js';
+import { eventPoster } from './form/events.js';
 
 // Tried from the author page around it: the deck as it stands there, read
 // from the files chosen on the computer. A page of another origin around it
@@ -75,16 +76,7 @@ export async function start({ program, caption, background }) {
       if (mine === pumps) view.idle = true;
     });
   };
-  // Straight to the export: it may come while a handler waits, and ccall
-  // would take it for part of that wait.
-  view.post = (control, event, button = 0, x = 0, y = 0, text = '') => {
-    const size = module.lengthBytesUTF8(text) + 1;
-    const pointer = module._malloc(size);
-    module.stringToUTF8(text, pointer, size);
-    const mustPump = module._web_post(control, event, button, x, y, pointer);
-    module._free(pointer);
-    if (mustPump) pump();
-  };
+  view.post = eventPoster(module, pump);
   await module.ccall('web_start', null, [], [], { async: true });
   // The keyboard goes where the desktop's goes first: the first control that takes it.
   root.querySelector('input, button')?.focus();

@@ -22,13 +22,6 @@ void ServeForm(WebForm& form) {
 
 extern "C" {
 
-// An event of the page's; 1 when the page must then call web_pump.
-EMSCRIPTEN_KEEPALIVE int web_post(int control, int event, int button, double x, double y,
-                                  const char* text) {
-    if (served == nullptr) return 0;
-    return served->Post(control, static_cast<WebForm::Event>(event), button, x, y, text) ? 1 : 0;
-}
-
 // The page's events, an export a kind (page_events.h): each returns 1 when
 // the page must then call web_pump.
 EMSCRIPTEN_KEEPALIVE int web_post_click(int control) {

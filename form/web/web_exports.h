@@ -2,6 +2,6 @@
 
 #include "web_form.h"
 
-// The form the page talks to through the module's exports (web_post,
-// web_pump); each program serves its one window.
+// The form the page talks to through the module's exports (web_post_click
+// and the others of page_events.h, web_pump); each program serves its one window.
 void ServeForm(WebForm& form);

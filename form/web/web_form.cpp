@@ -80,31 +80,6 @@ void WebForm::BindTimer(Timer& timer, Handler tick) {
     controls_.Bind(&timer).click = std::move(tick);
 }
 
-bool WebForm::Post(int control, Event event, int button, double x, double y,
-                   const std::string& text) {
-    switch (event) {
-        case Event::Click:
-            return events_.Post(ClickEvent{control});
-        case Event::MouseUp:
-            return events_.Post(MouseUpEvent{control, button, x, y});
-        case Event::KeyUp:
-            return events_.Post(KeyUpEvent{control, button});
-        case Event::MouseMove:
-            return events_.Post(MouseMoveEvent{control, button, x, y});
-        case Event::Text:
-            return events_.Post(TextEvent{control, text});
-        case Event::Check:
-            return events_.Post(CheckEvent{control, button != 0});
-        case Event::Tick:
-            return events_.Post(TickEvent{control});
-        case Event::Key:
-            return events_.Post(KeyEvent{control, button, x != 0, y != 0});
-        case Event::Announce:
-            return events_.Post(AnnounceEvent{});
-    }
-    return false;
-}
-
 const std::string& WebForm::Changes() {
     out_.Reset();
     out_.Open('{');

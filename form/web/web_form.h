@@ -58,14 +58,6 @@ class WebForm {
     void SetClock(std::function<double()> now) { told_.SetClock(std::move(now)); }
     void SetAfterEvent(Handler hook) { events_.SetAfterEvent(std::move(hook)); }
 
-    // The page's events, by control number. Each returns true when the page
-    // must call Pump(). Text and tick marks the user changed arrive as
-    // events too, so that they wait their turn like clicks. A key on a
-    // control that takes clicks (Key: button the key code, x 1 with Shift,
-    // y 1 when held) becomes the click it stands for; Announce, for no
-    // control, asks for the read-out that waited its turn.
-    enum class Event { Click, MouseUp, KeyUp, MouseMove, Text, Check, Tick, Key, Announce };
-    bool Post(int control, Event event, int button, double x, double y, const std::string& text);
     // The page's events (page_events.h), one at a time. Each returns true
     // when the page must then call Pump().
     template <class PageEventKind>

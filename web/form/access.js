@@ -53,7 +53,7 @@ export class FormAccess {
     view.form.addEventListener('keydown', (e) => this.key(e));
     // The pointer waits in the middle of the picture from its first focus.
     view.form.addEventListener('focusin', (e) => {
-      if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, EVENT.key, 0);
+      if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, EVENT.key, { keyCode: 0 });
     });
   }
 
@@ -166,7 +166,7 @@ export class FormAccess {
     if (id === undefined) return;
     if (this.keys.has(id)) {
       e.preventDefault();
-      this.view.post(id, EVENT.key, e.keyCode, e.shiftKey ? 1 : 0, e.repeat ? 1 : 0);
+      this.view.post(id, EVENT.key, { keyCode: e.keyCode, shift: e.shiftKey, held: e.repeat });
     } else if (e.target.getAttribute('role') === 'button' && (e.key === 'Enter' || e.key === ' ')) {
       e.preventDefault();
       this.view.post(id, EVENT.click);

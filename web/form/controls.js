@@ -4,7 +4,7 @@
 import { applyFont, colour, displayText, place, px } from './appearance.js';
 import { STROKE_FIELDS } from './painter.js';
 
-// Event kinds as the binding numbers them (WebForm::Event).
+// The kinds of the page's events; events.js sends each to its own export.
 export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6, key: 7, announce: 8 };
 
 // The left button's clicks and the keyboard's, not the others' (buttons.js).
@@ -53,7 +53,7 @@ const KINDS = {
     create: (model, post, view) => {
       const element = makeElement('button', model);
       onClick(element, post, view.buttons);
-      element.addEventListener('mouseup', () => post(EVENT.mouseUp, view.buttons.released()));
+      element.addEventListener('mouseup', () => post(EVENT.mouseUp, { button: view.buttons.released() }));
       return element;
     },
     update(element, m, changed) {
@@ -69,9 +69,9 @@ const KINDS = {
       const element = makeElement('input', model);
       element.type = 'text';
       element.spellcheck = false;
-      element.addEventListener('input', () => post(EVENT.text, 0, 0, 0, element.value));
+      element.addEventListener('input', () => post(EVENT.text, { text: element.value }));
       // keyCode is the desktop's virtual key code: 13 for Enter, letters in capitals.
-      element.addEventListener('keyup', (e) => post(EVENT.keyUp, e.keyCode));
+      element.addEventListener('keyup', (e) => post(EVENT.keyUp, { keyCode: e.keyCode }));
       return element;
     },
     update(element, m) {
@@ -119,7 +119,7 @@ const KINDS = {
       const element = makeElement('label', model);
       const box = document.createElement('input');
       box.type = 'checkbox';
-      box.addEventListener('change', () => post(EVENT.check, box.checked ? 1 : 0));
+      box.addEventListener('change', () => post(EVENT.check, { checked: box.checked }));
       element.append(box, document.createElement('span'));
       return element;
     },
@@ -151,15 +151,15 @@ const KINDS = {
       element.picture = { area, canvas, items, crosshair };
       view.surfaces.add(model.id, [{ canvas }]);
       // Positions in twips from the drawing area's corner, whatever the page's zoom.
-      const report = (kind, code) => (e) => {
+      const at = (e) => {
         const box = area.getBoundingClientRect();
         const x = ((e.clientX - box.left) / view.scale) * 15;
         const y = ((e.clientY - box.top) / view.scale) * 15;
-        post(kind, code(e), x, y);
+        return { x, y };
       };
-      area.addEventListener('mouseup', report(EVENT.mouseUp, () => view.buttons.released()));
+      area.addEventListener('mouseup', (e) => post(EVENT.mouseUp, { button: view.buttons.released(), ...at(e) }));
       // buttons: 1 left, 2 right, 4 middle, added up: the desktop's codes already.
-      area.addEventListener('mousemove', report(EVENT.mouseMove, (e) => e.buttons));
+      area.addEventListener('mousemove', (e) => post(EVENT.mouseMove, { buttons: e.buttons, ...at(e) }));
       return element;
     },
     update(element, m, changed, view) {

@@ -3,7 +3,7 @@
 // browser window. As on the desktop, labels, lines and shapes are painted
 // on the form's surface under the windowed controls, each with an element
 // of the page's only where it needs one. Events go back to the binding
-// through `post`.
+// through `post(control, kind, fields)` (events.js).
 import { createControl, EVENT } from './controls.js';
 import { displayText, px } from './appearance.js';
 import { clock } from './clock.js';
