@@ -136,10 +136,11 @@ async function pageAcquiring(seconds, { readOuts = true, reader = false } = {}) 
   }, readOuts);
   const session = await acquiring.native.createCDPSession();
   if (reader) await session.send('Accessibility.enable');
-  await acquiring.evaluate(() => {
+  await acquiring.evaluate(async () => {
+    const { PageEvent } = await import('./form/codes.js');
     window.ticks = 0;
     const post = window.kymbralPage.view.post;
-    window.kymbralPage.view.post = (...event) => (event[1] === 6 && window.ticks++, post(...event));
+    window.kymbralPage.view.post = (...event) => (event[1] === PageEvent.TICK && window.ticks++, post(...event));
   });
   await click(acquiring, 'Restart'); // the mouse stays on the button, as a hand's would
   await session.send('Performance.enable');

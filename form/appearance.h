@@ -57,4 +57,6 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// The page draws by these enums, ShapeKind and BorderStyle too: its codes are
+// made from them when the site is built (web/page_codes.py).
 enum class Alignment { Left, Right, Centre };

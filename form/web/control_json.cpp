@@ -127,16 +127,18 @@ void WriteFields(JsonOut& out, const PictureBox& picture, std::size_t first, boo
     out.Key("loads").Value(static_cast<double>(picture.pictureLoads));
     out.Key("zoom").Value(picture.pictureZoom);
     out.Key("clear").Value(clear);
-    // Flat: kind, then the pixels of its ends on the drawing area as the
-    // desktop maps them, then the colour; strokes that miss the area are left out.
+    // The pixels of each stroke's ends on the drawing area as the desktop maps
+    // them (a point's are one pixel), and its colour; strokes that miss the
+    // area are left out.
     PixelSize area = DrawingArea(picture);
     out.Key("strokes").Open('[');
     for (std::size_t i = first; i < picture.strokes.size(); ++i) {
         const Stroke& s = picture.strokes[i];
         auto pixels = MapStroke(s, area.width, area.height);
         if (!pixels) continue;
-        out.Value(static_cast<int>(s.kind)).Value(pixels->from.x).Value(pixels->from.y);
-        out.Value(pixels->to.x).Value(pixels->to.y).Value(ColourText(s.colour));
+        out.Open('{').Key("from").Open('[').Value(pixels->from.x).Value(pixels->from.y).Close(']');
+        out.Key("to").Open('[').Value(pixels->to.x).Value(pixels->to.y).Close(']');
+        out.Key("colour").Value(ColourText(s.colour)).Close('}');
     }
     out.Close(']');
 }

@@ -15,6 +15,7 @@
 // that plays the deck on a learning platform. Only a deck that the show
 // would play leaves the page.
 
+// The page names its download buttons by this enum (its codes are made from it).
 enum class DeckExportKind { kFolder, kScorm12, kScorm2004 };
 
 struct DeckToExport {

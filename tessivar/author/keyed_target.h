@@ -6,7 +6,7 @@
 #include "deck.h"
 #include "image_source.h"
 
-// In the order that the views number the arrow keys.
+// The page numbers the arrow keys by this enum (its codes are made from it).
 enum class Arrow { Left, Right, Up, Down };
 
 // An arrow key pressed over the picture: it moves the target, or with

@@ -236,7 +236,7 @@ EMSCRIPTEN_KEEPALIVE void author_set_target(int index, int left, int top, int wi
     }
 }
 
-// The entry's target after an arrow key (0 left, 1 right, 2 up, 3 down) with
+// The entry's target after an arrow key (an Arrow, as the page has it) with
 // the part of its picture in view: [left, top, width, height], or null.
 EMSCRIPTEN_KEEPALIVE const char* author_keyed_target(int index, int arrow, bool shift, bool resize,
                                                      int left, int top, int width, int height) {
@@ -246,7 +246,8 @@ EMSCRIPTEN_KEEPALIVE const char* author_keyed_target(int index, int arrow, bool 
     const AuthorEntry& entry = page.list[index];
     std::optional<PictureSize> size = page.pictures.Size(entry.picture);
     if (IsUnreadRow(entry) || !size) return Answer(out);
-    TargetKey key{static_cast<Arrow>(std::clamp(arrow, 0, 3)), shift, resize};
+    TargetKey key{static_cast<Arrow>(std::clamp(arrow, 0, static_cast<int>(Arrow::Down))), shift,
+                  resize};
     std::optional<TargetRect> t =
         KeyedTarget(entry.target, key, *size, TargetRect{left, top, width, height});
     if (t) out.Open('[').Value(t->left).Value(t->top).Value(t->width).Value(t->height).Close(']');
@@ -289,7 +290,7 @@ EMSCRIPTEN_KEEPALIVE const char* author_play(int chosen) {
     return Answer(out.Close('}'));
 }
 
-// The deck as a zip (kind 0) or a SCORM 1.2 (1) or 2004 (2) package:
+// The deck as a zip or a SCORM 1.2 or 2004 package (kind: a DeckExportKind):
 // {problems, notes, file, pictures: [[end, name]]}, the bytes by author_exported.
 EMSCRIPTEN_KEEPALIVE const char* author_export(int kind, const char* name, int mastery,
                                                const char* built, int length) {

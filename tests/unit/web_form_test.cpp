@@ -46,17 +46,19 @@ TEST_F(WebFormTest, TellsOnlyWhatChangedAndOnlyTheNewStrokes) {
     picture.PSet(1, 2, colours::White);
     std::string changes = form.Changes();
     EXPECT_TRUE(Has(changes, R"("text":"B\"")")) << changes;
-    EXPECT_TRUE(Has(changes, R"("clear":false,"strokes":[1,1,2,1,2,"#ffffff"])"));
+    EXPECT_TRUE(
+        Has(changes, R"("clear":false,"strokes":[{"from":[1,2],"to":[1,2],"colour":"#ffffff"}])"));
     EXPECT_FALSE(Has(changes, "Box"));
     picture.PSet(3, 4, colours::White);
-    EXPECT_TRUE(Has(form.Changes(), R"("strokes":[1,3,4,3,4,)"));
+    EXPECT_TRUE(Has(form.Changes(), R"("strokes":[{"from":[3,4],"to":[3,4],)"));
     picture.Clear();
     picture.PSet(5, 6, colours::White);
-    EXPECT_TRUE(Has(form.Changes(), R"("clear":true,"strokes":[1,5,6,5,6,)"));
+    EXPECT_TRUE(Has(form.Changes(), R"("clear":true,"strokes":[{"from":[5,6],"to":[5,6],)"));
     picture.Line(-50, 50, -10, 50, colours::White);  // wholly left of the area
     EXPECT_TRUE(Has(form.Changes(), R"("clear":false,"strokes":[])"));
     picture.rect.width += 150;  // a wider area: every stroke again, in its pixels
-    EXPECT_TRUE(Has(form.Changes(), R"("clear":true,"strokes":[1,5,6,5,6,"#ffffff"])"));
+    EXPECT_TRUE(Has(form.Changes(),
+                    R"("clear":true,"strokes":[{"from":[5,6],"to":[5,6],"colour":"#ffffff"}])"));
 }
 
 TEST_F(WebFormTest, RunsEventsInTurnHoldsThoseDuringOneAndDropsItsTicks) {

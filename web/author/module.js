@@ -53,7 +53,7 @@ export async function loadDeck() {
     play: (chosen) => call('author_play', ['number'], [chosen]),
     // Why the deck may not be downloaded as it stands.
     exportProblems: (name, mastery) => call('author_export_problems', ['string', 'number'], [name, mastery]),
-    // The deck as a zip (kind 0) or a package (1: SCORM 1.2, 2: 2004), built
+    // The deck as a zip or a package (kind: a DeckExportKind), built
     // over the site's own package: {problems, notes, file, pictures, bytes}.
     export(kind, name, mastery, built) {
       const answer = withBytes(built ?? new Uint8Array(), (at, length) =>

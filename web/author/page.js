@@ -8,9 +8,13 @@ import { TrialDeck } from './trial.js';
 import { TargetPicture } from './picture.js';
 import { ProgressLine } from '../progress.js';
 import { publish } from '../hook.js';
+import { DeckExportKind } from './codes.js';
 
 const $ = (id) => document.getElementById(id);
-const KINDS = { 'export-folder': 0, 'export-scorm12': 1, 'export-scorm2004': 2 };
+const KINDS = {
+  'export-folder': DeckExportKind.FOLDER, 'export-scorm12': DeckExportKind.SCORM12,
+  'export-scorm2004': DeckExportKind.SCORM2004,
+};
 // While many pictures are read, the list grows at most this often.
 const LIST_EVERY_MS = 250;
 

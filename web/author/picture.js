@@ -1,11 +1,12 @@
 // The chosen slide's picture at its own size, with the parts that the show's
 // texts cover and the slide's target, which a drag of the mouse draws and
 // the arrow keys move and size.
+import { Arrow } from './codes.js';
 
 const $ = (id) => document.getElementById(id);
 // The arrow keys move the target a pixel (Shift: ten) and with Ctrl size it,
 // as a drag sets it: Alt and an arrow is the browser's Back and Forward.
-const ARROWS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
+const ARROWS = { ArrowLeft: Arrow.LEFT, ArrowRight: Arrow.RIGHT, ArrowUp: Arrow.UP, ArrowDown: Arrow.DOWN };
 
 function place(element, [left, top, width, height]) {
   Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });

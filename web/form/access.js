@@ -2,7 +2,7 @@
 // keys that the binding turns into the clicks they stand for, and what
 // assistive technology is told of each control (roles and names in ARIA,
 // read-outs in polite live regions).
-import { EVENT } from './controls.js';
+import { PageEvent } from './codes.js';
 import { clock } from './clock.js';
 
 const TWIPS_PER_PIXEL = 15;
@@ -53,7 +53,7 @@ export class FormAccess {
     view.form.addEventListener('keydown', (e) => this.key(e));
     // The pointer waits in the middle of the picture from its first focus.
     view.form.addEventListener('focusin', (e) => {
-      if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, EVENT.key, { keyCode: 0 });
+      if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, PageEvent.KEY, { keyCode: 0 });
     });
   }
 
@@ -64,7 +64,7 @@ export class FormAccess {
     for (const { id, text } of changes.say ?? []) this.region(id).textContent = text;
     clock.clearTimeout(this.sayTimer);
     if (changes.sayIn !== undefined) {
-      this.sayTimer = clock.setTimeout(() => this.view.post(-1, EVENT.announce), changes.sayIn * 1000);
+      this.sayTimer = clock.setTimeout(() => this.view.post(-1, PageEvent.ANNOUNCE), changes.sayIn * 1000);
     }
     for (const [id, x, y] of changes.pointers ?? []) this.movePointer(id, x, y);
   }
@@ -166,10 +166,10 @@ export class FormAccess {
     if (id === undefined) return;
     if (this.keys.has(id)) {
       e.preventDefault();
-      this.view.post(id, EVENT.key, { keyCode: e.keyCode, shift: e.shiftKey, held: e.repeat });
+      this.view.post(id, PageEvent.KEY, { keyCode: e.keyCode, shift: e.shiftKey, held: e.repeat });
     } else if (e.target.getAttribute('role') === 'button' && (e.key === 'Enter' || e.key === ' ')) {
       e.preventDefault();
-      this.view.post(id, EVENT.click);
+      this.view.post(id, PageEvent.CLICK);
     }
   }
 }

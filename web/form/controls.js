@@ -1,15 +1,12 @@
 // One element per control model, brought up to date from the fields the
-// binding sends (see common/web/control_json.cpp). Texts are always set as
+// binding sends (see form/web/control_json.cpp). Texts are always set as
 // text, never as markup.
 import { applyFont, colour, displayText, place, px } from './appearance.js';
-import { STROKE_FIELDS } from './painter.js';
-
-// The kinds of the page's events; events.js sends each to its own export.
-export const EVENT = { click: 0, mouseUp: 1, keyUp: 2, mouseMove: 3, text: 4, check: 5, tick: 6, key: 7, announce: 8 };
+import { PageEvent } from './codes.js';
 
 // The left button's clicks and the keyboard's, not the others' (buttons.js).
 function onClick(element, post, buttons) {
-  element.addEventListener('click', (e) => buttons.isLeftClick(e) && post(EVENT.click));
+  element.addEventListener('click', (e) => buttons.isLeftClick(e) && post(PageEvent.CLICK));
 }
 
 const BORDER = 2; // a picture box's sunken border, in pixels
@@ -53,7 +50,7 @@ const KINDS = {
     create: (model, post, view) => {
       const element = makeElement('button', model);
       onClick(element, post, view.buttons);
-      element.addEventListener('mouseup', () => post(EVENT.mouseUp, { button: view.buttons.released() }));
+      element.addEventListener('mouseup', () => post(PageEvent.MOUSE_UP, { button: view.buttons.released() }));
       return element;
     },
     update(element, m, changed) {
@@ -69,9 +66,9 @@ const KINDS = {
       const element = makeElement('input', model);
       element.type = 'text';
       element.spellcheck = false;
-      element.addEventListener('input', () => post(EVENT.text, { text: element.value }));
+      element.addEventListener('input', () => post(PageEvent.TEXT, { text: element.value }));
       // keyCode is the desktop's virtual key code: 13 for Enter, letters in capitals.
-      element.addEventListener('keyup', (e) => post(EVENT.keyUp, { keyCode: e.keyCode }));
+      element.addEventListener('keyup', (e) => post(PageEvent.KEY_UP, { keyCode: e.keyCode }));
       return element;
     },
     update(element, m) {
@@ -119,7 +116,7 @@ const KINDS = {
       const element = makeElement('label', model);
       const box = document.createElement('input');
       box.type = 'checkbox';
-      box.addEventListener('change', () => post(EVENT.check, { checked: box.checked }));
+      box.addEventListener('change', () => post(PageEvent.CHECK, { checked: box.checked }));
       element.append(box, document.createElement('span'));
       return element;
     },
@@ -157,9 +154,9 @@ const KINDS = {
         const y = ((e.clientY - box.top) / view.scale) * 15;
         return { x, y };
       };
-      area.addEventListener('mouseup', (e) => post(EVENT.mouseUp, { button: view.buttons.released(), ...at(e) }));
+      area.addEventListener('mouseup', (e) => post(PageEvent.MOUSE_UP, { button: view.buttons.released(), ...at(e) }));
       // buttons: 1 left, 2 right, 4 middle, added up: the desktop's codes already.
-      area.addEventListener('mousemove', (e) => post(EVENT.mouseMove, { buttons: e.buttons, ...at(e) }));
+      area.addEventListener('mousemove', (e) => post(PageEvent.MOUSE_MOVE, { buttons: e.buttons, ...at(e) }));
       return element;
     },
     update(element, m, changed, view) {
@@ -175,7 +172,7 @@ const KINDS = {
       }
       element.style.background = colour(m.bg);
       // How many strokes it shows, counted as the painter draws them.
-      element.picture.strokes = (m.clear ? 0 : element.picture.strokes ?? 0) + m.strokes.length / STROKE_FIELDS;
+      element.picture.strokes = (m.clear ? 0 : element.picture.strokes ?? 0) + m.strokes.length;
     },
   },
 };

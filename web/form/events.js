@@ -1,6 +1,6 @@
 // The page's events to the module: each kind through its own export
 // (form/web/web_exports.cpp), its fields by name.
-import { EVENT } from './controls.js';
+import { PageEvent } from './codes.js';
 
 // A text in the module's memory while `use` runs.
 function withText(module, text, use) {
@@ -17,17 +17,17 @@ function withText(module, text, use) {
 // Each kind's export, given the control and the event's fields; true when
 // the module must then be pumped.
 const SENDERS = {
-  [EVENT.click]: (module, control) => module._web_post_click(control),
-  [EVENT.mouseUp]: (module, control, { button, x = 0, y = 0 }) => module._web_post_mouse_up(control, button, x, y),
-  [EVENT.keyUp]: (module, control, { keyCode }) => module._web_post_key_up(control, keyCode),
-  [EVENT.mouseMove]: (module, control, { buttons, x, y }) => module._web_post_mouse_move(control, buttons, x, y),
-  [EVENT.text]: (module, control, { text }) =>
+  [PageEvent.CLICK]: (module, control) => module._web_post_click(control),
+  [PageEvent.MOUSE_UP]: (module, control, { button, x = 0, y = 0 }) => module._web_post_mouse_up(control, button, x, y),
+  [PageEvent.KEY_UP]: (module, control, { keyCode }) => module._web_post_key_up(control, keyCode),
+  [PageEvent.MOUSE_MOVE]: (module, control, { buttons, x, y }) => module._web_post_mouse_move(control, buttons, x, y),
+  [PageEvent.TEXT]: (module, control, { text }) =>
     withText(module, text, (pointer) => module._web_post_text(control, pointer)),
-  [EVENT.check]: (module, control, { checked }) => module._web_post_check(control, checked),
-  [EVENT.tick]: (module, control) => module._web_post_tick(control),
-  [EVENT.key]: (module, control, { keyCode, shift = false, held = false }) =>
+  [PageEvent.CHECK]: (module, control, { checked }) => module._web_post_check(control, checked),
+  [PageEvent.TICK]: (module, control) => module._web_post_tick(control),
+  [PageEvent.KEY]: (module, control, { keyCode, shift = false, held = false }) =>
     module._web_post_key(control, keyCode, shift, held),
-  [EVENT.announce]: (module) => module._web_post_announce(),
+  [PageEvent.ANNOUNCE]: (module) => module._web_post_announce(),
 };
 
 // The view's `post(control, kind, fields)`. Straight to the exports: an

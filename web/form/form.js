@@ -4,7 +4,8 @@
 // on the form's surface under the windowed controls, each with an element
 // of the page's only where it needs one. Events go back to the binding
 // through `post(control, kind, fields)` (events.js).
-import { createControl, EVENT } from './controls.js';
+import { createControl } from './controls.js';
+import { PageEvent } from './codes.js';
 import { displayText, px } from './appearance.js';
 import { clock } from './clock.js';
 import { Surfaces } from './surfaces.js';
@@ -126,7 +127,7 @@ export class FormView {
       due += interval;
       if (now - due >= interval) due += Math.floor((now - due) / interval) * interval;
       this.timers.set(id, clock.setTimeout(tick, due - now));
-      this.post(id, EVENT.tick);
+      this.post(id, PageEvent.TICK);
     };
     this.timers.set(id, clock.setTimeout(tick, interval));
   }

@@ -5,10 +5,11 @@
 // pixels of new strokes.
 import { colour, displayText, fontOf, pixelRect, px, TEXT_PLACEMENT } from './appearance.js';
 import { figureLineRuns, lineRuns, shapeRuns } from './raster.js';
+import { Alignment, BorderStyle, ShapeKind } from './codes.js';
 
-// kind (0 line, 1 point), the pixels of its ends on the drawing area, colour.
-export const STROKE_FIELDS = 6;
-const SHAPES = ['rect', 'rounded', 'oval'];
+const SHAPES = {
+  [ShapeKind.RECTANGLE]: 'rect', [ShapeKind.ROUNDED_RECTANGLE]: 'rounded', [ShapeKind.OVAL]: 'oval',
+};
 
 const fillRuns = (context, runs) => {
   for (const [x, y, width, height] of runs) context.fillRect(x, y, width, height);
@@ -55,8 +56,9 @@ const FIGURES = {
     return [[colour(m.colour), figureLineRuns(x1, y1, x2, y2, Math.max(m.width, 1))]];
   },
   shape(m) {
-    const pen = m.border === 0 ? 0 : Math.max(m.borderWidth, 1);
-    const { fill, border } = shapeRuns(SHAPES[m.shape], pixelRect(m.rect), pen, { dotted: m.border === 2 });
+    const pen = m.border === BorderStyle.NONE ? 0 : Math.max(m.borderWidth, 1);
+    const dotted = m.border === BorderStyle.DOT;
+    const { fill, border } = shapeRuns(SHAPES[m.shape], pixelRect(m.rect), pen, { dotted });
     return [[colour(m.fill), m.filled ? fill : []], [colour(m.borderColour), border]];
   },
 };
@@ -80,7 +82,8 @@ function paintLabel(context, m) {
   let baseline = y + Math.floor((font.lineHeight - Math.round(ascent) - Math.round(descent)) / 2) + Math.round(ascent);
   for (const line of linesOf(context, displayText(m.text), m.wrap ? width : Infinity)) {
     const room = width - context.measureText(line.trimEnd()).width;
-    const left = x + [0, room, room / 2][m.align] + TEXT_PLACEMENT.shift;
+    const left = x + { [Alignment.LEFT]: 0, [Alignment.RIGHT]: room, [Alignment.CENTRE]: room / 2 }[m.align]
+      + TEXT_PLACEMENT.shift;
     context.fillText(line, left, baseline);
     baseline += font.lineHeight;
   }
@@ -180,7 +183,7 @@ export class SurfacePainter {
     const look = { bg: m.bg, image: m.image, loads: m.loads, zoom: m.zoom };
     const same = this.drawing && !m.clear && Object.keys(look).every((key) => this.drawing.look[key] === look[key]);
     if (!this.drawing || m.clear) this.drawing = { look, strokes: [] };
-    const first = this.drawing.strokes.length / STROKE_FIELDS;
+    const first = this.drawing.strokes.length;
     this.drawing.strokes.push(...m.strokes);
     this.drawing.look = look;
     if (same) this.invalidate(this.drawStrokes(first));
@@ -212,14 +215,13 @@ export class SurfacePainter {
     this.drawStrokes(0);
   }
 
-  // Strokes from index `first` (in strokes, not numbers) onto the backing,
+  // Strokes from index `first` onto the backing,
   // pixel by pixel as the desktop draws them; the box they cover.
   drawStrokes(first) {
     const context = this.backing.getContext('2d');
     const strokes = this.drawing.strokes;
     let covered = null;
-    for (let i = first * STROKE_FIELDS; i < strokes.length; i += STROKE_FIELDS) {
-      const [, ax, ay, bx, by, stroke] = strokes.slice(i, i + STROKE_FIELDS);
+    for (const { from: [ax, ay], to: [bx, by], colour: stroke } of strokes.slice(first)) {
       context.fillStyle = colour(stroke);
       fillRuns(context, lineRuns(ax, ay, bx, by));
       const box = [Math.min(ax, bx), Math.min(ay, by), Math.abs(bx - ax) + 1, Math.abs(by - ay) + 1];
