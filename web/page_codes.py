@@ -34,7 +34,7 @@ def capitals(enumerator):
     return re.sub(r"(?<=[a-z0-9])(?=[A-Z])", "_", bare).upper()
 
 
-def module(specs):
+def module(wanted):
     lines = ["// Made from the module's C++ headers when the site is built (web/page_codes.py).",
              "const named = (name, codes) => new Proxy(Object.freeze(codes), {",
              "  get(target, key) {",
@@ -42,8 +42,8 @@ def module(specs):
              "    throw new Error(`${name} has no code ${key}`);",
              "  },",
              "});"]
-    for spec in specs:
-        header, name = spec.rsplit(":", 1)
+    for named_enum in wanted:
+        header, name = named_enum.rsplit(":", 1)
         pairs = ", ".join(f"{capitals(key)}: {value}" for key, value in enumerators(header, name))
         lines.append(f"export const {name} = named('{name}', {{ {pairs} }});")
     return "\n".join(lines) + "\n"
