@@ -42,13 +42,36 @@ struct ScrambleAnswer {
     bool operator==(const ScrambleAnswer&) const = default;
 };
 
-// The unknown sample shown again: the pulse width the student had set (pw)
-// against the sample's 90-degree pulse; right when they agree to a tenth.
-struct SampleAnswer {
-    double pulseWidth = 0;
-    double pw90 = 0;
+// A task of an exercise set, judged: its number in the set (from 1), its
+// kind, what was asked and what the student gave (as short texts), right or
+// wrong, the seconds it took and the points it weighs.
+struct TaskRecord {
+    int task = 0;
+    std::string kind{};
+    std::string description{};
+    std::string answer{};
+    std::string expected{};
     bool right = false;
-    bool operator==(const SampleAnswer&) const = default;
+    double seconds = 0;
+    int points = 0;
+    bool operator==(const TaskRecord&) const = default;
+};
+
+// Where an exercise set stands: the task on hand (from 0) and the text that
+// a later resume goes on from.
+struct ExercisePosition {
+    int task = 0;
+    std::string resume{};
+    bool operator==(const ExercisePosition&) const = default;
+};
+
+// How a finished set went: the points won of the points set, as a score of
+// 100, against the set's passing score; one record a task, in set order.
+struct ExerciseResult {
+    int score = 0;
+    bool passed = false;
+    std::vector<TaskRecord> tasks{};
+    bool operator==(const ExerciseResult&) const = default;
 };
 
 // What a student did, told in the programs' own terms. Where it goes is the
@@ -61,5 +84,10 @@ class Reports {
     // Answers what the student must be told when the result could not be kept.
     virtual std::optional<std::string> ShowFinished(const ShowResult&) { return std::nullopt; }
     virtual void ScrambleAnswered(const ScrambleAnswer&) {}
-    virtual void SampleAnswered(const SampleAnswer&) {}
+    virtual void TaskJudged(const TaskRecord&) {}
+    virtual void ExerciseStands(const ExercisePosition&) {}
+    // Answers what the student must be told when the result could not be kept.
+    virtual std::optional<std::string> ExercisesFinished(const ExerciseResult&) {
+        return std::nullopt;
+    }
 };

@@ -38,8 +38,22 @@ void PageReports::ScrambleAnswered(const ScrambleAnswer& answer) {
     Finish();
 }
 
-void PageReports::SampleAnswered(const SampleAnswer& answer) {
-    Start("sample").Key("pw").Value(answer.pulseWidth).Key("pw90").Value(answer.pw90);
-    out_.Key("right").Value(answer.right);
+void PageReports::TaskJudged(const TaskRecord& record) {
+    Start("task").Key("task").Value(record.task).Key("kind").Value(record.kind);
+    out_.Key("description").Value(record.description).Key("answer").Value(record.answer);
+    out_.Key("expected").Value(record.expected).Key("right").Value(record.right);
+    out_.Key("seconds").Value(record.seconds).Key("points").Value(record.points);
     Finish();
+}
+
+// The platform's place for a show's slide takes the task on hand.
+void PageReports::ExerciseStands(const ExercisePosition& position) {
+    Start("position").Key("slide").Value(position.task).Key("resume").Value(position.resume);
+    Finish();
+}
+
+std::optional<std::string> PageReports::ExercisesFinished(const ExerciseResult& result) {
+    Start("exercises").Key("score").Value(result.score).Key("passed").Value(result.passed);
+    Finish();
+    return std::nullopt;
 }

@@ -19,7 +19,9 @@ class PageReports : public Reports {
     void ShowStands(const ShowPosition& position) override;
     std::optional<std::string> ShowFinished(const ShowResult& result) override;
     void ScrambleAnswered(const ScrambleAnswer& answer) override;
-    void SampleAnswered(const SampleAnswer& answer) override;
+    void TaskJudged(const TaskRecord& record) override;
+    void ExerciseStands(const ExercisePosition& position) override;
+    std::optional<std::string> ExercisesFinished(const ExerciseResult& result) override;
 
   private:
     JsonOut& Start(const char* event);

@@ -1,55 +1,19 @@
 #include "resume_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <vector>
+
+#include "resume_fields.h"
 
 namespace {
 
 // Fields: tag, deck key, slide, penalty, clue level, then one list each of
 // the slides' wrong clicks, tenths of seconds, costs and passes (1 or 0).
 constexpr char kTag[] = "T2";
-constexpr char kField = ';';
-constexpr char kItem = ',';
+constexpr char kField = kResumeField;
+constexpr char kItem = kResumeItem;
 constexpr std::size_t kFieldCount = 9;
-// Far more than any show reaches; also keeps every sum of them exact.
-constexpr std::int64_t kLargest = 1'000'000'000'000;
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
-         start = end + 1) {
-        parts.push_back(text.substr(start, end - start));
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-// Plain digits only: no sign, blank or anything after them.
-std::optional<std::int64_t> Count(std::string_view text, std::int64_t largest = kLargest) {
-    std::int64_t value = 0;
-    if (text.empty() || text[0] < '0' || text[0] > '9') return std::nullopt;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value > largest) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<std::vector<std::int64_t>> Counts(std::string_view text, std::size_t size,
-                                                std::int64_t largest = kLargest) {
-    std::vector<std::string_view> items = Split(text, kItem);
-    if (items.size() != size) return std::nullopt;
-    std::vector<std::int64_t> counts;
-    for (std::string_view item : items) {
-        std::optional<std::int64_t> count = Count(item, largest);
-        if (!count) return std::nullopt;
-        counts.push_back(*count);
-    }
-    return counts;
-}
 
 template <class Number>
 void Join(std::string& text, const std::vector<SlideRecord>& slides, Number number) {

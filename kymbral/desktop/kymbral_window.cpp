@@ -14,7 +14,7 @@
 #include "qt_waiter.h"
 #include "synced_message_boxes.h"
 
-KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
+KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages, Reports* reports) {
     UseEmbeddedFonts();  // before anything is drawn
     if (messages == nullptr) {
         ownMessages_ = std::make_unique<QtMessageBoxes>(&view);
@@ -22,7 +22,8 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages) {
     }
     syncedMessages_ = std::make_unique<SyncedMessageBoxes>(view, *messages);
     waiter_ = std::make_unique<QtWaiter>(view);
-    kymbral_ = std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_, nowhere_);
+    kymbral_ =
+        std::make_unique<Kymbral>(clock, *syncedMessages_, *waiter_, reports ? *reports : nowhere_);
     kymbral_->form = MakeMainForm();
 
     view.setObjectName(kymbral::kProgramName);

@@ -11,24 +11,13 @@ float Tenths(float u, float steps) {
     return std::floor(steps * u + 1.0f) / 10.0f;
 }
 
-// The values are shown again: the pulse width last set (pw) is the
-// student's answer for the 90-degree pulse, right to the tenth it is drawn in.
-void ReportAnswer(Kymbral& k) {
-    double pw90 = ReadNumber(k.form.PW90Value.text);
-    bool right = std::round(k.state.pw * 10) == std::round(pw90 * 10);
-    k.reports.SampleAnswered({k.state.pw, pw90, right});
-}
-
 }  // namespace
 
 void SampleScramble_Click(Kymbral& k) {
     MainForm& f = k.form;
     bool hide = f.PW90Value.visible;
     for (TextBox* box : {&f.PW90Value, &f.T1Value, &f.T2Value}) box->visible = !hide;
-    if (!hide) {
-        ReportAnswer(k);
-        return;
-    }
+    if (!hide) return;
 
     float argument = k.state.ScanElapsed;
     f.PW90Value.text = NumberText(Tenths(k.random.Rnd(argument), 50));

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet_columns.h"
+
 // A deck is a folder of screenshots with a deck file beside them: one row per
 // slide, in show order, that an instructor writes or a spreadsheet saves.
 inline constexpr char kDeckFileName[] = "deck.csv";
@@ -78,8 +80,6 @@ std::string HeaderLine(const std::vector<std::string>& columns);
 std::string SlideLine(const DeckSlide& slide, const std::vector<std::string>& columns,
                       std::vector<std::string> fields = {});
 
-// The text without the spaces and tabs around it.
-std::string_view WithoutBlanks(std::string_view text);
 // A file name alone: nothing that could lead out of the deck's folder.
 bool PlainFileName(std::string_view name);
 // The name in quotes, so that blanks at its ends can be seen.

@@ -5,8 +5,8 @@
 #include "csv.h"
 #include "deck.h"
 #include "deck_header.h"
-#include "deck_text.h"
 #include "picture_formats.h"
+#include "sheet_text.h"
 
 namespace {
 
@@ -147,12 +147,6 @@ void ReadRows(std::string_view text, DeckReading& reading) {
 
 }  // namespace
 
-std::string_view WithoutBlanks(std::string_view text) {
-    while (text.starts_with(' ') || text.starts_with('\t')) text.remove_prefix(1);
-    while (text.ends_with(' ') || text.ends_with('\t')) text.remove_suffix(1);
-    return text;
-}
-
 bool PlainFileName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
     for (unsigned char c : name) {
@@ -183,7 +177,7 @@ int ProblemLine(const std::string& problem) {
 
 DeckReading ReadDeck(std::string_view bytes) {
     DeckReading reading;
-    DeckText text = DecodeDeckText(bytes);
+    SheetText text = DecodeSheetText(bytes);
     if (text.badLine != 0) {
         reading.decoded = false;
         AddProblem(reading.problems, DeckLine(text.badLine), NotUtf8Problem());

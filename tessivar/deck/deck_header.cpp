@@ -1,16 +1,8 @@
 #include "deck_header.h"
 
-#include <algorithm>
+#include "sheet_columns.h"
 
 namespace {
-
-// What spreadsheets separate values with, the first the most common.
-constexpr char kSeparators[] = {',', ';', '\t'};
-
-int NamedColumns(const CsvRecord& record) {
-    return static_cast<int>(std::count_if(record.fields.begin(), record.fields.end(),
-                                          [](const std::string& f) { return ColumnNamed(f); }));
-}
 
 std::string ColumnList() {
     std::string list;
@@ -22,27 +14,13 @@ std::string ColumnList() {
 }  // namespace
 
 std::optional<DeckColumn> ColumnNamed(std::string_view name) {
-    name = WithoutBlanks(name);
-    for (int column = 0; column < kDeckColumns; ++column) {
-        std::string_view wanted = kColumnNames[column];
-        bool same =
-            std::equal(name.begin(), name.end(), wanted.begin(), wanted.end(),
-                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
-        if (same) return static_cast<DeckColumn>(column);
-    }
-    return std::nullopt;
+    std::optional<std::size_t> column = ColumnNamed(name, kColumnNames);
+    if (!column) return std::nullopt;
+    return static_cast<DeckColumn>(*column);
 }
 
 char SeparatorOf(std::string_view text) {
-    char best = kSeparators[0];
-    int most = 0;
-    for (char separator : kSeparators) {
-        int named = NamedColumns(FirstFilledRecord(text, separator));
-        if (named <= most) continue;
-        best = separator;
-        most = named;
-    }
-    return best;
+    return SeparatorOf(text, kColumnNames);
 }
 
 DeckHeader ReadHeader(const CsvRecord& record) {

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <filesystem>
 #include <string>
 
 #include "reports.h"
-
-// Where results go: the file given, else results.csv in the user's
-// application data folder.
-std::filesystem::path ResultsFile(const QString& given);
+#include "results_place.h"
 
 // Each show's result goes to the end of the file as one line, with the time
 // it ended and the deck's folder, whatever else writes there; a result that

@@ -17,9 +17,11 @@ struct StartedKymbral {
     RecordingMessages messages;
     FakeWaiter waiter{clock};
     RecordingReports reports;
-    Kymbral k{clock, messages, waiter, reports};
+    Kymbral k;
 
-    StartedKymbral() {
+    // The games are reported to `listener`, or else recorded.
+    explicit StartedKymbral(Reports* listener = nullptr)
+        : k{clock, messages, waiter, listener ? *listener : reports} {
         k.form = MakeMainForm();
         Form_Load(k);
         Form_Activate(k);

@@ -186,23 +186,6 @@ TEST_F(GameTest, EachAnsweredGameIsReportedWithItsLevelTimeAndOutcome) {
               (std::vector<ScrambleAnswer>{{1, 150, true}, {2, 2, false}, {3, 3, false}}));
 }
 
-TEST_F(GameTest, ShowingTheUnknownSampleAgainReportsThePulseWidthSetAgainstIt) {
-    const std::pair<double, bool> answers[] = {{0, true}, {0.04, true}, {0.1, false}, {1, false}};
-    for (auto [offset, right] : answers) {
-        reports.samples.clear();
-        SampleScramble_Click(k);
-        EXPECT_TRUE(reports.samples.empty()) << "hiding them is no answer";
-        double pw90 = ReadNumber(k.form.PW90Value.text);
-        k.form.KeyboardInput.text = "pw=" + NumberText(pw90 + offset);
-        KeyboardInput_KeyUp(k, kEnterKey);
-        SampleScramble_Click(k);
-        ASSERT_EQ(reports.samples.size(), 1u) << offset;
-        EXPECT_EQ(reports.samples[0].right, right) << offset;
-        EXPECT_DOUBLE_EQ(reports.samples[0].pw90, pw90);
-        EXPECT_DOUBLE_EQ(reports.samples[0].pulseWidth, k.state.pw);
-    }
-}
-
 TEST_F(GameTest, ReadDefaultShimsClearsEveryError) {
     ScrambleHard_Click(k);
     Insert_Click(k);

@@ -5,7 +5,7 @@
 
 #include "deck_check.h"
 #include "deck_link.h"
-#include "deck_text.h"
+#include "sheet_text.h"
 #include "fake_image_source.h"
 
 // Reading deck files: what reads, and how each fault is told.

@@ -185,14 +185,13 @@ browserTest('Tessivar: a platform whose calls fail or take long does not stop th
   });
 
 for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
-  browserTest(`Kymbral, SCORM ${pkg.version}: a won scramble game gives an interaction and completion`,
+  browserTest(`Kymbral, SCORM ${pkg.version}: a won scramble game gives an interaction and completion; a look at the unknown sample none`,
     { site: lms.root }, async ({ open }) => {
       const page = await platformPage(open);
       const view = await play(page, pkg);
+      // Showing the sample's values again is no answer of the student's.
       await click(view, 'SampleScramble');
       await click(view, 'SampleScramble');
-      let cmi = await heldWhen(page, (c) => Object.keys(c.interactions).length === 1);
-      assert.equal(interactions(cmi)[0].id, 'unknown-sample-pw90');
 
       // The gradient shim cancels the errors of Z1 and Z2; Z0's is found by turning its knob.
       await click(view, 'ScrambleEasy');
@@ -217,8 +216,8 @@ for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
       await click(view, 'Walkup');
       assert.match((await closeMessage(view))[1], /^You got it in/);
 
-      cmi = await heldWhen(page, (c) => Object.keys(c.interactions).length === 2);
-      const game = interactions(cmi)[1];
+      let cmi = await heldWhen(page, (c) => Object.keys(c.interactions).length === 1);
+      const [game] = interactions(cmi);
       assert.deepEqual([game.id, game.result], ['scramble-level-1', 'correct']);
       assert.equal(cmi.core?.lesson_status ?? cmi.completion_status, 'completed');
       await page.evaluate(() => window.leave());
@@ -238,8 +237,7 @@ browserTest('Kymbral: each learner gets an unknown sample of their own, the same
         : { learner_id: learner } });
       await click(view, 'SampleScramble');
       await click(view, 'SampleScramble');
-      const cmi = await heldWhen(page, (c) => Object.keys(c.interactions).length === 1);
-      return interactions(cmi)[0].correct_responses[0].pattern.split('[:]')[0];
+      return text(view, 'PW90Value');
     };
     for (const pkg of PACKAGES.filter((p) => p.program === 'kymbral')) {
       const [ann, ben, annAgain] = [await pw90(pkg, 'ann-41'), await pw90(pkg, 'ben-42'), await pw90(pkg, 'ann-41')];

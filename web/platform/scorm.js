@@ -179,14 +179,18 @@ class Platform {
     this.slow = performance.now() - start > SLOW_COMMIT_MS;
   }
 
-  // right: true, false, or null for an answer that is not judged.
-  interaction({ id, description, response, right, seconds, pattern }) {
+  // right: true, false, or null for an answer that is not judged. A numeric
+  // answer's pattern is a range of one value; a typed one's the text itself.
+  interaction({ id, description, response, right, seconds, pattern, type = 'numeric', weight }) {
     const v = this.version;
     const at = `cmi.interactions.${this.interactions++}.`;
-    const pairs = [[`${at}id`, id], [`${at}type`, 'numeric']];
+    const pairs = [[`${at}id`, id], [`${at}type`, type]];
     if (v === SCORM_2004) pairs.push([`${at}description`, description]);
+    if (weight !== undefined) pairs.push([`${at}weighting`, weight]);
     pairs.push([`${at}${v.response}`, response]);
-    if (pattern !== undefined) pairs.push([`${at}correct_responses.0.pattern`, v.pattern(pattern)]);
+    if (pattern !== undefined) {
+      pairs.push([`${at}correct_responses.0.pattern`, type === 'numeric' ? v.pattern(pattern) : pattern]);
+    }
     const result = right === null ? 'neutral' : right ? 'correct' : v.wrong;
     pairs.push([`${at}result`, result], [`${at}latency`, v.duration(seconds)]);
     this.setAll(pairs);
@@ -221,9 +225,14 @@ class Platform {
           response: Math.round(event.seconds), right: event.won, seconds: Math.max(0, event.seconds) });
         if (event.won) this.complete();
         break;
-      case 'sample':
-        this.interaction({ id: 'unknown-sample-pw90', description: 'Unknown sample: 90-degree pulse width',
-          response: event.pw, right: event.right, seconds: 0, pattern: event.pw90 });
+      case 'task':
+        this.interaction({ id: `task-${event.task}-${event.kind}`, description: event.description, type: 'fill-in',
+          response: event.answer, right: event.right, seconds: event.seconds, pattern: event.expected,
+          weight: event.points });
+        break;
+      case 'exercises':
+        this.completed = true;
+        this.setAll(v.score(event.score, event.passed));
         break;
       default:
         return;

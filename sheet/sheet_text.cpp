@@ -1,4 +1,4 @@
-#include "deck_text.h"
+#include "sheet_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -52,7 +52,7 @@ std::size_t Utf8Length(std::string_view text, std::size_t at) {
     return 0;
 }
 
-DeckText CheckUtf8(std::string_view text) {
+SheetText CheckUtf8(std::string_view text) {
     LineCounter lines;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t length = Utf8Length(text, at);
@@ -82,14 +82,14 @@ void AppendUtf8(std::string& text, std::uint32_t c) {
 }
 
 // UTF-16 after its mark; a lone surrogate or an odd last byte is refused.
-DeckText FromUtf16(std::string_view bytes, bool bigEndian) {
+SheetText FromUtf16(std::string_view bytes, bool bigEndian) {
     auto unit = [&](std::size_t at) -> std::optional<std::uint32_t> {
         if (at + 1 >= bytes.size()) return std::nullopt;
         auto first = static_cast<unsigned char>(bytes[at]);
         auto second = static_cast<unsigned char>(bytes[at + 1]);
         return bigEndian ? (first << 8 | second) : (second << 8 | first);
     };
-    DeckText decoded;
+    SheetText decoded;
     LineCounter lines;
     for (std::size_t at = 0; at < bytes.size(); at += 2) {
         std::optional<std::uint32_t> c = unit(at);
@@ -111,7 +111,7 @@ DeckText FromUtf16(std::string_view bytes, bool bigEndian) {
 
 }  // namespace
 
-DeckText DecodeDeckText(std::string_view bytes) {
+SheetText DecodeSheetText(std::string_view bytes) {
     if (bytes.starts_with(kUtf16LittleMark)) return FromUtf16(bytes.substr(2), false);
     if (bytes.starts_with(kUtf16BigMark)) return FromUtf16(bytes.substr(2), true);
     if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
