@@ -8,6 +8,7 @@ import { clock } from './form/clock.js';
 import { SiteFiles } from './files.js';
 import { hookOf, publish } from './hook.js';
 import { eventPoster } from './form/events.js';
+import { ExercisePanel, exercisePoster } from './exercise-panel.js';
 
 // Tried from the author page around it: the deck as it stands there, read
 // from the files chosen on the computer. A page of another origin around it
@@ -60,9 +61,15 @@ export async function start({ program, caption, background }) {
     stop: (why) => view.stop(why),
     timeOfDay: clock.timeOfDay,
     report: (event) => platform?.report(JSON.parse(event)),
+    // Kymbral's exercise set: a panel beside the window, made when the module first shows it.
+    showPanel: (panel) => {
+      panels ??= new ExercisePanel(view, exercisePoster(module, pump));
+      panels.show(JSON.parse(panel));
+    },
     resumeData: () => platform?.resumeData ?? null,
     learnerId: () => platform?.learnerId ?? null,
   };
+  let panels = null;
   const [module] = await Promise.all([loadModule(program, caption, page), loadFaces()]);
   if (!module) return;
   // Idle once the events posted so far have run (a handler may wait for a

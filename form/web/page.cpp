@@ -47,6 +47,8 @@ EM_JS(double, page_time_of_day, (), { return Module.page.timeOfDay(); });
 
 EM_JS(void, page_report, (const char* event), { Module.page.report(UTF8ToString(event)); });
 
+EM_JS(void, page_show_panel, (const char* panel), { Module.page.showPanel(UTF8ToString(panel)); });
+
 // What the platform around the page told it (page.resumeData(),
 // page.learnerId()), as UTF-8 in memory the caller frees, like an address
 // parameter.
@@ -125,6 +127,10 @@ double TimeOfDay() {
 
 void Report(const std::string& event) {
     page_report(event.c_str());
+}
+
+void ShowPanel(const std::string& panel) {
+    page_show_panel(panel.c_str());
 }
 
 std::optional<std::string> ResumeData() {

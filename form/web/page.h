@@ -37,6 +37,9 @@ double TimeOfDay();
 // What the student did (JSON from PageReports), for the learning platform
 // the page runs in, if any.
 void Report(const std::string& event);
+// A panel beside the window (an exercise set's): its texts as JSON, shown
+// in place of what it showed before.
+void ShowPanel(const std::string& panel);
 // What the platform kept at the end of the last launch for a resume, when
 // it launches the page to resume; nothing otherwise.
 std::optional<std::string> ResumeData();

@@ -13,8 +13,6 @@
 
 namespace {
 
-// The game's own bar for a won game: the lock level it judges.
-constexpr double kLockGoal = 53;
 constexpr std::size_t kLongestDescription = 200;
 
 void (*const kLevelGames[])(Kymbral&) = {nullptr, ScrambleEasy_Click, Scramble_Click,

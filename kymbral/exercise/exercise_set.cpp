@@ -6,6 +6,7 @@
 
 #include "csv.h"
 #include "numtext.h"
+#include "plain_file_name.h"
 #include "sheet_columns.h"
 #include "sheet_text.h"
 
@@ -210,4 +211,11 @@ std::string ExercisesText(const ExerciseSet& set) {
 int PointsSet(const ExerciseSet& set) {
     return std::accumulate(set.tasks.begin(), set.tasks.end(), 0,
                            [](int sum, const Task& task) { return sum + task.points; });
+}
+
+std::optional<std::string> ExercisesLinkProblem(std::string_view name) {
+    if (PlainLinkedName(name)) return std::nullopt;
+    return "Kymbral opens only an exercise set beside this page, named without any path or "
+           "address:\r" +
+           std::string(name);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,10 @@ ExerciseReading ReadExercises(std::string_view bytes);
 // The file's text, as the author page downloads it: UTF-8 with a byte-order
 // mark (for spreadsheets that need one), comma separated, every column named.
 std::string ExercisesText(const ExerciseSet& set);
+
+// Why the page cannot open the set its address names (?exercises=FILE): it
+// opens only a file beside it, named without any path or address.
+std::optional<std::string> ExercisesLinkProblem(std::string_view name);
 
 // The points of every task together.
 int PointsSet(const ExerciseSet& set);

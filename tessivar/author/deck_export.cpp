@@ -7,73 +7,13 @@
 #include "deck_link.h"
 #include "deck_passing_score.h"
 #include "manifest.h"
+#include "package_plan.h"
 #include "show_resume.h"
 #include "slide.h"
-#include "zip_archive.h"
-#include "zip_reader.h"
 
 namespace {
 
 constexpr char kIdentifier[] = "org.kymbral.Tessivar";
-
-// The archive, entry by entry.
-class PlanWriter {
-  public:
-    bool Add(const std::string& name, std::string_view data) {
-        return Put({name, Crc32(data), data.size(), data.size(), false}, data);
-    }
-    bool AddPacked(const ZipRecord& record, std::string_view packed) { return Put(record, packed); }
-    bool AddPicture(const std::string& name, const std::string& picture, const ChosenPicture& p) {
-        if (!Put({name, p.crc, p.length, p.length, false}, {})) return false;
-        plan_.pictures.emplace_back(plan_.bytes.size(), picture);
-        return true;
-    }
-    std::optional<ArchivePlan> Finish() {
-        std::optional<std::string> directory = zip_.Directory();
-        if (!ok_ || !directory) return std::nullopt;
-        plan_.bytes += *directory;
-        return std::move(plan_);
-    }
-
-  private:
-    bool Put(const ZipRecord& record, std::string_view data) {
-        std::optional<std::string> header = zip_.Header(record);
-        ok_ = ok_ && header.has_value();
-        if (ok_) plan_.bytes += *header + std::string(data);
-        return ok_;
-    }
-
-    ZipWriter zip_;
-    ArchivePlan plan_;
-    bool ok_ = true;
-};
-
-// The files of the built package that its page needs: all but its manifest
-// and its own deck.
-struct PageFile {
-    ZipRecord record;
-    std::string_view packed;
-};
-
-std::optional<std::vector<PageFile>> PageFiles(std::string_view zip) {
-    std::optional<ZipSpan> directory = ZipDirectoryIn(zip, zip.size());
-    if (!directory) return std::nullopt;
-    auto items = ZipItems(zip.substr(directory->offset, directory->size));
-    if (!items) return std::nullopt;
-    std::vector<PageFile> files;
-    for (const ZipItem& item : *items) {
-        if (item.name == "imsmanifest.xml" ||
-            item.name.starts_with(std::string(kScreenshotFolder) + "/")) {
-            continue;
-        }
-        std::optional<ZipSpan> data =
-            item.header < zip.size() ? ZipDataIn(zip.substr(item.header), item) : std::nullopt;
-        if (!data || data->offset + data->size > zip.size()) return std::nullopt;
-        files.push_back({{item.name, item.crc, item.size, item.packed, item.deflated},
-                         zip.substr(data->offset, data->size)});
-    }
-    return files;
-}
 
 std::vector<std::string> SlidePictures(const AuthorList& list) {
     std::vector<std::string> pictures;
@@ -89,7 +29,8 @@ bool AddPictures(PlanWriter& writer, const DeckToExport& deck,
                  const std::vector<std::string>& pictures) {
     for (const std::string& picture : pictures) {
         const ChosenPicture* chosen = deck.pictures.Find(picture);
-        if (!chosen || !writer.AddPicture(deck.name + "/" + picture, picture, *chosen)) {
+        if (!chosen ||
+            !writer.AddLater(deck.name + "/" + picture, chosen->crc, chosen->length, picture)) {
             return false;
         }
     }
@@ -176,7 +117,8 @@ DeckExport ExportDeck(const DeckToExport& deck, DeckExportKind kind,
         out.fileName += ".zip";
         archive = FolderZip(deck, text);
     } else {
-        std::optional<std::vector<PageFile>> page = PageFiles(builtPackage);
+        std::optional<std::vector<PageFile>> page =
+            PageFiles(builtPackage, std::string(kScreenshotFolder) + "/");
         if (!page) return Refused("Tessivar's page could not be read from this site's package.");
         auto taken = std::find_if(page->begin(), page->end(), [&](const PageFile& file) {
             return file.record.name.substr(0, file.record.name.find('/')) == deck.name;

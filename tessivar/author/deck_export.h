@@ -9,6 +9,7 @@
 #include "author_deck.h"
 #include "chosen_pictures.h"
 #include "deck_passing_score.h"
+#include "package_plan.h"
 
 // What the author page writes for an instructor: the deck's folder as a zip
 // (for the desktop's `tessivar FOLDER` and for a site), or a course package
@@ -25,14 +26,6 @@ struct DeckToExport {
     ChosenPictures& pictures;
     std::string unreadable;              // why its deck.csv may not be written over
     int mastery = kDefaultPassingScore;  // the passing score of a package, in percent
-};
-
-// An archive as the page writes it: the bytes made here, and the places
-// between them where a chosen picture's file goes as it is: after
-// bytes[0, end) comes that picture, and so on.
-struct ArchivePlan {
-    std::string bytes;
-    std::vector<std::pair<std::size_t, std::string>> pictures;
 };
 
 struct DeckExport {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plain_file_name.h"
 #include "sheet_columns.h"
 
 // A deck is a folder of screenshots with a deck file beside them: one row per
@@ -80,8 +81,6 @@ std::string HeaderLine(const std::vector<std::string>& columns);
 std::string SlideLine(const DeckSlide& slide, const std::vector<std::string>& columns,
                       std::vector<std::string> fields = {});
 
-// A file name alone: nothing that could lead out of the deck's folder.
-bool PlainFileName(std::string_view name);
 // The name in quotes, so that blanks at its ends can be seen.
 std::string Quoted(std::string_view name);
 

@@ -6,6 +6,7 @@
 #include "deck.h"
 #include "deck_header.h"
 #include "picture_formats.h"
+#include "plain_file_name.h"
 #include "sheet_text.h"
 
 namespace {
@@ -146,14 +147,6 @@ void ReadRows(std::string_view text, DeckReading& reading) {
 }
 
 }  // namespace
-
-bool PlainFileName(std::string_view name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    for (unsigned char c : name) {
-        if (c < 32 || c == '/' || c == '\\' || c == ':') return false;
-    }
-    return true;
-}
 
 std::string Quoted(std::string_view name) {
     return "\"" + std::string(name) + "\"";

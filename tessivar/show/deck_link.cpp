@@ -4,8 +4,7 @@
 #include "slide_table.h"
 
 bool PlainDeckName(std::string_view name) {
-    // An address would read what follows these as a query or a fragment.
-    return PlainFileName(name) && name.find_first_of("?#") == std::string_view::npos;
+    return PlainLinkedName(name);
 }
 
 std::optional<std::string> DeckLinkProblem(std::string_view name) {

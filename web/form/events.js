@@ -3,7 +3,7 @@
 import { PageEvent } from './codes.js';
 
 // A text in the module's memory while `use` runs.
-function withText(module, text, use) {
+export function withText(module, text, use) {
   const size = module.lengthBytesUTF8(text) + 1;
   const pointer = module._malloc(size);
   module.stringToUTF8(text, pointer, size);

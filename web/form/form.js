@@ -38,6 +38,7 @@ export class FormView {
     this.controls = new Map();
     this.timers = new Map();
     this.scale = 1;
+    this.besides = 0; // CSS pixels at the window's right taken by a panel beside it
     this.post = () => {};
     // The right button steps the knobs and goes back a slide: no menu over the programs.
     root.addEventListener('contextmenu', (e) => e.preventDefault());
@@ -137,7 +138,7 @@ export class FormView {
   fit() {
     if (!this.size) return;
     const [width, height] = this.size;
-    this.scale = Math.min(1, innerWidth / width, innerHeight / height);
+    this.scale = Math.min(1, (innerWidth - this.besides) / width, innerHeight / height);
     this.form.style.transform = this.scale === 1 ? '' : `scale(${this.scale})`;
     Object.assign(this.root.style, {
       width: `${width * this.scale}px`,
