@@ -10,11 +10,11 @@ import { hookOf, publish } from './hook.js';
 import { eventPoster } from './form/events.js';
 import { ExercisePanel, exercisePoster } from './exercise-panel.js';
 
-// Tried from the author page around it: the deck as it stands there, read
-// from the files chosen on the computer. A page of another origin around it
+// Tried from an author page around it: the deck or the exercise set as it
+// stands there, read from the files chosen on the computer. A page of another origin around it
 // cannot be looked into.
-function deckOnTrial() {
-  return window.parent === window ? null : hookOf(window.parent)?.deckOnTrial ?? null;
+function filesOnTrial() {
+  return window.parent === window ? null : hookOf(window.parent)?.filesOnTrial ?? null;
 }
 
 // Every face the page's fonts/fonts.css declares (a course package carries
@@ -48,7 +48,7 @@ export async function start({ program, caption, background }) {
   publish({ view, clock });
   // Inside a learning platform's course, the program's reports go to it.
   const platform = connectPlatform();
-  const trial = deckOnTrial();
+  const trial = filesOnTrial();
   const site = new SiteFiles();
   const [boxes, progress] = [new MessageBoxes(), new ProgressLine()];
   const page = {

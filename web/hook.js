@@ -9,9 +9,11 @@
 //                (form/clock.js); the tests' fake (tests/web/fake-clock.js), served
 //                in its place, also moves on with advance(milliseconds) and
 //                counts the timeouts armed with armed()
-//   deckOnTrial  author.html: the deck that Play from here plays, { read(path) }:
-//                the bytes of deck.csv and its pictures, or null. The Tessivar
-//                page in the author page's frame reads it from its parent's hook.
+//   filesOnTrial  author.html, exercises.html: what the page in their frame
+//                tries, { read(path) }: the bytes of the deck.csv and pictures
+//                that Play from here plays, of the exercises.csv that Try the
+//                set runs, or null. The program's page in the frame reads it
+//                from its parent's hook.
 const NAME = 'kymbralPage';
 
 // Once, by the page's entry; what it hands out stays the same objects.

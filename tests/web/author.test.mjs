@@ -10,6 +10,7 @@ import { join } from 'node:path';
 import { after } from 'node:test';
 import { browserTest, closeMessage, SITE, waitText } from './harness.mjs';
 import { clickSlides, framed, heldWhen, platform, problems, screen, status } from './platform.mjs';
+import { download as downloadTo, keepingDownloads } from './downloads.mjs';
 
 const repo = new URL('../../', import.meta.url).pathname;
 const checker = process.env.DECK_OUTCOMES ?? `${repo}build/tests/decks/deck_outcomes`;
@@ -41,17 +42,7 @@ with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
   return join(work, zip);
 }
 
-// The author page, its downloads kept for the test instead of saved.
-async function authorPage(open) {
-  const page = await open('author.html');
-  await page.evaluate(() => {
-    window.downloads = [];
-    HTMLAnchorElement.prototype.click = function keep() {
-      if (this.download) window.downloads.push([this.download, this.href]);
-    };
-  });
-  return page;
-}
+const authorPage = (open) => keepingDownloads(open, 'author.html');
 
 // Files chosen in a file input, read once the page has emptied it again;
 // a long read goes on while its progress moves.
@@ -84,20 +75,7 @@ async function drag(page, [left, top, width, height]) {
 const shownTarget = (page) => page.evaluate(() => ['left', 'top', 'width', 'height']
   .map((side) => Number.parseInt(document.getElementById('target').style[side], 10)));
 
-// What was downloaded on the click, written to the test's folder.
-async function download(page, button) {
-  const count = await page.evaluate(() => window.downloads.length);
-  await page.mouse.click(button);
-  const [name, base64] = await page.waitFor(async (n) => {
-    if (window.downloads.length <= n) return null;
-    const [name, href] = window.downloads[n];
-    const bytes = new Uint8Array(await (await fetch(href)).arrayBuffer());
-    let text = '';
-    for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-    return [name, btoa(text)];
-  }, count);
-  return file(name, Buffer.from(base64, 'base64'));
-}
+const download = (page, button) => downloadTo(page, button, work);
 
 async function typeInto(page, selector, text) {
   await page.evaluate((s) => document.querySelector(s).select(), selector); // as a triple click does

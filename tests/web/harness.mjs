@@ -39,7 +39,7 @@
 //     lists its members): on a program's page `view`, its FormView (controls, scale,
 //     idle, painted()), and `clock`, which on a page served with fake-clock.js
 //     (views.mjs) moves on with advance(milliseconds) and counts its timeouts with
-//     armed(); on the author page `deckOnTrial`. Tests use no other global of the page.
+//     armed(); on the author page `filesOnTrial`. Tests use no other global of the page.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';

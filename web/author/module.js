@@ -1,24 +1,12 @@
 // The author page's module (author.js, from the desktop's own deck code): its
 // calls with texts and bytes in, JSON answers out.
 import createModule from '../author.js';
-
-const json = (text) => (text === '' ? null : JSON.parse(text));
+import { callsOf } from './calls.js';
 
 // The module, loaded: the calls on its deck.
 export async function loadDeck() {
   const module = await createModule();
-  const call = (name, types, args) => json(module.ccall(name, 'string', types, args));
-
-  // Bytes copied into the module's memory for the length of one call.
-  const withBytes = (bytes, use) => {
-    const pointer = module._malloc(Math.max(bytes.length, 1));
-    module.HEAPU8.set(bytes, pointer);
-    try {
-      return use(pointer, bytes.length);
-    } finally {
-      module._free(pointer);
-    }
-  };
+  const { call, withBytes } = callsOf(module);
 
   return {
     // A new deck from its deck.csv's bytes (null: none yet): {problems, passingScore}.

@@ -9,6 +9,7 @@ import { TargetPicture } from './picture.js';
 import { ProgressLine } from '../progress.js';
 import { publish } from '../hook.js';
 import { DeckExportKind } from './codes.js';
+import { save } from './download.js';
 
 const $ = (id) => document.getElementById(id);
 const KINDS = {
@@ -17,16 +18,6 @@ const KINDS = {
 };
 // While many pictures are read, the list grows at most this often.
 const LIST_EVERY_MS = 250;
-
-function save(blob, name) {
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(blob);
-  link.download = name;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(link.href), 60000);
-}
 
 // The page's own controls, not those of its questions: a question asked
 // while files are read must be answerable.
@@ -273,7 +264,7 @@ class AuthorPage {
 // Called by author.html: the module loaded, the page answers the instructor.
 export async function start() {
   const page = new AuthorPage(await loadDeck());
-  publish({ deckOnTrial: page.trial });
+  publish({ filesOnTrial: page.trial });
   page.start();
   document.body.classList.add('ready');
 }
