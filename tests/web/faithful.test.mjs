@@ -189,7 +189,7 @@ browserTest('every page opened from a file says how to serve it, the index with 
     const [notice, links] = await page.evaluate(() => [document.querySelector('p.notice')?.textContent,
       [...document.querySelectorAll('a[href$=".html"]')].map((a) => a.getAttribute('href'))]);
     assert.match(notice, /scripts\/serve-web/, file);
-    assert.deepEqual(links, file === 'index.html' ? ['kymbral.html', 'tessivar.html', 'author.html'] : []);
+    assert.deepEqual(links, file === 'index.html' ? ['kymbral.html', 'tessivar.html', 'author.html', 'exercises.html'] : []);
     await page.close();
   }
 });
