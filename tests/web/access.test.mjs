@@ -30,11 +30,29 @@ const STATES = {
     },
   },
   'tessivar.html': { 'at start': async () => {} },
+  'kymbral.html?exercises=exercises.csv': {
+    'with its first task': async (page) => {
+      await page.waitFor(() => document.querySelector('.exercises h2')?.textContent === 'Task 1 of 2');
+    },
+    'with a task judged': async (page) => {
+      await page.evaluate(() => document.querySelector('.exercises .action').click());
+      await page.waitFor(() => document.querySelector('.exercises .action').textContent === 'Next task');
+    },
+    'with boxes for an answer': async (page) => {
+      await page.evaluate(() => document.querySelector('.exercises .action').click());
+      await page.waitFor(() => document.querySelector('.exercises input') !== null);
+    },
+  },
+  'exercises.html': {
+    'with two tasks': async (page) => page.evaluate(() => document.getElementById('add-task').click()),
+  },
 };
+// The set the page with an exercise set runs: a shim task, then a sample task.
+const FILES = { 'exercises.csv': 'kind,goal\r\nshim,50\r\nsample,\r\n' };
 
-browserTest('axe-core finds nothing serious on either page, at start, with the sample in, under a message box', async ({ open }) => {
+browserTest('axe-core finds nothing serious on any page, at start, with the sample in, under a message box, with an exercise set', async ({ open }) => {
   for (const [program, states] of Object.entries(STATES)) {
-    const page = await openFaked(open, program);
+    const page = await openFaked(open, program, FILES);
     for (const [state, reach] of Object.entries(states)) {
       await reach(page);
       assert.deepEqual(await serious(page), [], `${program} ${state}`);
