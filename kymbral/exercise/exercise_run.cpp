@@ -43,8 +43,11 @@ bool WithinTolerance(double answer, double value, double percent) {
 std::string Description(const Task& task, int number) {
     std::string text = "Task " + std::to_string(number) + " (" + std::string(KindName(task.kind)) +
                        "): " + TaskText(task);
-    if (text.size() > kLongestDescription) text = text.substr(0, kLongestDescription - 3) + "...";
-    return text;
+    if (text.size() <= kLongestDescription) return text;
+    // Cut between characters, not inside one's UTF-8 bytes.
+    std::size_t cut = kLongestDescription - 3;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + "...";
 }
 
 }  // namespace

@@ -260,3 +260,21 @@ TEST_F(ExerciseTest, AResumeKeepsWhatWasDoneAndTheTimeUsed) {
     other.Begin(later.k, kept);  // another set's position is no resume
     EXPECT_EQ(other.TaskOnHand(), 0);
 }
+
+// A platform takes a description of at most 250 characters; a long text in
+// any language is cut between its characters, never inside one.
+TEST_F(ExerciseTest, ALongTaskTextIsCutBetweenCharacters) {
+    std::string text;
+    while (text.size() < 400) text += "Sch\xC3\xA4tzen Sie T1 ";
+    for (int offset = 0; offset < 17; ++offset) {  // the cut at every byte of the 17 that repeat
+        ExerciseRun& run =
+            Run("kind,text,goal\r\nshim," + std::string(offset, 'x') + text + ",50\r\n");
+        run.Act({});
+        const std::string& description = out.tasks.back().description;
+        EXPECT_LE(description.size(), 200u);
+        EXPECT_TRUE(description.ends_with("...")) << description;
+        EXPECT_EQ(std::count(description.begin(), description.end(), '\xC3'),
+                  std::count(description.begin(), description.end(), '\xA4'))
+            << offset;
+    }
+}
