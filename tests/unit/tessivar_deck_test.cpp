@@ -5,8 +5,8 @@
 
 #include "deck_check.h"
 #include "deck_link.h"
-#include "sheet_text.h"
 #include "fake_image_source.h"
+#include "sheet_text.h"
 
 // Reading deck files: what reads, and how each fault is told.
 
