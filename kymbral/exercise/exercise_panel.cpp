@@ -35,13 +35,13 @@ ExercisePanel PanelOf(const ExerciseRun& run) {
                           " to pass): " + (passed ? "passed" : "not passed")};
     }
     const Task& task = set.tasks[static_cast<std::size_t>(run.TaskOnHand())];
-    bool last = run.TaskOnHand() + 1 == static_cast<int>(set.tasks.size());
     return {.heading = "Task " + std::to_string(run.TaskOnHand() + 1) + " of " +
                        std::to_string(set.tasks.size()),
             .task = TaskText(task),
             .timeLeft = TimeLeft(run, task),
             .answers = run.Judged() ? std::vector<std::string>{} : AnswerLabels(task),
-            .action = run.Judged() ? (last ? "" : "Next task") : "Check",
+            // Judging the last task ends the set: a judged task has one after it.
+            .action = run.Judged() ? "Next task" : "Check",
             .verdict = run.Verdict(),
             .points = "Points: " + points};
 }

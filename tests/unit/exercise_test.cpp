@@ -2,6 +2,7 @@
 
 #include "answer_check.h"
 #include "eject_insert.h"
+#include "exercise_export.h"
 #include "exercise_panel.h"
 #include "exercise_run.h"
 #include "knob_settings.h"
@@ -25,7 +26,7 @@ const std::string kLibreOffice =
 const std::string kExcel =
     "\xEF\xBB\xBF"
     "Minutes;Kind; Points ;Tolerance;Text;;\r\n"
-    "2,5;Sample;3;12,5;;;\r\n"
+    "0,5;Sample;3;12,5;;;\r\n"
     ";;;;;;\r\n";
 
 // The window's games reported to the run on hand, as the programs wire them.
@@ -89,7 +90,8 @@ TEST(ExerciseFileTest, SetsAsSpreadsheetsSaveThem) {
     EXPECT_EQ(excel.set.passingScore, kDefaultExercisePassingScore);
     EXPECT_EQ(excel.set.tasks,
               (std::vector<Task>{
-                  {.kind = TaskKind::Sample, .tolerance = 12.5, .minutes = 2.5, .points = 3}}));
+                  {.kind = TaskKind::Sample, .tolerance = 12.5, .minutes = 0.5, .points = 3}}));
+    EXPECT_EQ(ReadExercises(ExercisesText(excel.set)).set, excel.set);
 }
 
 TEST(ExerciseFileTest, BadSetsAreRefusedLineByLine) {
@@ -99,7 +101,7 @@ TEST(ExerciseFileTest, BadSetsAreRefusedLineByLine) {
          {"exercises.csv line 2: level must be 1, 2 or 3",
           "exercises.csv line 3: level must be 1, 2 or 3",
           "exercises.csv line 4: kind \"locks\" must be lock, sample or shim"}},
-        {header + "sample,,0,,-1,1.5,101\r\nshim,,,,,,\r\n",
+        {header + "sample,,0,,-1,1.5,101\r\nshim,,,,,,\r\nshim,,,0,600.5,,\r\nshim,,,100,,,\r\n",
          {"exercises.csv line 2: tolerance must be a percent greater than 0 and at most 100 (10 "
           "when left blank)",
           "exercises.csv line 2: minutes must be a time limit in minutes, greater than 0 and at "
@@ -107,7 +109,9 @@ TEST(ExerciseFileTest, BadSetsAreRefusedLineByLine) {
           "exercises.csv line 2: points must be a whole number from 1 to 1000 (1 when left blank)",
           "exercises.csv line 2: passing score must be a whole number from 0 to 100",
           "exercises.csv line 3: goal must be the lock level to reach, greater than 0 and less "
-          "than 100"}},
+          "than 100",
+          "exercises.csv line 4: goal must be", "exercises.csv line 4: minutes must be",
+          "exercises.csv line 5: goal must be"}},
         {"text,points\r\nLock it,1\r\n",
          {"exercises.csv line 1: the first row must name the columns: at least \"kind\", and any "
           "of \"text\", \"level\", \"tolerance\", \"goal\", \"minutes\", \"points\", \"passing "
@@ -205,6 +209,18 @@ TEST_F(ExerciseTest, AShimTaskWantsTheGoalWithTheLockSettingsLeftAlone) {
         run.Act({});
         EXPECT_EQ(out.tasks.back().right, knob < 0) << knob;
     }
+    // The goal itself is reached; a tenth above it is not.
+    Run("kind,goal\r\nshim,50\r\n");
+    Relock();
+    std::string reached = k.form.Info.caption;
+    for (auto [goal, right] :
+         {std::pair{ReadNumber(reached), true}, {ReadNumber(reached) + 0.1, false}}) {
+        Run("kind,goal\r\nshim," + DecimalText(goal) + "\r\n");
+        Relock();
+        ASSERT_EQ(k.form.Info.caption, reached);
+        run->Act({});
+        EXPECT_EQ(out.tasks.back().right, right) << goal;
+    }
     ExerciseRun& run = Run("kind,goal\r\nshim,50\r\n");
     Insert_Click(k);
     Walkup_Click(k);  // Answer: the settings that cancel the errors
@@ -230,9 +246,9 @@ TEST_F(ExerciseTest, TheScoreIsThePointsWonOfThePointsSet) {
     EXPECT_EQ(out.exerciseResults, (std::vector<ExerciseResult>{{75, true, out.tasks}}));
     EXPECT_EQ(PanelOf(run).points, "Score: 75 of 100 (points 3 of 4; 60 to pass): passed");
     EXPECT_EQ(PanelOf(run).action, "");
-    std::vector<bool> right;
-    for (const TaskRecord& task : out.tasks) right.push_back(task.right);
-    EXPECT_EQ(right, (std::vector<bool>{true, false, true}));
+    std::vector<std::pair<int, bool>> right;
+    for (const TaskRecord& task : out.tasks) right.emplace_back(task.task, task.right);
+    EXPECT_EQ(right, (std::vector<std::pair<int, bool>>{{1, true}, {2, false}, {3, true}}));
     EXPECT_EQ(out.tasks[1].answer.substr(0, 5), "pw90=");
 }
 
@@ -256,6 +272,7 @@ TEST_F(ExerciseTest, AResumeKeepsWhatWasDoneAndTheTimeUsed) {
     EXPECT_EQ(run.TaskOnHand(), 1);
     EXPECT_NEAR(run.Elapsed(), 42, 0.01);
     EXPECT_EQ(PanelOf(run).points, "Points: 2 of 4");
+    EXPECT_NEAR(run.Records()[0]->seconds, out.tasks[0].seconds, 0.05);
     ExerciseRun other(Set(kExcel), again);
     other.Begin(later.k, kept);  // another set's position is no resume
     EXPECT_EQ(other.TaskOnHand(), 0);
@@ -277,4 +294,17 @@ TEST_F(ExerciseTest, ALongTaskTextIsCutBetweenCharacters) {
                   std::count(description.begin(), description.end(), '\xA4'))
             << offset;
     }
+}
+
+TEST(ExerciseExportTest, OnlyASetThatRunsLeavesThePage) {
+    ExerciseExport set = ExportExercises(kExcel, ExerciseExportKind::kSet);
+    EXPECT_EQ(set.problems, std::vector<std::string>{});
+    EXPECT_EQ(set.fileName, "exercises.csv");
+    EXPECT_EQ(set.bytes, ExercisesText(ReadExercises(kExcel).set));
+    EXPECT_EQ(ExportExercises("kind\r\nlocks\r\n", ExerciseExportKind::kSet).problems,
+              std::vector<std::string>{
+                  "exercises.csv line 2: kind \"locks\" must be lock, sample or shim"});
+    EXPECT_EQ(
+        ExportExercises(kExcel, ExerciseExportKind::kScorm12, "no zip").problems,
+        std::vector<std::string>{"Kymbral's page could not be read from this site's package."});
 }
