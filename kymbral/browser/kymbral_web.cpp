@@ -33,6 +33,7 @@ struct KymbralPage {
     std::unique_ptr<ExerciseRun> run;
     Kymbral kymbral;
     std::string panelShown;
+    int panelRevision = -1;
 
     explicit KymbralPage(std::optional<ExerciseSet> set)
         : run(set ? std::make_unique<ExerciseRun>(std::move(*set), reports) : nullptr),
@@ -45,8 +46,11 @@ struct KymbralPage {
         if (run) form.SetAfterEvent([this] { ShowPanel(); });
     }
 
-    // The panel's texts, when they changed, for the page to show beside the window.
+    // The panel's texts, when the run moved on and they changed, for the page
+    // to show beside the window.
     void ShowPanel() {
+        if (run->Revision() == panelRevision) return;
+        panelRevision = run->Revision();
         ExercisePanel panel = PanelOf(*run);
         JsonOut out;
         out.Open('{').Key("heading").Value(panel.heading).Key("task").Value(panel.task);

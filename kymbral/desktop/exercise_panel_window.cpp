@@ -60,7 +60,9 @@ ExercisePanelWindow::ExercisePanelWindow(ExerciseRun& run, FormView& console)
     layout->addStretch();
     setFixedWidth(kPanelWidth);
 
-    console_.SetAfterEvent([this] { Show(PanelOf(run_)); });
+    console_.SetAfterEvent([this] {
+        if (run_.Revision() != shownRevision_) Show(PanelOf(run_));
+    });
     clock_ = new QTimer(this);
     connect(clock_, &QTimer::timeout, this, [this] { console_.Dispatch([this] { run_.Tick(); }); });
     Show(PanelOf(run_));
@@ -82,6 +84,7 @@ void ExercisePanelWindow::Act() {
 }
 
 void ExercisePanelWindow::Show(const ExercisePanel& panel) {
+    shownRevision_ = run_.Revision();
     if (panel == shown_) return;
     bool newTask = panel.heading != shown_.heading;
     heading_->setText(Text(panel.heading));

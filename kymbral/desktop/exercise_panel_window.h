@@ -31,6 +31,7 @@ class ExercisePanelWindow : public QWidget {
     ExerciseRun& run_;
     FormView& console_;
     ExercisePanel shown_;
+    int shownRevision_ = -1;
     QLabel* heading_;
     QLabel* task_;
     QLabel* timeLeft_;

@@ -59,6 +59,7 @@ ExerciseRun::ExerciseRun(ExerciseSet set, Reports& out)
       records_(set_.tasks.size()) {}
 
 void ExerciseRun::Begin(Kymbral& k, std::string_view resume) {
+    ++revision_;
     k_ = &k;
     std::optional<ExerciseResume> kept = ReadExerciseResume(resume, key_, set_.tasks.size());
     float used = 0;
@@ -111,6 +112,7 @@ bool ExerciseRun::TimeIsUp() const {
 }
 
 void ExerciseRun::Act(const std::vector<std::string>& answers) {
+    ++revision_;
     if (Finished()) return;
     if (judged_) {
         ++task_;
@@ -176,6 +178,7 @@ void ExerciseRun::CheckShim() {
 }
 
 void ExerciseRun::ScrambleAnswered(const ScrambleAnswer& answer) {
+    ++revision_;
     if (Finished() || judged_) return;
     const Task& task = OnHand();
     if (task.kind == TaskKind::Shim) {
@@ -194,6 +197,7 @@ void ExerciseRun::ScrambleAnswered(const ScrambleAnswer& answer) {
 }
 
 void ExerciseRun::Tick() {
+    ++revision_;
     if (Finished()) return;
     if (!judged_ && TimeIsUp()) {
         Judge("no answer", "an answer within " + LimitText(OnHand().minutes), false,

@@ -30,6 +30,11 @@ class ExerciseRun : public Reports {
 
     void ScrambleAnswered(const ScrambleAnswer& answer) override;
 
+    // Moves on whenever the run may show something new (each of the calls
+    // above), so that a view redraws its panel only then, not after every
+    // tick of the window's clock.
+    int Revision() const { return revision_; }
+
     const ExerciseSet& Set() const { return set_; }
     int TaskOnHand() const { return task_; }
     // The task on hand is judged, and the next one waits for the button.
@@ -60,6 +65,7 @@ class ExerciseRun : public Reports {
     Reports& out_;
     Kymbral* k_ = nullptr;
     int task_ = 0;
+    int revision_ = 0;
     bool judged_ = false;
     float started_ = 0;  // by the simulator's clock
     std::vector<std::optional<TaskRecord>> records_;
