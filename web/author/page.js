@@ -67,7 +67,9 @@ class AuthorPage {
       if (entry.row) item.title = entry.row;
       return item;
     }));
-    list.setAttribute('aria-activedescendant', `entry-${chosen}`);
+    // No entry is active before one is chosen: the attribute must name one that is there.
+    if (chosen >= 0) list.setAttribute('aria-activedescendant', `entry-${chosen}`);
+    else list.removeAttribute('aria-activedescendant');
     list.children[chosen]?.scrollIntoView({ block: 'nearest' });
     this.guide.textContent = state.guide;
     const entry = state.entries[chosen];
