@@ -22,20 +22,6 @@ std::vector<std::int16_t> LockSettings(const SimulatorState& s) {
     return {s.LockGain, s.LockPower, s.LockPhase};
 }
 
-// A number typed as a student types it: a decimal point or comma, blanks around.
-std::optional<double> Typed(std::string text) {
-    for (char& c : text) c = c == ',' ? '.' : c;
-    std::size_t start = text.find_first_not_of(" \t");
-    std::size_t end = text.find_last_not_of(" \t");
-    if (start == std::string::npos) return std::nullopt;
-    text = text.substr(start, end - start + 1);
-    if (text.find_first_not_of("0123456789.") != std::string::npos ||
-        text.find_first_of("0123456789") == std::string::npos) {
-        return std::nullopt;
-    }
-    return ReadNumber(text);
-}
-
 bool WithinTolerance(double answer, double value, double percent) {
     return std::abs(answer - value) <= value * percent / 100 * (1 + 1e-9);
 }
@@ -144,7 +130,8 @@ void ExerciseRun::CheckSample(const std::vector<std::string>& answers) {
     std::string given, expected;
     bool right = true;
     for (std::size_t i = 0; i < 3; ++i) {
-        std::optional<double> answer = i < answers.size() ? Typed(answers[i]) : std::nullopt;
+        std::optional<double> answer =
+            i < answers.size() ? DecimalNumber(answers[i]) : std::nullopt;
         if (!answer) {
             verdict_ = "Type a number in each box, then press Check.";
             return;

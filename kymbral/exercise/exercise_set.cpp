@@ -19,22 +19,8 @@ constexpr std::size_t kMostProblems = 10;
 constexpr double kMostMinutes = 600;
 constexpr int kMostPoints = 1000;
 
-// A number as a spreadsheet writes it: digits with a decimal point or, in
-// locales that write one, a decimal comma. Nothing when it is not one.
-std::optional<double> Decimal(std::string_view field) {
-    std::string text(WithoutBlanks(field));
-    std::replace(text.begin(), text.end(), ',', '.');
-    std::size_t digits =
-        std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    std::size_t points = std::count(text.begin(), text.end(), '.');
-    bool plain = digits > 0 && points <= 1 && digits + points == text.size() &&
-                 text.front() != '.' && text.back() != '.';
-    if (!plain) return std::nullopt;
-    return ReadNumber(text);
-}
-
 std::optional<int> Whole(std::string_view field) {
-    std::optional<double> value = Decimal(field);
+    std::optional<double> value = DecimalNumber(field);
     if (!value || *value != static_cast<double>(static_cast<long long>(*value)) || *value > 1e6) {
         return std::nullopt;
     }
@@ -129,7 +115,7 @@ class SheetReader {
         std::size_t problems = reading_.problems.size();
         std::optional<TaskKind> kind = Kind(record);
         Task task{.kind = kind.value_or(TaskKind::Lock), .text = std::string(Field(record, kText))};
-        auto decimal = +[](std::string_view f) { return Decimal(f); };
+        auto decimal = +[](std::string_view f) { return DecimalNumber(f); };
         auto whole = +[](std::string_view f) { return Whole(f); };
         if (task.kind == TaskKind::Lock && kind) {
             Setting<int>(
@@ -172,6 +158,18 @@ class SheetReader {
 };
 
 }  // namespace
+
+std::optional<double> DecimalNumber(std::string_view text) {
+    std::string number(WithoutBlanks(text));
+    std::replace(number.begin(), number.end(), ',', '.');
+    auto digits =
+        std::count_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    auto points = std::count(number.begin(), number.end(), '.');
+    bool plain =
+        digits > 0 && points <= 1 && static_cast<std::size_t>(digits + points) == number.size();
+    if (!plain) return std::nullopt;
+    return ReadNumber(number);
+}
 
 std::string_view KindName(TaskKind kind) {
     return kTaskKindNames[static_cast<std::size_t>(kind)];

@@ -57,5 +57,10 @@ std::string ExercisesText(const ExerciseSet& set);
 // opens only a file beside it, named without any path or address.
 std::optional<std::string> ExercisesLinkProblem(std::string_view name);
 
+// A number as a spreadsheet or a student writes it: digits with a decimal
+// point or, in locales that write one, a decimal comma; blanks around it.
+// Nothing when it is not one.
+std::optional<double> DecimalNumber(std::string_view text);
+
 // The points of every task together.
 int PointsSet(const ExerciseSet& set);

@@ -7,10 +7,7 @@
 namespace {
 
 bool IsScoreColumn(std::string_view name) {
-    name = WithoutBlanks(name);
-    return std::equal(
-        name.begin(), name.end(), kPassingScoreColumn.begin(), kPassingScoreColumn.end(),
-        [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+    return ColumnNamed(name, std::span(&kPassingScoreColumn, 1)).has_value();
 }
 
 std::optional<std::size_t> ScoreColumnIn(const std::vector<std::string>& columns) {
