@@ -13,6 +13,10 @@ std::string SpokenText(const std::string& caption) {
     return text;
 }
 
+std::string ReadOut(const AccessibleFacts& facts) {
+    return facts.value.empty() ? facts.name : facts.name + ", " + facts.value;
+}
+
 AccessibleFacts KindFacts(const Label& label, bool takesClick) {
     AccessibleRole role = takesClick ? AccessibleRole::Button : AccessibleRole::Text;
     return {.role = role, .name = SpokenText(label.caption)};

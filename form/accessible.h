@@ -23,8 +23,10 @@ enum class AccessibleRole {
 struct AccessibleFacts {
     AccessibleRole role = AccessibleRole::None;
     std::string name{};
-    // What a spin button or a meter reads, as it is shown.
+    // What a spin button or a meter reads, as it is shown, and the range it lies in.
     std::string value{};
+    int minimum = 0;
+    int maximum = 0;
     // Read after the name: what the control holds beyond it.
     std::string description{};
     // Its changes are read out as they come (politely, after what is being
@@ -39,6 +41,9 @@ using Describer = std::function<AccessibleFacts()>;
 
 // A caption as a reader takes it: its line breaks (CR, CR LF or LF) as LF.
 std::string SpokenText(const std::string& caption);
+
+// What an announced control's read-out says: its name and, a meter, its value.
+std::string ReadOut(const AccessibleFacts& facts);
 
 // What a control says of itself by its kind alone: its caption as its name.
 // A label that takes a click is a button. Text boxes, lists and picture boxes

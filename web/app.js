@@ -85,8 +85,9 @@ export async function start({ program, caption, background }) {
   };
   view.post = eventPoster(module, pump);
   await module.ccall('web_start', null, [], [], { async: true });
-  // The keyboard goes where the desktop's goes first: the first control that takes it.
-  root.querySelector('input, button')?.focus();
+  // The keyboard goes where the desktop's goes first: the first control that
+  // takes it (Kymbral's command line, Tessivar's screenshot).
+  root.querySelector('input, button, [tabindex="0"]')?.focus({ preventScroll: true });
   document.body.classList.add('ready');
   // After the next frame's paint: the benchmark's "first complete paint".
   requestAnimationFrame(() => setTimeout(() => performance.mark('painted')));

@@ -1,7 +1,5 @@
 #include "accessible_interfaces.h"
 
-#include <cstdint>
-#include <limits>
 #include <vector>
 
 #include "button_widget.h"
@@ -189,9 +187,9 @@ QVariant ButtonAccessible::currentValue() const {
 }
 
 QVariant ButtonAccessible::maximumValue() const {
-    return std::numeric_limits<std::int16_t>::max();
+    return Facts().maximum;
 }
 
 QVariant ButtonAccessible::minimumValue() const {
-    return std::numeric_limits<std::int16_t>::min();
+    return Facts().minimum;
 }

@@ -35,8 +35,8 @@ class PaintedAccessible : public QAccessibleInterface, public QAccessibleValueIn
 
     QVariant currentValue() const override;
     void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return 100; }
-    QVariant minimumValue() const override { return 0; }
+    QVariant maximumValue() const override { return control_.Facts().maximum; }
+    QVariant minimumValue() const override { return control_.Facts().minimum; }
     QVariant minimumStepSize() const override { return 0; }
 
   private:

@@ -35,7 +35,7 @@ void Announcements::Take(int id, double now, Update& update) {
     bool changed = !told.facts || facts != *told.facts;
     if (!changed && !told.pacer.Due()) return;
     if (changed) update.changed.push_back(id);
-    bool spoken = told.facts && facts.announced && facts.name != told.facts->name;
+    bool spoken = told.facts && facts.announced && ReadOut(facts) != ReadOut(*told.facts);
     told.facts = std::move(facts);
     if ((spoken && told.pacer.Changed(now)) || told.pacer.TakeDue(now)) update.said.push_back(id);
     if (std::optional<double> due = told.pacer.Due()) {

@@ -30,12 +30,13 @@ const char* RoleName(AccessibleRole role) {
 void WriteFacts(JsonOut& out, int id, const AccessibleFacts& facts, const char* keys) {
     out.Open('{').Key("id").Value(id).Key("role").Value(RoleName(facts.role));
     out.Key("name").Value(facts.name).Key("value").Value(facts.value);
+    out.Key("minimum").Value(facts.minimum).Key("maximum").Value(facts.maximum);
     out.Key("description").Value(facts.description).Key("live").Value(facts.announced);
     out.Key("keys").Value(keys).Close('}');
 }
 
 void WriteSaid(JsonOut& out, int id, const AccessibleFacts& facts) {
-    out.Open('{').Key("id").Value(id).Key("text").Value(facts.name).Close('}');
+    out.Open('{').Key("id").Value(id).Key("text").Value(ReadOut(facts)).Close('}');
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ struct KymbralPage {
         kymbral.form = MakeMainForm();
         AddMainFormControls(form, kymbral.form);
         BindMainFormEvents(form, kymbral);
-        DescribeMainForm(form, kymbral.form);
+        DescribeMainForm(form, kymbral);
         form.SetClock([this] { return clock.Now(); });
         if (run) form.SetAfterEvent([this] { ShowPanel(); });
     }

@@ -35,7 +35,7 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages, Reports* repo
     view.SetBackground(background.copy(background.rect().intersected(view.rect())));
     AddMainFormControls(view, kymbral_->form);
     BindMainFormEvents(view, *kymbral_);
-    DescribeMainForm(view, kymbral_->form);
+    DescribeMainForm(view, *kymbral_);
 }
 
 KymbralWindow::~KymbralWindow() = default;

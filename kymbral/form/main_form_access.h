@@ -1,19 +1,24 @@
 #pragma once
 
 #include "accessible.h"
-#include "main_form.h"
+#include "kymbral.h"
 
 // What a screen reader is told of the main window's controls where a caption
 // alone would not serve; every other control says its caption.
 
-// A knob says its setting and the value shown under it: "Z1 shim, 0".
+// A knob says its setting, its value and the range of its steps.
 AccessibleFacts KnobFacts(const MainForm& f, int index);
 // The lock meter says the lock level written inside it.
 AccessibleFacts LockMeterFacts(const MainForm& f);
-// The three plots in words, from the titles shown with them.
-AccessibleFacts SpectrumFacts(const MainForm& f);
-AccessibleFacts FieldFacts(const MainForm& f);
-AccessibleFacts LockGraphFacts(const MainForm& f);
+// The three plots by their titles, described by what they show now.
+AccessibleFacts SpectrumFacts(const Kymbral& k);
+AccessibleFacts FieldFacts(const Kymbral& k);
+AccessibleFacts LockGraphFacts(const Kymbral& k);
+// The title under the spectrum, by what a click on it does.
+AccessibleFacts ViewSelectorFacts(const MainForm& f);
+// A number read with what it is ("Time, 2.0 s"); before the clock first
+// writes it, what it is alone.
+AccessibleFacts ReadingFacts(const Label& label, const std::string& what, const std::string& unit);
 
 // A control named by the label beside it.
 inline Describer NamedBy(AccessibleRole role, const Label& label) {
@@ -22,15 +27,28 @@ inline Describer NamedBy(AccessibleRole role, const Label& label) {
 
 // For any view that offers Describe(control, describer).
 template <class View>
-void DescribeMainForm(View& view, const MainForm& f) {
+void DescribeMainForm(View& view, const Kymbral& k) {
+    const MainForm& f = k.form;
     for (int i = 0; i < kKnobCount; ++i) {
         view.Describe(f.KeyIn[i], [&f, i] { return KnobFacts(f, i); });
     }
     view.Describe(f.Info, [&f] { return LockMeterFacts(f); });
-    view.Describe(f.PlotPeakShape, [&f] { return SpectrumFacts(f); });
-    view.Describe(f.PlotBField, [&f] { return FieldFacts(f); });
-    view.Describe(f.PlotFID, [&f] { return LockGraphFacts(f); });
+    view.Describe(f.PlotPeakShape, [&k] { return SpectrumFacts(k); });
+    view.Describe(f.PlotBField, [&k] { return FieldFacts(k); });
+    view.Describe(f.PlotFID, [&k] { return LockGraphFacts(k); });
+    view.Describe(f.ShimXLabel, [&f] { return ViewSelectorFacts(f); });
     view.Describe(f.ShimYLabel, Always({.role = AccessibleRole::Button, .name = "Shim map rows"}));
+    struct Reading {
+        const Label* label;
+        const char* what;
+        const char* unit;
+    };
+    for (Reading r :
+         {Reading{&f.Angle1Label, "Angle of the side view", " degrees"},
+          Reading{&f.Angle2Label, "Angle of the top view", " degrees"},
+          Reading{&f.TimeLabel, "Time", " s"}, Reading{&f.MxLabel, "x magnetisation", ""}}) {
+        view.Describe(*r.label, [r] { return ReadingFacts(*r.label, r.what, r.unit); });
+    }
     view.Describe(f.KeyboardInput,
                   Always({.role = AccessibleRole::TextBox, .name = "Command line"}));
     view.Describe(f.ParametersListBox,
@@ -40,11 +58,12 @@ void DescribeMainForm(View& view, const MainForm& f) {
     view.Describe(f.T1Value, NamedBy(AccessibleRole::TextBox, f.Label11));
     view.Describe(f.T2Value, NamedBy(AccessibleRole::TextBox, f.Label12));
     // What another control says already: the labels that name a control,
-    // the values under the knobs and the meter, the plots' titles; and
+    // the values under the knobs and the meter, the plots' titles, the
+    // angles' unit; and
     // Label9, which lies below its picture box's visible area.
     for (const Label& value : f.ShimLabel) view.Describe(value, Always(kUntold));
     for (const Label* said : {&f.Label18, &f.Label10, &f.Label11, &f.Label12, &f.Info2, &f.LockFID,
-                              &f.Label13, &f.Label9}) {
+                              &f.Label13, &f.Label9, &f.Label19, &f.Label20}) {
         view.Describe(*said, Always(kUntold));
     }
 }

@@ -83,7 +83,7 @@ void TurnDial(Kymbral& k, const LockModel& model) {
 void UpdateViews(Kymbral& k) {
     MainForm& f = k.form;
     f.Timer1.enabled = false;
-    f.LockFID.caption = "Lock";
+    f.LockFID.caption = kLockGraphTitle;
     f.PlotFID.scale.width = 30;
     f.PlotFID.Clear();
     f.PlotBField.Clear();

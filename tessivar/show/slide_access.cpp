@@ -3,11 +3,9 @@
 #include <string>
 
 AccessibleFacts ScreenshotFacts(const SlideShow& show) {
+    // The screen's number as its instruction gives it, counted from 0.
     std::string name = "Screenshot";
-    if (!show.slides.empty()) {
-        name +=
-            " " + std::to_string(show.SlideIndex + 1) + " of " + std::to_string(show.slides.size());
-    }
+    if (!show.slides.empty()) name += " of screen " + std::to_string(show.SlideIndex);
     return {.role = AccessibleRole::Image,
             .name = name,
             .description = SpokenText(show.form.InfoBox.caption)};

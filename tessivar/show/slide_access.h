@@ -3,8 +3,8 @@
 #include "accessible.h"
 #include "slide_show.h"
 
-// What a screen reader is told of the slide window: the screenshot by its
-// place in the show, "Screenshot 3 of 26", with the instruction read after
+// What a screen reader is told of the slide window: the screenshot by the
+// number its instruction gives it, "Screenshot of screen 2", with the instruction read after
 // it; the instruction, the score and the clue level are read out as they
 // change.
 AccessibleFacts ScreenshotFacts(const SlideShow& show);

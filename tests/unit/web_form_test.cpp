@@ -135,7 +135,7 @@ TEST_F(WebFormKeysTest, OrdersStopsAndTurnsKeysIntoTheMouseClicks) {
     EXPECT_TRUE(Has(first, R"("order":[1,0,)")) << first;
     EXPECT_TRUE(Has(
         first,
-        R"({"id":0,"role":"button","name":"","value":"","description":"","live":false,"keys":"knob"})"));
+        R"({"id":0,"role":"button","name":"","value":"","minimum":0,"maximum":0,"description":"","live":false,"keys":"knob"})"));
     EXPECT_TRUE(Has(first, R"("keys":"pointer")"));
 
     using Strings = std::vector<std::string>;

@@ -58,6 +58,7 @@ export const LACKS = {
     folder: "WebDriver BiDi's input.setFiles refuses a folder (NS_ERROR_FILE_IS_DIRECTORY)",
     download: 'puppeteer-core sets where downloads go over the DevTools protocol only',
     pixels: "its text is rasterised unlike the desktop's: the page's text placement was matched to Chromium's",
+    forcedColors: 'forced colours are emulated over the DevTools protocol only',
   },
   webkit: {
     touch: 'WebKitWebDriver takes touch actions but the page gets no events from them',
@@ -66,6 +67,8 @@ export const LACKS = {
     download: 'WebDriver cannot say where downloads go',
     console: "WebDriver classic does not read the page's console",
     pixels: "its text is rasterised unlike the desktop's: the page's text placement was matched to Chromium's",
+    forcedColors: 'forced colours are emulated over the DevTools protocol only',
+    zoom: "WebKitWebDriver sets a page's device scale only when it opens, so a zoom cannot change it",
   },
 };
 

@@ -15,14 +15,17 @@ const CLICKING_KEYS = new Set([' ', 'Enter', 'Backspace', 'ArrowLeft', 'ArrowUp'
 // The element that takes the focus and is named: a check box's own box.
 const namedElement = (element) => (element.classList.contains('checkbox') ? element.firstChild : element);
 
+// A spin button's or a meter's value in its range.
+const valueOf = (f) => ({ 'aria-valuenow': Number.parseFloat(f.value) || 0, 'aria-valuemin': f.minimum, 'aria-valuemax': f.maximum });
+
 // The binding's roles in ARIA. A native element keeps its own role.
 const ROLES = {
   button: (element) => element.localName !== 'button' && { role: 'button' },
-  spinButton: (element, f) => ({ role: 'spinbutton', 'aria-valuenow': Number.parseFloat(f.value) || 0, 'aria-valuetext': f.value }),
+  spinButton: (element, f) => ({ role: 'spinbutton', ...valueOf(f), 'aria-valuetext': f.value }),
   checkBox: () => null,
   list: () => ({ role: 'listbox' }),
   textBox: () => null,
-  meter: (element, f) => ({ role: 'meter', 'aria-valuenow': Number.parseFloat(f.value) || 0, 'aria-valuemin': 0, 'aria-valuemax': 100 }),
+  meter: (element, f) => ({ role: 'meter', ...valueOf(f) }),
   // A picture that takes the keyboard pointer's keys is an application, so
   // that a screen reader hands it the arrows, and its texts stay readable.
   image: (element, f) => ({ role: f.keys === 'pointer' ? 'application' : 'img' }),
@@ -54,6 +57,28 @@ export class FormAccess {
     // The pointer waits in the middle of the picture from its first focus.
     view.form.addEventListener('focusin', (e) => {
       if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, PageEvent.KEY, { keyCode: 0 });
+      this.ringInside(e.target);
+    });
+    // The ring of a control larger than the window (a screenshot), drawn
+    // inside the window's part of it: its own would lie beyond the edges.
+    this.ring = document.createElement('div');
+    this.ring.className = 'focus-ring';
+    this.ring.hidden = true;
+    view.form.append(this.ring);
+    view.form.addEventListener('focusout', () => { this.ring.hidden = true; });
+  }
+
+  ringInside(element) {
+    const [form, box] = [this.view.form, element].map((e) => e.getBoundingClientRect());
+    const inside = box.left >= form.left && box.top >= form.top && box.right <= form.right && box.bottom <= form.bottom;
+    element.classList.toggle('ringed-inside', !inside);
+    this.ring.hidden = inside;
+    if (inside) return;
+    const [left, top] = [Math.max(box.left, form.left) - form.left, Math.max(box.top, form.top) - form.top];
+    const [right, bottom] = [Math.min(box.right, form.right) - form.left, Math.min(box.bottom, form.bottom) - form.top];
+    const { scale } = this.view;
+    Object.assign(this.ring.style, {
+      left: `${left / scale}px`, top: `${top / scale}px`, width: `${(right - left) / scale}px`, height: `${(bottom - top) / scale}px`,
     });
   }
 

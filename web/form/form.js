@@ -15,6 +15,8 @@ import { MouseButtons } from './buttons.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
 const TILE = 128; // pixels square
+// Smaller than this, the console's 11-pixel captions are no longer read with ease.
+const SMALLEST_FIT = 2 / 3;
 export class FormView {
   constructor(root, background) {
     this.root = root;
@@ -133,12 +135,20 @@ export class FormView {
     this.timers.set(id, clock.setTimeout(tick, interval));
   }
 
-  // Scaled down, never up, so the whole window shows; the pictures follow at
-  // the new size so that they stay sharp.
+  // Scaled down to fit the browser window, never up, and never below
+  // SMALLEST_FIT: a window that would be smaller than that shows at full size
+  // and the page scrolls (a phone, or a zoom kept from an earlier visit). A
+  // zoom while the page is open changes the pixel ratio, not only the room:
+  // the window keeps its scale then, so that it grows with the zoom. The
+  // pictures follow at the new size so that they stay sharp.
   fit() {
     if (!this.size) return;
     const [width, height] = this.size;
-    this.scale = Math.min(1, (innerWidth - this.besides) / width, innerHeight / height);
+    if (devicePixelRatio === this.ratio || this.ratio === undefined) {
+      const room = Math.min(1, (innerWidth - this.besides) / width, innerHeight / height);
+      this.scale = room >= SMALLEST_FIT ? room : 1;
+    }
+    this.ratio = devicePixelRatio;
     this.form.style.transform = this.scale === 1 ? '' : `scale(${this.scale})`;
     Object.assign(this.root.style, {
       width: `${width * this.scale}px`,

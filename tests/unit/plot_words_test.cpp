@@ -1,0 +1,73 @@
+#include "plot_words.h"
+
+#include <gtest/gtest.h>
+
+#include "eject_insert.h"
+#include "knobs.h"
+#include "main_form_access.h"
+#include "started_kymbral.h"
+
+namespace {
+
+struct PlotWordsTest : ::testing::Test, StartedKymbral {
+    void Step(int knob, int steps) {
+        for (int i = 0; i < steps; ++i) KeyIn_MouseUp(k, knob, kRightButton);
+    }
+};
+
+constexpr int kZ1 = 1, kZ2 = 2;
+
+}  // namespace
+
+TEST_F(PlotWordsTest, TheLineShapeAndTheFieldInWordsFollowTheShims) {
+    EXPECT_EQ(SpectrumFacts(k).description, "No line: no signal");
+    Insert_Click(k);
+    EXPECT_TRUE(SpectrumFacts(k).description.starts_with("One narrow line, 99 % as tall"))
+        << SpectrumFacts(k).description;
+    EXPECT_EQ(FieldFacts(k).description, "Flat along the sample");
+
+    Step(kZ1, 20);
+    EXPECT_TRUE(SpectrumFacts(k).description.starts_with("One broad line, "))
+        << SpectrumFacts(k).description;
+    EXPECT_TRUE(FieldFacts(k).description.starts_with("Sloping, ")) << FieldFacts(k).description;
+
+    for (int i = 0; i < 20; ++i) KeyIn_MouseUp(k, kZ1, kLeftButton);
+    Step(kZ2, 30);
+    EXPECT_EQ(FieldFacts(k).description, "Curved along the sample");
+}
+
+TEST_F(PlotWordsTest, LinesApartAreCountedAndTheTallestCapsTheHeight) {
+    BinTable bins;
+    bins[20] = 5;
+    bins[21] = 4;
+    bins[60] = 5;
+    EXPECT_EQ(LineShapeWords(bins, 4),
+              "A line split in two, 100 % as tall as the line of a perfectly shimmed sample");
+    bins[23] = 5;  // within the gap of one line
+    bins[90] = -5;
+    EXPECT_EQ(LineShapeWords(bins, 10),
+              "A line split into 3, 50 % as tall as the line of a perfectly shimmed sample");
+}
+
+TEST_F(PlotWordsTest, TheGraphSaysTheLockTraceOrHowFarTheFidHasDecayed) {
+    Insert_Click(k);
+    EXPECT_EQ(LockGraphFacts(k).name, "Lock graph");
+    EXPECT_TRUE(LockGraphFacts(k).description.starts_with("The lock trace at "))
+        << LockGraphFacts(k).description;
+    EXPECT_EQ(FidWords(0.9, 5), "The FID, 0 s so far: still strong");
+    EXPECT_EQ(FidWords(3, 5), "The FID, 3 s so far: decaying");
+    EXPECT_EQ(FidWords(10, 5), "The FID, 10 s so far: mostly decayed");
+    EXPECT_EQ(FidWords(20, 5), "The FID, 20 s so far: decayed");
+}
+
+TEST_F(PlotWordsTest, NumbersAreReadWithWhatTheyAreAndPlaceholdersNever) {
+    Label angle;
+    angle.caption = "Label7";
+    EXPECT_EQ(ReadingFacts(angle, "Angle of the side view", " degrees").name,
+              "Angle of the side view");
+    angle.caption = "79";
+    EXPECT_EQ(ReadingFacts(angle, "Angle of the side view", " degrees").name,
+              "Angle of the side view, 79 degrees");
+    EXPECT_EQ(ViewSelectorFacts(k.form).description, "Now the line shape of the sample");
+    EXPECT_EQ(KnobFacts(k.form, kZ1).maximum, 32767);
+}
