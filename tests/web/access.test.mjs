@@ -2,19 +2,9 @@
 // state a student meets, every control named in the accessibility tree, and
 // the read-outs of the polite live regions, paced on the page's clock.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { serious } from './axe.mjs';
 import { browserTest, click, closeMessage, waitText } from './harness.mjs';
 import { openFaked, tick } from './views.mjs';
-
-const AXE = readFileSync(new URL('node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
-
-// axe-core's violations of impact serious or critical, each with the elements it found.
-const serious = (page) => page.evaluate(async (source) => {
-  (0, eval)(source);
-  const { violations } = await window.axe.run(document, { resultTypes: ['violations'] });
-  return violations.filter((v) => ['serious', 'critical'].includes(v.impact))
-    .map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`);
-}, AXE);
 
 // Each page in the states a student meets, in turn.
 const STATES = {
@@ -29,7 +19,13 @@ const STATES = {
       await page.waitFor(() => document.querySelector('dialog.message-box[open]') !== null);
     },
   },
-  'tessivar.html': { 'at start': async () => {} },
+  'tessivar.html': {
+    'at start': async () => {},
+    'with a clue drawn': async (page) => {
+      await click(page, 'Picture1', { x: 30, y: 30 });
+      await waitText(page, 'ClueLabel', 'Clue Level = 1');
+    },
+  },
   'kymbral.html?exercises=exercises.csv': {
     'with its first task': async (page) => {
       await page.waitFor(() => document.querySelector('.exercises h2')?.textContent === 'Task 1 of 2');

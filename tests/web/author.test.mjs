@@ -8,6 +8,7 @@ import { copyFileSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after } from 'node:test';
+import { serious } from './axe.mjs';
 import { browserTest, closeMessage, SITE, waitText } from './harness.mjs';
 import { clickSlides, framed, heldWhen, platform, problems, screen, status } from './platform.mjs';
 import { download as downloadTo, keepingDownloads } from './downloads.mjs';
@@ -100,12 +101,14 @@ browserTest('Author page: three screenshots, their targets and texts make a deck
       drawn[index].forEach((value, side) => assert.ok(Math.abs(value - shot.button[side]) <= 1, `${shot.name}: ${drawn[index]}`));
     }
     assert.deepEqual(await labels(page), ['1. Lock.jpg', '2. Shim.png', '3. Start.png']);
+    assert.deepEqual(await serious(page), [], 'axe-core, with pictures chosen and targets drawn');
 
     await page.mouse.click('#slides li:nth-child(2)');
     await page.mouse.click('#play');
     const trial = framed(page);
     await waitText(trial, 'InfoBox', screen(1));
     await waitText(trial, 'InfoBox', 'Click the button, Shim.png');
+    assert.deepEqual(await serious(page), [], 'axe-core, playing from here');
     await page.mouse.click('#close-trial');
 
     await typeInto(page, '#deck-name', 'Lab 1');
@@ -174,6 +177,7 @@ browserTest('Author page: "Replace the deck?" is answered by click or key, and t
   const answered = async (paths, answer) => {
     const reading = choose(page, paths);
     await page.waitFor(() => document.getElementById('ask').open);
+    assert.deepEqual(await serious(page), [], 'axe-core, asked to replace the deck');
     await answer();
     await reading;
     return page.evaluate(() => [document.getElementById('ask').open, document.body.classList.contains('busy'),

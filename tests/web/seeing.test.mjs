@@ -94,3 +94,13 @@ browserTest('Tessivar starts with the keyboard on its screenshot, and its ring s
   }));
   assert.deepEqual(ring, { seen: true, box: window.box });
 });
+
+// The spinning nuclei and the plots move because they are the lesson; the
+// page itself animates nothing, with or without a wish for less motion.
+browserTest('no page of the site animates or eases anything of its own', async ({ open }) => {
+  for (const path of ['index.html', 'kymbral.html', 'tessivar.html', 'author.html', 'exercises.html']) {
+    const page = await open(path, { ready: path !== 'index.html' });
+    await page.evaluate(() => document.querySelector('[data-name="Insert"]')?.click());
+    assert.deepEqual(await page.evaluate(() => document.getAnimations().map((a) => a.animationName ?? a.transitionProperty ?? a.id)), [], path);
+  }
+});

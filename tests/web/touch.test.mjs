@@ -62,6 +62,27 @@ browserTest('Kymbral by touch: a tap is a left click, a long press a right click
   }
 });
 
+// Where a finger lands a few pixels below a control's bottom edge, in the middle.
+const below = (page, name, by) => page.evaluate((n, d) => {
+  const box = document.querySelector(`[data-name="${n}"]`).getBoundingClientRect();
+  return { x: box.left + box.width / 2, y: box.bottom + d };
+}, name, by);
+
+browserTest('a finger just beside a small knob, on nothing that takes it, works the knob; further off, nothing', { needs: ['touch'] }, async ({ open }) => {
+  const page = await touchPage(open, 'kymbral.html', TABLET);
+  const knob = await page.evaluate(() => document.querySelector('[data-name="KeyIn0"]').getBoundingClientRect().height);
+  assert.ok(knob < 20, `the knob is ${knob} pixels high on a tablet`);
+  await fingers.tap(page, await below(page, 'KeyIn0', 4));
+  await tick(page, 10);
+  assert.equal(await text(page, 'ShimLabel0'), '49', 'a tap 4 pixels below');
+  await fingers.press(page, await below(page, 'KeyIn0', 4));
+  await tick(page, 10);
+  assert.equal(await text(page, 'ShimLabel0'), '50', 'a long press 4 pixels below');
+  await fingers.tap(page, await below(page, 'KeyIn0', 14));
+  await tick(page, 10);
+  assert.equal(await text(page, 'ShimLabel0'), '50', 'a tap 14 pixels below');
+});
+
 browserTest('Tessivar by touch: a tap on the target goes on, a long press goes back, no menu', { needs: ['touch'] }, async ({ open }) => {
   const page = await touchPage(open, 'tessivar.html', TABLET);
   const target = await at(page, 'Picture1', { x: 2805 - 150, y: 8820 - 150 });

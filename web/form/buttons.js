@@ -23,13 +23,15 @@ export class MouseButtons {
     return this.pressed === 0 || e.detail === 0;
   }
 
-  // A right click where the page's pointer is, by the mouse's own path: a
-  // long press of a finger.
-  rightClickAt(x, y) {
-    const target = document.elementFromPoint(x, y);
-    if (!target) return;
-    this.pressed = 2;
-    const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button: 2, buttons: 0 };
+  // A click on the control a finger meant, by the mouse's own path: the
+  // release (a knob's step, a picture's click) and, of the left button (0),
+  // the click; the right (2) is a long press.
+  clickAt(target, x, y, button) {
+    this.pressed = button;
+    const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button, buttons: 0 };
     target.dispatchEvent(new MouseEvent('mouseup', init));
+    if (button !== 0) return;
+    if (target.matches('input')) target.focus();
+    target.dispatchEvent(new MouseEvent('click', { ...init, detail: 1 }));
   }
 }
