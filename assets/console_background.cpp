@@ -173,8 +173,9 @@ void DrawStatus(QPainter& p) {
 
 }  // namespace
 
-QImage DrawConsoleBackground() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage DrawConsoleBackground(int ratio) {
+    QImage image(kWidth * ratio, kHeight * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
     PaintConsoleBackground(p);

@@ -6,8 +6,9 @@
 #include "orvane_parts.h"
 #include "screenshot_slides.h"
 
-QImage DrawScreenshot(int slide) {
-    QImage image(orvane::layout::kImage, QImage::Format_RGB32);
+QImage DrawScreenshot(int slide, int ratio) {
+    QImage image(orvane::layout::kImage * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(kit::colour::kPage);
     QPainter p(&image);
     PaintScreenshot(p, slide);

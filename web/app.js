@@ -5,7 +5,7 @@ import { MessageBoxes } from './form/dialog.js';
 import { ProgressLine } from './progress.js';
 import { connectPlatform } from './platform/scorm.js';
 import { clock } from './form/clock.js';
-import { SiteFiles } from './files.js';
+import { DENSER_RATIOS, denserName, SiteFiles } from './files.js';
 import { hookOf, publish } from './hook.js';
 import { eventPoster } from './form/events.js';
 import { ExercisePanel, exercisePoster } from './exercise-panel.js';
@@ -44,7 +44,10 @@ async function loadModule(program, caption, page) {
 
 export async function start({ program, caption, background }) {
   const root = document.getElementById('window');
-  const view = new FormView(root, background);
+  const view = new FormView(root, background && {
+    src: background,
+    srcset: [`${background} 1x`, ...DENSER_RATIOS.map((ratio) => `${denserName(background, ratio)} ${ratio}x`)].join(', '),
+  });
   publish({ view, clock });
   // Inside a learning platform's course, the program's reports go to it.
   const platform = connectPlatform();
@@ -54,7 +57,8 @@ export async function start({ program, caption, background }) {
   const page = {
     apply: (changes) => view.apply(changes),
     showMessage: (title, text) => boxes.show(title, text),
-    decodePicture: (path, bytes) => view.decodePicture(path, bytes),
+    // A picture of the site's own deck is drawn from the denser picture the screen needs.
+    decodePicture: (path, bytes) => view.decodePicture(path, bytes, trial ? null : site),
     fetchFile: (path) => (trial ?? site).read(path),
     fetchAhead: trial ? () => {} : (path) => site.fetchAhead(path), // a deck on trial is on the computer, not on the site
     showProgress: (done, total) => progress.show(done, total),

@@ -21,6 +21,15 @@ async function fetchOnce(path) {
   }
 }
 
+// The densities the site's own pictures are also drawn at, and where: in the
+// folders 2x and 3x beside the picture, as PNG ("2x/ScreenShot-3.png" for
+// "ScreenShot-3.jpg"; form/qt/denser_pictures.h names them the same way).
+export const DENSER_RATIOS = [2, 3];
+export function denserName(path, ratio) {
+  const slash = path.lastIndexOf('/') + 1;
+  return `${path.slice(0, slash)}${ratio}x/${path.slice(slash).replace(/\.[^.]*$/, '')}.png`;
+}
+
 export class SiteFiles {
   constructor() {
     this.ahead = null; // the file likely to be asked for next: { path, bytes }
@@ -36,6 +45,20 @@ export class SiteFiles {
       bytes = await fetchOnce(path);
     }
     return bytes ?? null;
+  }
+
+  // The picture drawn for a screen of `ratio` device pixels to a pixel in
+  // place of the one at `path`, as { bytes, density }: the least dense that
+  // is dense enough, or the densest there is. Null where there is none
+  // (an instructor's own pictures) or it cannot be had now.
+  async denser(path, ratio) {
+    const fitting = DENSER_RATIOS.filter((density) => density >= ratio);
+    const order = [...fitting, ...DENSER_RATIOS.filter((density) => density < ratio).reverse()];
+    for (const density of order) {
+      const bytes = await fetchOnce(denserName(path, density));
+      if (bytes) return { bytes, density };
+    }
+    return null;
   }
 
   // Starts fetching the file likely to be asked for next, while the student

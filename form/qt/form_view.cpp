@@ -235,8 +235,14 @@ void FormView::paintEvent(QPaintEvent* event) {
     QColor face = ToQColor(colours::ButtonFace, palette());
     for (const QRect& area : event->region()) {
         painter.fillRect(area, face);
-        QRect source = area.intersected(background_.rect());
-        if (!source.isEmpty()) painter.drawImage(source.topLeft(), background_, source);
+        // In the picture's own pixels, of which a dense screen's picture has more.
+        qreal ratio = background_.devicePixelRatio();
+        QRectF shown =
+            QRectF(area).intersected(QRectF(QPointF(), background_.deviceIndependentSize()));
+        if (!shown.isEmpty()) {
+            QRectF source(shown.topLeft() * ratio, shown.size() * ratio);
+            painter.drawImage(shown, background_, source);
+        }
     }
     surface_.Paint(painter, event->region(), palette());
 }

@@ -1,13 +1,14 @@
 #include "qt_image_source.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
-#include "whole_image.h"
+#include "denser_pictures.h"
 
 bool QtImageSource::CanLoad(const std::string& path) {
     path_ = path;
-    image_ = ReadWholeImage(QString::fromStdString(path));
+    image_ = ReadForScreen(QString::fromStdString(path), qApp->devicePixelRatio());
     return !image_.isNull();
 }
 
@@ -16,7 +17,8 @@ QImage QtImageSource::Loaded(const std::string& path) const {
 }
 
 std::optional<PictureSize> QtImageSource::Size(const std::string& path) {
-    QSize size = path == path_ ? image_.size() : QImageReader(QString::fromStdString(path)).size();
+    QSize size = path == path_ ? image_.deviceIndependentSize().toSize()
+                               : QImageReader(QString::fromStdString(path)).size();
     if (size.isEmpty()) return std::nullopt;
     return PictureSize{size.width(), size.height()};
 }

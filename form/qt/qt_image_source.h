@@ -4,9 +4,9 @@
 
 #include "image_source.h"
 
-// Reads the file with Qt's image plugins (JPEG among them) and keeps the
-// picture it checked, so that the window shows exactly what was checked
-// without reading the file again.
+// Reads the file with Qt's image plugins (JPEG among them), or the denser
+// picture beside it that the screen needs, and keeps the picture it checked, so that the window
+// shows exactly what was checked without reading the file again.
 class QtImageSource : public ImageSource {
   public:
     bool CanLoad(const std::string& path) override;

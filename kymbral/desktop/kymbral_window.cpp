@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTimer>
 
+#include "denser_pictures.h"
 #include "form_activate.h"
 #include "form_load.h"
 #include "main_form_access.h"
@@ -31,8 +32,13 @@ KymbralWindow::KymbralWindow(Clock& clock, MessageBoxes* messages, Reports* repo
     view.resize(kymbral::kFormWidth / kTwipsPerPixel, kymbral::kFormHeight / kTwipsPerPixel);
     // The picture is wider than the window; an enlarged window shows the
     // plain form beside it, not the rest of the picture.
-    QImage background(":/kymbral/console_background.jpg");
-    view.SetBackground(background.copy(background.rect().intersected(view.rect())));
+    QImage background = ReadForScreen(":/kymbral/console_background.jpg", view.devicePixelRatioF());
+    qreal ratio = background.devicePixelRatio();
+    QRect shown =
+        QRect(QPoint(), background.deviceIndependentSize().toSize()).intersected(view.rect());
+    QImage part = background.copy(QRect(shown.topLeft() * ratio, shown.size() * ratio));
+    part.setDevicePixelRatio(ratio);
+    view.SetBackground(part);
     AddMainFormControls(view, kymbral_->form);
     BindMainFormEvents(view, *kymbral_);
     DescribeMainForm(view, *kymbral_);

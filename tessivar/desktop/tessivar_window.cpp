@@ -12,8 +12,10 @@ namespace {
 
 QImage Shrunk(const QImage& picture, double zoom) {
     if (zoom == 1 || picture.isNull()) return picture;
-    return picture.scaled((QSizeF(picture.size()) * zoom).toSize(), Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
+    QImage shrunk = picture.scaled((QSizeF(picture.size()) * zoom).toSize(), Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+    shrunk.setDevicePixelRatio(picture.devicePixelRatio());  // drawn for the same screen
+    return shrunk;
 }
 
 }  // namespace

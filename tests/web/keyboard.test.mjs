@@ -82,7 +82,7 @@ async function moveTo(page, point) {
 browserTest('Tessivar by keyboard: the cross-hair reaches every target, Enter clicks, Backspace goes back', async ({ open }) => {
   assert.equal(targets.length, 26);
   const page = await openFaked(open, 'tessivar.html');
-  await tabTo(page, 'Picture1');
+  assert.equal(await focused(page), 'Picture1', 'the screenshot has the focus at start');
   await page.waitFor(() => !document.querySelector('.crosshair').hidden);
   const slide = (n) => waitText(page, 'InfoBox', `Screen:  ${n}\n`);
   await moveTo(page, targets[0]);

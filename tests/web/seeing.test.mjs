@@ -83,9 +83,9 @@ browserTest('with forced colours every control keeps a face and a border, and no
   controls.forEach(({ name }, i) => assert.equal(regions[i], 0, `${name}: the picture shows through`));
 });
 
-browserTest('Tessivar starts with the keyboard on its screenshot, and its ring shows at the window\'s edges', async ({ open }) => {
+// The screenshot, larger than the window, has the focus from the start (keyboard.test.mjs).
+browserTest('Tessivar\'s ring shows at the window\'s edges', async ({ open }) => {
   const page = await open('tessivar.html');
-  assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'Picture1');
   await page.keyboard.press('ArrowRight');
   const [ring, window] = await page.evaluate(() => ['.focus-ring', '#window'].map((selector) => {
     const element = document.querySelector(selector);
@@ -102,5 +102,20 @@ browserTest('no page of the site animates or eases anything of its own', async (
     const page = await open(path, { ready: path !== 'index.html' });
     await page.evaluate(() => document.querySelector('[data-name="Insert"]')?.click());
     assert.deepEqual(await page.evaluate(() => document.getAnimations().map((a) => a.animationName ?? a.transitionProperty ?? a.id)), [], path);
+  }
+});
+
+// The paths of what the page fetched.
+const fetched = (page) => page.evaluate(() => performance.getEntriesByType('resource')
+  .map((entry) => decodeURIComponent(new URL(entry.name).pathname)));
+
+browserTest('on a screen of two device pixels to a pixel, the console picture and the built-in screenshots are drawn from their 2x pictures', async ({ open }) => {
+  for (const scale of [1, 2]) {
+    const kymbral = await open('kymbral.html', { scale });
+    const background = await kymbral.evaluate(() => document.querySelector('.background').currentSrc);
+    assert.match(background, scale === 1 ? /\/console_background\.jpg$/ : /\/2x\/console_background\.png$/);
+    const tessivar = await open('tessivar.html', { scale });
+    const dense = (await fetched(tessivar)).filter((path) => path.endsWith('/Orvane ScreenShots/2x/ScreenShot-0.png'));
+    assert.equal(dense.length, scale - 1, `Tessivar at ${scale}x`);
   }
 });

@@ -17,15 +17,19 @@ const FORM = -1; // the surface of the controls that lie on no picture box
 const TILE = 128; // pixels square
 // Smaller than this, the console's 11-pixel captions are no longer read with ease.
 const SMALLEST_FIT = 2 / 3;
+// An ImageBitmap of the bytes, or null when they cannot be decoded.
+const decoded = (bytes) => createImageBitmap(new Blob([bytes])).catch(() => null);
+
 export class FormView {
   constructor(root, background) {
     this.root = root;
     this.form = document.createElement('div');
     this.form.className = 'form';
+    // background: { src, srcset }, the window's picture at each density the screen may take.
     if (background) {
       const picture = document.createElement('img');
       picture.className = 'background';
-      picture.src = background;
+      Object.assign(picture, background);
       picture.alt = '';
       this.form.append(picture);
     }
@@ -160,16 +164,19 @@ export class FormView {
 
   // Decodes a picture's bytes (fetched and checked by the module), for the
   // painter to draw under its path. Its [width, height], or false when it
-  // cannot be decoded.
-  async decodePicture(path, bytes) {
-    let bitmap;
-    try {
-      bitmap = await createImageBitmap(new Blob([bytes]));
-    } catch {
-      return false;
-    }
+  // cannot be decoded. Where `site` (SiteFiles) has a denser picture for it
+  // that the screen needs, the painter draws that one at this one's size.
+  async decodePicture(path, bytes, site = null) {
+    const bitmap = await decoded(bytes);
+    if (!bitmap) return false;
     const size = [bitmap.width, bitmap.height];
-    this.surfaces.queue({ image: path, bitmap }, [bitmap]);
+    const ratio = devicePixelRatio * this.scale;
+    const denser = ratio > 1 && site ? await site.denser(path, ratio) : null;
+    const dense = denser && await decoded(denser.bytes);
+    const fits = dense && dense.width === size[0] * denser.density && dense.height === size[1] * denser.density;
+    const [drawn, spare] = fits ? [{ bitmap: dense, density: denser.density }, bitmap] : [{ bitmap, density: 1 }, dense];
+    spare?.close();
+    this.surfaces.queue({ image: path, ...drawn }, [drawn.bitmap]);
     this.surfaces.send();
     return size;
   }

@@ -209,9 +209,14 @@ export class SurfacePainter {
     context.fillStyle = colour(this.drawing.look.bg);
     context.fillRect(0, 0, width, height);
     const { image, zoom } = this.drawing.look;
-    const bitmap = image && this.images.get(image);
-    // A picture larger than the window is drawn smaller, to whole pixels as on the desktop.
-    if (bitmap) context.drawImage(bitmap, 0, 0, Math.round(bitmap.width * zoom), Math.round(bitmap.height * zoom));
+    const picture = image && this.images.get(image);
+    // A picture larger than the window is drawn smaller, to whole pixels as
+    // on the desktop; a denser picture at the size of the one it stands for.
+    if (picture) {
+      const { bitmap, density } = picture;
+      const [w, h] = [bitmap.width, bitmap.height].map((side) => Math.round((side / density) * zoom));
+      context.drawImage(bitmap, 0, 0, w, h);
+    }
     this.drawStrokes(0);
   }
 

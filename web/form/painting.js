@@ -12,9 +12,9 @@ export function createPainting() {
   const handle = (message) => {
     if (message.batch) return message.batch.forEach(handle);
     if (message.image) {
-      for (const old of images.values()) old.close();
+      for (const old of images.values()) old.bitmap.close();
       images.clear();
-      images.set(message.image, message.bitmap);
+      images.set(message.image, { bitmap: message.bitmap, density: message.density });
       for (const painter of painters.values()) painter.pictureArrived(message.image);
       return;
     }
