@@ -2,6 +2,8 @@
 // enlarges (the page scrolls to what no longer fits), controls that keep
 // their faces under forced colours, and a focus ring that shows.
 import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { denseLineRuns } from '../../web/form/raster.js';
 import { browserTest } from './harness.mjs';
 import { differing, picture } from './pictures.mjs';
 
@@ -117,5 +119,19 @@ browserTest('on a screen of two device pixels to a pixel, the console picture an
     const tessivar = await open('tessivar.html', { scale });
     const dense = (await fetched(tessivar)).filter((path) => path.endsWith('/Orvane ScreenShots/2x/ScreenShot-0.png'));
     assert.equal(dense.length, scale - 1, `Tessivar at ${scale}x`);
+  }
+});
+
+test('a line on a screen of 2 or 3 pixels to a pixel steps by the screen\'s pixels, one of its own thick, its ends whole', () => {
+  for (const k of [2, 3]) {
+    const lit = new Map(); // column -> its lit rows
+    for (const [x, y, width, height] of denseLineRuns(0, 0, 9, 2, k)) {
+      for (let i = x; i < x + width; i++) for (let j = y; j < y + height; j++) lit.set(i, [...(lit.get(i) ?? []), j]);
+    }
+    const rows = (i) => [...new Set(lit.get(i))].sort((a, b) => a - b);
+    assert.deepEqual([...lit.keys()].sort((a, b) => a - b), [...Array(10 * k).keys()], `${k}: from end to end, whole`);
+    for (const [column, from] of [[0, 0], [10 * k - 1, 2 * k]]) assert.deepEqual(rows(column), [...Array(k).keys()].map((j) => from + j));
+    for (const column of lit.keys()) assert.ok([k, k + 1].includes(rows(column).length), `${k}: thick ${rows(column)}`);
+    assert.ok([...lit.keys()].some((column) => rows(column)[0] % k !== 0), `${k}: a step between its own pixels`);
   }
 });

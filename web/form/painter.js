@@ -4,7 +4,7 @@
 // again: the old and the new place of each item that changed, and the
 // pixels of new strokes.
 import { colour, displayText, fontOf, pixelRect, px, TEXT_PLACEMENT } from './appearance.js';
-import { figureLineRuns, lineRuns, shapeRuns } from './raster.js';
+import { denseLineRuns, figureLineRuns, lineRuns, shapeRuns } from './raster.js';
 import { Alignment, BorderStyle, ShapeKind } from './codes.js';
 
 const SHAPES = {
@@ -225,13 +225,20 @@ export class SurfacePainter {
   drawStrokes(first) {
     const context = this.backing.getContext('2d');
     const strokes = this.drawing.strokes;
+    // On a screen of a whole number of pixels to a pixel, the lines step by
+    // the screen's pixels, not in blocks of them.
+    const k = Math.round(this.ratio);
+    const dense = k >= 2 && Math.abs(this.ratio - k) < 1e-6;
+    context.save();
+    if (dense) context.setTransform(1, 0, 0, 1, 0, 0);
     let covered = null;
     for (const { from: [ax, ay], to: [bx, by], colour: stroke } of strokes.slice(first)) {
       context.fillStyle = colour(stroke);
-      fillRuns(context, lineRuns(ax, ay, bx, by));
+      fillRuns(context, dense ? denseLineRuns(ax, ay, bx, by, k) : lineRuns(ax, ay, bx, by));
       const box = [Math.min(ax, bx), Math.min(ay, by), Math.abs(bx - ax) + 1, Math.abs(by - ay) + 1];
       covered = covered ? union(covered, box) : box;
     }
+    context.restore();
     return covered;
   }
 

@@ -26,6 +26,15 @@ export function lineRuns(ax, ay, bx, by) {
   return found.map(({ across, from, length }) => (steep ? [across, from, 1, length] : [from, across, length, 1]));
 }
 
+// The same line on a screen of `k` device pixels to a pixel (a whole
+// number), in the screen's pixels: stepping by them between the middles of
+// its ends, k thick, so that its ends cover their pixels whole.
+export function denseLineRuns(ax, ay, bx, by, k) {
+  const half = Math.floor(k / 2);
+  return lineRuns(ax * k + half, ay * k + half, bx * k + half, by * k + half)
+    .map(([x, y, width, height]) => [x - half, y - half, width + k - 1, height + k - 1]);
+}
+
 // The pixels inside a figure within a box, row by row: `inside(x, y)` is
 // asked of each pixel's sample point.
 function scan([left, top, right, bottom], inside) {
