@@ -32,7 +32,7 @@ const SCREEN = { width: 1280, height: 800, scale: 1 };
 const ZOOMED = [2, 4].map((zoom) => ({ zoom, width: SCREEN.width / zoom, height: SCREEN.height / zoom, scale: zoom }));
 const MEASURED = { 'kymbral.html': 'Insert', 'tessivar.html': 'InfoBox' };
 
-browserTest('a zoom enlarges the window, while open and kept from a visit before; the page scrolls to every control; a message box stays in view', { needs: ['zoom'] }, async ({ open }) => {
+browserTest('a zoom enlarges the window, while open and kept from a visit before; the page scrolls to every control; an exercise panel and a message box stay in view', { needs: ['zoom'] }, async ({ open }) => {
   for (const [program, name] of Object.entries(MEASURED)) {
     const page = await open(program, SCREEN);
     const before = await shownHeight(page, name);
@@ -44,6 +44,12 @@ browserTest('a zoom enlarges the window, while open and kept from a visit before
       assert.deepEqual(await outOfReach(kept), [], `${program} at ${zoom * 100} %`);
     }
   }
+  const withSet = await open('kymbral.html?exercises=exercises.csv', { ...ZOOMED[0], files: { 'exercises.csv': 'kind,goal\r\nshim,50\r\n' } });
+  const panel = await withSet.waitFor(() => {
+    const r = document.querySelector('.exercises h2')?.closest('.exercises').getBoundingClientRect();
+    return r && [r.left >= 0, r.right <= document.documentElement.clientWidth];
+  });
+  assert.deepEqual(panel, [true, true], 'the exercise panel at 200 %');
   const page = await open('kymbral.html', ZOOMED[1]);
   await page.evaluate(() => document.querySelector('[data-name="Help"]').focus());
   await page.keyboard.press('Enter');

@@ -19,8 +19,8 @@ function meantBeside(form, x, y) {
   if (!under || under.closest(TAKES_INPUT)) return null;
   let [meant, nearest] = [null, Infinity];
   for (const element of form.querySelectorAll(TAKES_INPUT)) {
-    const box = element.getBoundingClientRect();
     if (!element.checkVisibility()) continue;
+    const box = element.getBoundingClientRect();
     const [dx, dy] = [Math.max(box.left - x, 0, x - box.right), Math.max(box.top - y, 0, y - box.bottom)];
     const [reachX, reachY] = [(TARGET_PX - box.width) / 2, (TARGET_PX - box.height) / 2];
     if (dx > Math.max(0, reachX) || dy > Math.max(0, reachY) || Math.hypot(dx, dy) >= nearest) continue;
