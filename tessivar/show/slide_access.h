@@ -16,8 +16,11 @@ void DescribeSlideForm(View& view, const SlideShow& show) {
     view.Describe(f.Picture1, [&show] { return ScreenshotFacts(show); });
     for (const Label* told : {&f.InfoBox, &f.ScoreLabel, &f.ClueLabel}) {
         view.Describe(*told, [told] {
-            return AccessibleFacts{
-                .role = AccessibleRole::Text, .name = SpokenText(told->caption), .announced = true};
+            // The layout's placeholder is no text of the show's: nothing is read before the first.
+            bool placeholder = told->caption == tessivar::kInfoBoxPlaceholder;
+            return AccessibleFacts{.role = AccessibleRole::Text,
+                                   .name = placeholder ? "" : SpokenText(told->caption),
+                                   .announced = true};
         });
     }
 }

@@ -44,7 +44,7 @@ SlideForm MakeSlideForm() {
                   .colour = Colour::Rgb(0, 0, 192),
                   .width = 2};
     f.InfoBox = {.name = "InfoBox",
-                 .caption = "HelpInfoBox",
+                 .caption = tessivar::kInfoBoxPlaceholder,
                  .rect = {14160, 6720, 3855, 2775},
                  .font = kDefault,
                  .wordWrap = true};

@@ -22,4 +22,6 @@ namespace tessivar {
 inline constexpr char kFormCaption[] = "Tessivar";
 inline constexpr int kFormWidth = 18585;
 inline constexpr int kFormHeight = 10575;
+// The info box's caption in the layout, replaced as the window first shows.
+inline constexpr char kInfoBoxPlaceholder[] = "HelpInfoBox";
 }  // namespace tessivar

@@ -43,10 +43,19 @@ TEST_F(PlotWordsTest, LinesApartAreCountedAndTheTallestCapsTheHeight) {
     bins[60] = 5;
     EXPECT_EQ(LineShapeWords(bins, 4),
               "A line split in two, 100 % as tall as the line of a perfectly shimmed sample");
-    bins[23] = 5;  // within the gap of one line
-    bins[90] = -5;
-    EXPECT_EQ(LineShapeWords(bins, 10),
-              "A line split into 3, 50 % as tall as the line of a perfectly shimmed sample");
+    bins[23] = 5;    // two empty bins from the line: still the line
+    bins[27] = 5;    // three: a line of its own
+    bins[100] = -6;  // the last bin, pointing down, the tallest
+    EXPECT_EQ(LineShapeWords(bins, 12),
+              "A line split into 4, 50 % as tall as the line of a perfectly shimmed sample");
+}
+
+TEST_F(PlotWordsTest, AFieldSpanningABinIsNoLongerFlat) {
+    PanelTrace panel;
+    for (int k = 1; k <= kFieldPoints; ++k) panel.field[k] = 0.03 * k / kFieldPoints;
+    EXPECT_EQ(FieldWords(panel), "Sloping, rising along the sample");  // 1.5 bins
+    for (int k = 1; k <= kFieldPoints; ++k) panel.field[k] = 0.015 * k / kFieldPoints;
+    EXPECT_EQ(FieldWords(panel), "Flat along the sample");  // 0.75 bins
 }
 
 TEST_F(PlotWordsTest, TheGraphSaysTheLockTraceOrHowFarTheFidHasDecayed) {
@@ -54,7 +63,7 @@ TEST_F(PlotWordsTest, TheGraphSaysTheLockTraceOrHowFarTheFidHasDecayed) {
     EXPECT_EQ(LockGraphFacts(k).name, "Lock graph");
     EXPECT_TRUE(LockGraphFacts(k).description.starts_with("The lock trace at "))
         << LockGraphFacts(k).description;
-    EXPECT_EQ(FidWords(0.9, 5), "The FID, 0 s so far: still strong");
+    EXPECT_EQ(FidWords(0.5, 2), "The FID, 0 s so far: still strong");
     EXPECT_EQ(FidWords(3, 5), "The FID, 3 s so far: decaying");
     EXPECT_EQ(FidWords(10, 5), "The FID, 10 s so far: mostly decayed");
     EXPECT_EQ(FidWords(20, 5), "The FID, 20 s so far: decayed");
@@ -70,4 +79,7 @@ TEST_F(PlotWordsTest, NumbersAreReadWithWhatTheyAreAndPlaceholdersNever) {
               "Angle of the side view, 79 degrees");
     EXPECT_EQ(ViewSelectorFacts(k.form).description, "Now the line shape of the sample");
     EXPECT_EQ(KnobFacts(k.form, kZ1).maximum, 32767);
+    AccessibleFacts meter = LockMeterFacts(k.form);
+    EXPECT_EQ(std::tuple(meter.name, meter.minimum, meter.maximum),
+              std::tuple("Lock level", 0, 100));
 }

@@ -84,6 +84,7 @@ browserTest('the accessibility tree names every control that takes a click, and 
     for (const name of named) assert.ok(names.some((line) => line.endsWith(` ${name}`)), `${program}: ${name}`);
     for (const line of expected) assert.ok(names.includes(line), `${program}: ${line}`);
     assert.ok(!names.includes('StaticText Check1'), 'a check box is read by its name only');
+    assert.deepEqual(names.filter((line) => /Label7|HelpInfoBox/.test(line)), [], 'no caption the layout left for the clock');
     await page.close();
   }
 });
