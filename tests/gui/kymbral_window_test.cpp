@@ -310,6 +310,10 @@ TEST_F(KymbralWindowTest, AssistiveTechnologyHearsEveryControlByItsName) {
     EXPECT_FALSE(told.contains("Label9"));
 
     EXPECT_FALSE(told.contains("Label7"));  // the angles' captions before the clock writes them
+    // A plot is described by what it shows: with the sample out, nothing.
+    QAccessibleInterface* spectrum =
+        QAccessible::queryAccessibleInterface(&Find<QWidget>("PlotPeakShape"));
+    EXPECT_EQ(spectrum->text(QAccessible::Description), "No line: no signal");
 
     // The focused knob's value follows its steps, in the range of its settings.
     Find<QWidget>("KeyIn1").setFocus();
