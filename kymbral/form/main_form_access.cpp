@@ -25,10 +25,6 @@ std::string KnobName(const Button& knob) {
     return std::string(kLockPrefix) + " " + rest;
 }
 
-LockModel ModelShown(const Kymbral& k) {
-    return ComputeLockModel(k.state, SampleInserted(k.form), k.form.ShimXLabel.caption);
-}
-
 const PanelTrace& CentrePanel(const LockModel& model) {
     for (const PanelTrace& panel : model.panels) {
         if (panel.row == 0 && panel.column == 0) return panel;
@@ -43,6 +39,21 @@ bool IsNumber(const std::string& text) {
 }
 
 }  // namespace
+
+const LockModel& ShownModel::Of(const Kymbral& k) {
+    const SimulatorState& s = k.state;
+    Inputs now{.shims = {s.Z0, s.Z1, s.Z2, s.Z3, s.Z4},
+               .errors = {s.Z0Offset, s.Z1Offset, s.Z2Offset, s.Z3Offset, s.Z4Offset},
+               .lock = {s.LockGain, s.LockPower, s.LockPhase, s.LockPhaseOffset},
+               .pi = s.Pi,
+               .inserted = SampleInserted(k.form),
+               .axis = k.form.ShimXLabel.caption};
+    if (from_ != now) {
+        model_ = ComputeLockModel(s, now.inserted, now.axis);
+        from_ = std::move(now);
+    }
+    return model_;
+}
 
 AccessibleFacts KnobFacts(const MainForm& f, int index) {
     return {.role = AccessibleRole::SpinButton,
@@ -60,28 +71,28 @@ AccessibleFacts LockMeterFacts(const MainForm& f) {
             .announced = true};
 }
 
-AccessibleFacts SpectrumFacts(const Kymbral& k) {
+AccessibleFacts SpectrumFacts(const Kymbral& k, ShownModel& shown) {
     const std::string& axis = k.form.ShimXLabel.caption;
     std::string name = axis == kSingleViewCaption ? "Spectrum line shape, " + axis
                                                   : "Shim map of the line shape, " + axis +
                                                         " one step down, unchanged "
                                                         "and one step up from left to right";
-    LockModel model = ModelShown(k);
+    const LockModel& model = shown.Of(k);
     std::string words =
         LineShapeWords(model.spectrumBins, kFieldPoints * std::abs(model.amplitude));
     if (axis != kSingleViewCaption) words = "In the middle: " + words;
     return {.role = AccessibleRole::Image, .name = name, .description = words};
 }
 
-AccessibleFacts FieldFacts(const Kymbral& k) {
+AccessibleFacts FieldFacts(const Kymbral& k, ShownModel& shown) {
     return {.role = AccessibleRole::Image,
             .name = SpokenText(k.form.Label13.caption),
-            .description = FieldWords(CentrePanel(ModelShown(k)))};
+            .description = FieldWords(CentrePanel(shown.Of(k)))};
 }
 
-AccessibleFacts LockGraphFacts(const Kymbral& k) {
+AccessibleFacts LockGraphFacts(const Kymbral& k, ShownModel& shown) {
     const std::string& title = k.form.LockFID.caption;
-    std::string words = title == kLockGraphTitle ? LockTraceWords(ModelShown(k).traceHeight)
+    std::string words = title == kLockGraphTitle ? LockTraceWords(shown.Of(k).traceHeight)
                                                  : FidWords(k.state.ScanElapsed, k.state.T2);
     return {
         .role = AccessibleRole::Image, .name = SpokenText(title) + " graph", .description = words};

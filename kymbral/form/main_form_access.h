@@ -1,7 +1,13 @@
 #pragma once
 
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "accessible.h"
 #include "kymbral.h"
+#include "lock_model.h"
 
 // What a screen reader is told of the main window's controls where a caption
 // alone would not serve; every other control says its caption.
@@ -10,10 +16,30 @@
 AccessibleFacts KnobFacts(const MainForm& f, int index);
 // The lock meter says the lock level written inside it.
 AccessibleFacts LockMeterFacts(const MainForm& f);
+// The model the plots show, computed again only when what it is computed
+// from has changed: their words are asked for at every tick of the clock.
+class ShownModel {
+  public:
+    const LockModel& Of(const Kymbral& k);
+
+  private:
+    struct Inputs {
+        std::array<int, 5> shims;     // Z0 to Z4
+        std::array<float, 5> errors;  // theirs
+        std::array<int, 4> lock;      // gain, power, phase, phase error
+        double pi;                    // set as the window loads, with the shims' shapes
+        bool inserted;
+        std::string axis;
+        bool operator==(const Inputs&) const = default;
+    };
+    std::optional<Inputs> from_;
+    LockModel model_;
+};
+
 // The three plots by their titles, described by what they show now.
-AccessibleFacts SpectrumFacts(const Kymbral& k);
-AccessibleFacts FieldFacts(const Kymbral& k);
-AccessibleFacts LockGraphFacts(const Kymbral& k);
+AccessibleFacts SpectrumFacts(const Kymbral& k, ShownModel& shown);
+AccessibleFacts FieldFacts(const Kymbral& k, ShownModel& shown);
+AccessibleFacts LockGraphFacts(const Kymbral& k, ShownModel& shown);
 // The title under the spectrum, by what a click on it does.
 AccessibleFacts ViewSelectorFacts(const MainForm& f);
 // A number read with what it is ("Time, 2.0 s"); before the clock first
@@ -33,9 +59,10 @@ void DescribeMainForm(View& view, const Kymbral& k) {
         view.Describe(f.KeyIn[i], [&f, i] { return KnobFacts(f, i); });
     }
     view.Describe(f.Info, [&f] { return LockMeterFacts(f); });
-    view.Describe(f.PlotPeakShape, [&k] { return SpectrumFacts(k); });
-    view.Describe(f.PlotBField, [&k] { return FieldFacts(k); });
-    view.Describe(f.PlotFID, [&k] { return LockGraphFacts(k); });
+    auto shown = std::make_shared<ShownModel>();
+    view.Describe(f.PlotPeakShape, [&k, shown] { return SpectrumFacts(k, *shown); });
+    view.Describe(f.PlotBField, [&k, shown] { return FieldFacts(k, *shown); });
+    view.Describe(f.PlotFID, [&k, shown] { return LockGraphFacts(k, *shown); });
     view.Describe(f.ShimXLabel, [&f] { return ViewSelectorFacts(f); });
     view.Describe(f.ShimYLabel, Always({.role = AccessibleRole::Button, .name = "Shim map rows"}));
     struct Reading {

@@ -5,11 +5,14 @@
 #include "eject_insert.h"
 #include "knobs.h"
 #include "main_form_access.h"
+#include "shim_axis.h"
 #include "started_kymbral.h"
 
 namespace {
 
+// One model shown through each test, as the window keeps it: it must follow every change.
 struct PlotWordsTest : ::testing::Test, StartedKymbral {
+    ShownModel shown;
     void Step(int knob, int steps) {
         for (int i = 0; i < steps; ++i) KeyIn_MouseUp(k, knob, kRightButton);
     }
@@ -20,20 +23,33 @@ constexpr int kZ1 = 1, kZ2 = 2;
 }  // namespace
 
 TEST_F(PlotWordsTest, TheLineShapeAndTheFieldInWordsFollowTheShims) {
-    EXPECT_EQ(SpectrumFacts(k).description, "No line: no signal");
+    EXPECT_EQ(SpectrumFacts(k, shown).description, "No line: no signal");
     Insert_Click(k);
-    EXPECT_TRUE(SpectrumFacts(k).description.starts_with("One narrow line, 99 % as tall"))
-        << SpectrumFacts(k).description;
-    EXPECT_EQ(FieldFacts(k).description, "Flat along the sample");
+    EXPECT_TRUE(SpectrumFacts(k, shown).description.starts_with("One narrow line, 99 % as tall"))
+        << SpectrumFacts(k, shown).description;
+    EXPECT_EQ(FieldFacts(k, shown).description, "Flat along the sample");
 
     Step(kZ1, 20);
-    EXPECT_TRUE(SpectrumFacts(k).description.starts_with("One broad line, "))
-        << SpectrumFacts(k).description;
-    EXPECT_TRUE(FieldFacts(k).description.starts_with("Sloping, ")) << FieldFacts(k).description;
+    EXPECT_TRUE(SpectrumFacts(k, shown).description.starts_with("One broad line, "))
+        << SpectrumFacts(k, shown).description;
+    EXPECT_TRUE(FieldFacts(k, shown).description.starts_with("Sloping, "))
+        << FieldFacts(k, shown).description;
 
     for (int i = 0; i < 20; ++i) KeyIn_MouseUp(k, kZ1, kLeftButton);
     Step(kZ2, 30);
-    EXPECT_EQ(FieldFacts(k).description, "Curved along the sample");
+    EXPECT_EQ(FieldFacts(k, shown).description, "Curved along the sample");
+}
+
+TEST_F(PlotWordsTest, TheWordsFollowTheHiddenErrorsTheLockSettingsAndTheView) {
+    Insert_Click(k);
+    EXPECT_EQ(FieldFacts(k, shown).description, "Flat along the sample");
+    k.state.Z1Offset = 0.2f;
+    EXPECT_TRUE(FieldFacts(k, shown).description.starts_with("Sloping, "));
+    std::string trace = LockGraphFacts(k, shown).description;
+    k.state.LockPower = 10;
+    EXPECT_NE(LockGraphFacts(k, shown).description, trace);
+    ShimXLabel_Click(k);
+    EXPECT_TRUE(SpectrumFacts(k, shown).description.starts_with("In the middle: "));
 }
 
 TEST_F(PlotWordsTest, LinesApartAreCountedAndTheTallestCapsTheHeight) {
@@ -60,9 +76,9 @@ TEST_F(PlotWordsTest, AFieldSpanningABinIsNoLongerFlat) {
 
 TEST_F(PlotWordsTest, TheGraphSaysTheLockTraceOrHowFarTheFidHasDecayed) {
     Insert_Click(k);
-    EXPECT_EQ(LockGraphFacts(k).name, "Lock graph");
-    EXPECT_TRUE(LockGraphFacts(k).description.starts_with("The lock trace at "))
-        << LockGraphFacts(k).description;
+    EXPECT_EQ(LockGraphFacts(k, shown).name, "Lock graph");
+    EXPECT_TRUE(LockGraphFacts(k, shown).description.starts_with("The lock trace at "))
+        << LockGraphFacts(k, shown).description;
     EXPECT_EQ(FidWords(0.5, 2), "The FID, 0 s so far: still strong");
     EXPECT_EQ(FidWords(3, 5), "The FID, 3 s so far: decaying");
     EXPECT_EQ(FidWords(10, 5), "The FID, 10 s so far: mostly decayed");
