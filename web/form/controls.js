@@ -170,7 +170,7 @@ const KINDS = {
         }
         view.sizeSurface(m.id, size);
       }
-      element.style.background = colour(m.bg);
+      if (changed('bg')) element.style.background = colour(m.bg);
       // How many strokes it shows, counted as the painter draws them.
       element.picture.strokes = (m.clear ? 0 : element.picture.strokes ?? 0) + m.strokes.length;
     },

@@ -90,9 +90,13 @@ function paintLabel(context, m) {
   context.restore();
 }
 
-function drawItem(context, { model, pixels }) {
-  if (!pixels) return paintLabel(context, model);
-  for (const [fill, runs] of pixels) {
+// A figure is rasterised when first painted: the clock may move it more
+// often than the screen shows it.
+function drawItem(context, item) {
+  const figure = FIGURES[item.model.kind];
+  if (!figure) return paintLabel(context, item.model);
+  item.pixels ??= figure(item.model);
+  for (const [fill, runs] of item.pixels) {
     context.fillStyle = fill;
     fillRuns(context, runs);
   }
@@ -100,13 +104,19 @@ function drawItem(context, { model, pixels }) {
 
 // Labels and shapes are drawn once per change into a picture of their own,
 // which each later paint only copies; lines, which the clock moves at every
-// tick, are drawn afresh.
+// tick, are drawn afresh. A label the clock changes draws again into the
+// picture it had: a new one for each change costs more than the drawing.
 function paintItem(context, item, ratio) {
   if (item.model.kind === 'line') return drawItem(context, item);
   const [x, y, width, height] = item.bounds;
   if (item.sprite?.ratio !== ratio) {
-    const canvas = new OffscreenCanvas(Math.max(1, Math.ceil(width * ratio)), Math.max(1, Math.ceil(height * ratio)));
+    const size = [Math.max(1, Math.ceil(width * ratio)), Math.max(1, Math.ceil(height * ratio))];
+    const spare = item.spare;
+    delete item.spare;
+    const canvas = spare?.width === size[0] && spare.height === size[1] ? spare : new OffscreenCanvas(...size);
     const sprite = canvas.getContext('2d');
+    sprite.setTransform(1, 0, 0, 1, 0, 0);
+    sprite.clearRect(0, 0, ...size);
     sprite.setTransform(ratio, 0, 0, ratio, -x * ratio, -y * ratio);
     drawItem(sprite, item);
     item.sprite = { ratio, canvas };
@@ -170,8 +180,7 @@ export class SurfacePainter {
       this.invalidate(old?.bounds);
       added ||= !old;
       const bounds = boundsOf(m);
-      const pixels = bounds && FIGURES[m.kind]?.(m);
-      this.items.set(m.id, { model: m, bounds, pixels });
+      this.items.set(m.id, { model: m, bounds, spare: old?.sprite?.canvas ?? old?.spare });
       this.invalidate(bounds);
     }
     if (added) this.items = new Map([...this.items].sort(([a], [b]) => a - b));
@@ -202,9 +211,13 @@ export class SurfacePainter {
 
   redrawBacking() {
     const [width, height] = this.size;
-    const [w, h] = [Math.round(width * this.ratio), Math.round(height * this.ratio)];
-    this.backing = new OffscreenCanvas(Math.max(1, w), Math.max(1, h));
+    const [w, h] = [Math.max(1, Math.round(width * this.ratio)), Math.max(1, Math.round(height * this.ratio))];
+    // Kept from one look to the next: a plot cleared at every click would
+    // otherwise cost a new canvas each time.
+    if (this.backing?.width !== w || this.backing.height !== h) this.backing = new OffscreenCanvas(w, h);
     const context = this.backing.getContext('2d');
+    context.setTransform(1, 0, 0, 1, 0, 0);
+    context.clearRect(0, 0, w, h);
     context.setTransform(this.ratio, 0, 0, this.ratio, 0, 0);
     context.fillStyle = colour(this.drawing.look.bg);
     context.fillRect(0, 0, width, height);
