@@ -56,7 +56,7 @@ export class FormAccess {
     view.form.addEventListener('keydown', (e) => this.key(e));
     // The pointer waits in the middle of the picture from its first focus.
     view.form.addEventListener('focusin', (e) => {
-      if (this.keys.get(e.target.controlId) === 'pointer') this.view.post(e.target.controlId, PageEvent.KEY, { keyCode: 0 });
+      if (this.keys.get(e.target.controlId) === 'pointer') this.view.input(e.target.controlId, PageEvent.KEY, { keyCode: 0 });
       this.ringInside(e.target);
     });
     // The ring of a control larger than the window (a screenshot), drawn
@@ -191,10 +191,10 @@ export class FormAccess {
     if (id === undefined) return;
     if (this.keys.has(id)) {
       e.preventDefault();
-      this.view.post(id, PageEvent.KEY, { keyCode: e.keyCode, shift: e.shiftKey, held: e.repeat });
+      this.view.input(id, PageEvent.KEY, { keyCode: e.keyCode, shift: e.shiftKey, held: e.repeat });
     } else if (e.target.getAttribute('role') === 'button' && (e.key === 'Enter' || e.key === ' ')) {
       e.preventDefault();
-      this.view.post(id, PageEvent.CLICK);
+      this.view.input(id, PageEvent.CLICK);
     }
   }
 }

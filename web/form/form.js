@@ -14,7 +14,9 @@ import { watchTouch } from './touch.js';
 import { MouseButtons } from './buttons.js';
 
 const FORM = -1; // the surface of the controls that lie on no picture box
-const TILE = 128; // pixels square
+// Pixels square. Each tile a clock tick touches is handed to the screen whole
+// at each frame: fewer, larger tiles cost the browser less than many small.
+const TILE = 256;
 // Smaller than this, the console's 11-pixel captions are no longer read with ease.
 const SMALLEST_FIT = 2 / 3;
 // An ImageBitmap of the bytes, or null when they cannot be decoded.
@@ -46,6 +48,15 @@ export class FormView {
     this.scale = 1;
     this.besides = 0; // CSS pixels at the window's right taken by a panel beside it
     this.post = () => {};
+    // What an input changes is painted at once, not at the next frame's turn.
+    this.input = (...event) => {
+      this.urgent = true;
+      try {
+        this.post(...event);
+      } finally {
+        this.urgent = false;
+      }
+    };
     // The right button steps the knobs and goes back a slide: no menu over the programs.
     root.addEventListener('contextmenu', (e) => e.preventDefault());
     addEventListener('resize', () => this.fit());
@@ -67,7 +78,7 @@ export class FormView {
     for (const model of changes.controls) this.update(model);
     this.access.apply(changes);
     this.surfaces.queue({ changes: text });
-    this.surfaces.send();
+    this.surfaces.send(this.urgent);
   }
 
   open({ caption, width, height }) {
@@ -93,7 +104,7 @@ export class FormView {
     if (model.kind === 'timer') return this.setTimer(model);
     let control = this.controls.get(model.id);
     if (!control) {
-      const post = (...event) => this.post(model.id, ...event);
+      const post = (...event) => this.input(model.id, ...event);
       control = createControl(model, post, this);
       if (control.element) control.element.controlId = model.id;
       const parent = this.controls.get(model.parent);
@@ -114,7 +125,8 @@ export class FormView {
     this.surfaces.queue({ surface: id, size, ratio });
   }
 
-  // Resolves once the page shows what it was last told.
+  // Resolves once the page shows what it was last told, with when the
+  // frame that shows it began (on the page's clock, performance.now()).
   painted() {
     return this.surfaces.painted();
   }
@@ -177,7 +189,7 @@ export class FormView {
     const [drawn, spare] = fits ? [{ bitmap: dense, density: denser.density }, bitmap] : [{ bitmap, density: 1 }, dense];
     spare?.close();
     this.surfaces.queue({ image: path, ...drawn }, [drawn.bitmap]);
-    this.surfaces.send();
+    this.surfaces.send(true);
     return size;
   }
 

@@ -1,6 +1,5 @@
 // Paints the page's surfaces on the canvases the page hands over
-// (surfaces.js), away from the page's own thread, once a frame: what came
-// since the last is painted together, as no screen shows more.
+// (surfaces.js), away from the page's own thread.
 import { createPainting } from './painting.js';
 
 const painting = createPainting();
@@ -8,17 +7,26 @@ const frame = self.requestAnimationFrame?.bind(self) ?? ((run) => setTimeout(run
 // Two frames after the last paint, what it painted is painted again
 // (SurfacePainter.settle).
 const SETTLE_MS = 32;
-let due = false;
+let pending = false; // what came is not painted yet
+let showing = false; // what was painted waits for the frame that shows it
+let shownAt = 0; // when the frame that showed the last paint began, in ms since the epoch
+let frameAsked = false;
 let settling;
 let synced = [];
 let fontsSettled = Promise.resolve();
 
 function paint() {
-  due = false;
+  pending = false;
+  showing = true;
   painting.paint();
   clearTimeout(settling);
   settling = setTimeout(painting.settle, SETTLE_MS);
-  for (const sync of synced) self.postMessage({ synced: sync });
+}
+
+function shown() {
+  showing = false;
+  shownAt = performance.timeOrigin + performance.now();
+  for (const sync of synced) self.postMessage({ synced: sync, shown: shownAt });
   synced = [];
 }
 
@@ -36,22 +44,37 @@ function loadFonts(faces) {
   }));
 }
 
+// At the next frame: what is due is painted, and the screen takes what was
+// painted since the last.
+function askFrame() {
+  if (frameAsked) return;
+  frameAsked = true;
+  frame(() => {
+    frameAsked = false;
+    if (pending) paint();
+    if (showing) shown();
+  });
+}
+
 function schedule() {
-  if (due) return;
-  due = true;
-  frame(paint);
+  pending = true;
+  askFrame();
 }
 
 self.postMessage({ started: true });
+// An input's changes are painted at once (now), the clock's at the next
+// frame: what came since the last is painted together.
 self.onmessage = ({ data }) => {
   if (data.fonts) return loadFonts(data.fonts);
   if (data.sync !== undefined) {
     fontsSettled.then(() => {
-      synced.push(data.sync);
-      schedule();
+      if (pending || showing) synced.push(data.sync);
+      else self.postMessage({ synced: data.sync, shown: shownAt });
     });
   } else {
     painting.handle(data);
-    schedule();
+    if (!data.now) return schedule();
+    paint();
+    askFrame();
   }
 };

@@ -35,7 +35,7 @@ export class Surfaces {
       this.worker = new Worker(new URL('./paint-worker.js', import.meta.url), { type: 'module' });
       this.worker.onmessage = ({ data }) => {
         this.started = true;
-        this.syncs.get(data.synced)?.();
+        this.syncs.get(data.synced)?.(data.shown);
       };
       // Before its first word, an error is the worker's files that did not load;
       // named from the site's top, where an instructor looks for it.
@@ -56,40 +56,43 @@ export class Surfaces {
     this.queue({ surface, tiles: handed }, this.worker ? handed.map((tile) => tile.canvas) : []);
   }
 
-  // Messages go out together, once the page has taken in a batch of changes.
+  // Messages go out together, once the page has taken in a batch of
+  // changes; those of an input (now) to be painted at once, the others at
+  // the painter's next frame, as no screen shows more.
   queue(message, transfer = []) {
     this.batch.push(message);
     this.transfer.push(...transfer);
   }
 
-  send() {
+  send(now = false) {
     if (!this.batch.length) return;
     const [batch, transfer] = [this.batch, this.transfer];
     [this.batch, this.transfer] = [[], []];
-    if (this.worker) return this.worker.postMessage({ batch }, transfer);
+    if (this.worker) return this.worker.postMessage({ batch, now }, transfer);
     this.local.handle({ batch });
-    if (!this.due) {
-      this.due = true;
-      requestAnimationFrame(() => {
-        this.due = false;
-        this.local.paint();
-      });
-    }
+    if (now) return this.local.paint();
+    if (this.due) return;
+    this.due = true;
+    requestAnimationFrame(() => {
+      this.due = false;
+      this.local.paint();
+    });
   }
 
-  // Resolves once what was sent is painted and shown.
+  // Resolves once what was sent is painted and shown, with when the frame
+  // that shows it began (on the page's clock, performance.now()).
   painted() {
     this.send();
     if (!this.worker) {
       this.local.paint();
-      return Promise.resolve();
+      return new Promise(requestAnimationFrame);
     }
     const sync = (this.lastSync = (this.lastSync ?? 0) + 1);
     return new Promise((resolve) => {
-      // The worker's canvases show what it painted at the next frame.
-      this.syncs.set(sync, () => {
+      // The worker tells its frame's start in ms since the epoch.
+      this.syncs.set(sync, (shown) => {
         this.syncs.delete(sync);
-        requestAnimationFrame(resolve);
+        requestAnimationFrame(() => resolve(shown - performance.timeOrigin));
       });
       this.worker.postMessage({ sync });
     });
