@@ -1,5 +1,5 @@
-// Fingers on both pages, in Chromium's touch emulation: a tap is a left click,
-// a long press held still a right click, a swipe no click at all, and no
+// Fingers on both pages, in Chromium's touch emulation: a tap is a left click
+// where the finger lifts, a long press held still a right click, a swipe no click at all, and no
 // menu or selection comes up. The long press is timed on the page's clock.
 import assert from 'node:assert/strict';
 import { browserTest, text, waitText } from './harness.mjs';
@@ -46,9 +46,17 @@ const fingers = {
   },
 };
 
-browserTest('Kymbral by touch: a tap is a left click, a long press a right click, a swipe nothing', { needs: ['touch'] }, async ({ open }) => {
+// The browser's own presses, which come a few frames after a lift.
+const countPresses = (page) => page.evaluate(() => {
+  window.presses = 0;
+  addEventListener('mousedown', () => window.presses++, true);
+});
+const presses = (page) => page.evaluate(() => window.presses);
+
+browserTest('Kymbral by touch: a tap is a left click at the lift, a long press a right click, a swipe nothing', { needs: ['touch'] }, async ({ open }) => {
   for (const screen of [TABLET, PHONE]) {
     const page = await touchPage(open, 'kymbral.html', screen);
+    await countPresses(page);
     await fingers.tap(page, await at(page, 'Insert'));
     await waitText(page, 'Info', '53.22');
     const steps = [['press', '51'], ['tap', '50'], ['tap', '49'], ['swipe', '49'], ['press', '50']];
@@ -57,7 +65,12 @@ browserTest('Kymbral by touch: a tap is a left click, a long press a right click
       await tick(page, 10);
       assert.equal(await text(page, 'ShimLabel0'), expected, `${finger} on Z0 at ${screen.width} wide`);
     }
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'KeyIn0', 'the tapped knob takes the keyboard');
     assert.deepEqual(await unwanted(page), [0, ''], 'no menu, no selection');
+    assert.equal(await presses(page), 0, "taps are acted on at the lift, not by the browser's click");
+    // The command line is the browser's to tap: it raises the keyboard.
+    await fingers.tap(page, await at(page, 'KeyboardInput'));
+    await page.waitFor(() => document.activeElement.dataset.name === 'KeyboardInput');
     await page.close();
   }
 });

@@ -23,15 +23,16 @@ export class MouseButtons {
     return this.pressed === 0 || e.detail === 0;
   }
 
-  // A click on the control a finger meant, by the mouse's own path: the
-  // release (a knob's step, a picture's click) and, of the left button (0),
-  // the click; the right (2) is a long press.
+  // A click on the control a finger tapped or meant, by the mouse's own
+  // path: the release (a knob's step, a picture's click) and, of the left
+  // button (0), the click; the right (2) is a long press.
   clickAt(target, x, y, button) {
     this.pressed = button;
+    // As the left button's press would, the control takes the keyboard first.
+    if (button === 0) target.closest('button, input, [tabindex]')?.focus({ preventScroll: true });
     const init = { bubbles: true, cancelable: true, clientX: x, clientY: y, button, buttons: 0 };
     target.dispatchEvent(new MouseEvent('mouseup', init));
     if (button !== 0) return;
-    if (target.matches('input')) target.focus();
     target.dispatchEvent(new MouseEvent('click', { ...init, detail: 1 }));
   }
 }

@@ -1,7 +1,7 @@
-// Fingers on the form. A tap is the browser's own left click where the
-// finger lifts. A finger held still for half a second is a right click
-// there (a knob one step up, the slide show one slide back), with no menu
-// or selection; a finger that moves, or a second one, scrolls or zooms.
+// Fingers on the form. A tap is a left click where the finger lifts. A
+// finger held still for half a second is a right click there (a knob one
+// step up, the slide show one slide back), with no menu or selection; a
+// finger that moves, or a second one, scrolls or zooms.
 // A finger that lands beside a small control, on nothing that takes it,
 // means the nearest control within a target of 24 pixels square.
 import { clock } from './clock.js';
@@ -29,6 +29,16 @@ function meantBeside(form, x, y) {
   return meant;
 }
 
+// What a tap at (x, y) clicks, at once where the finger lifts: the browser's
+// own click comes a few frames later. A text box is left to the browser,
+// which raises the keyboard for it.
+function tappedAt(form, x, y) {
+  const under = document.elementFromPoint(x, y);
+  if (!under || !form.contains(under)) return null;
+  if (under.matches('input:not([type="checkbox"])') || under.closest(':disabled')) return null;
+  return meantBeside(form, x, y) ?? under;
+}
+
 // buttons: the view's MouseButtons, which give the right click.
 export function watchTouch(form, buttons) {
   let press = null;
@@ -46,19 +56,21 @@ export function watchTouch(form, buttons) {
       const target = meantBeside(form, press.x, press.y) ?? document.elementFromPoint(press.x, press.y);
       if (target) buttons.clickAt(target, press.x, press.y, 2);
     }, LONG_PRESS_MS);
-  }, { passive: true });
+  // Not passive: the browser hands a passive touch to the page at its next
+  // frame, and the lift behind it with it.
+  }, { passive: false });
   form.addEventListener('touchmove', (e) => {
     const touch = e.touches[0];
     if (press && !press.long && Math.hypot(touch.clientX - press.x, touch.clientY - press.y) > STILL_PX) cancel();
     if (e.touches.length !== 1) cancel();
   }, { passive: true });
   form.addEventListener('touchend', (e) => {
-    // After a long press, no left click follows; a tap beside a control is its click.
+    // After a long press, no left click follows.
     if (press?.long) e.preventDefault();
-    const beside = press && !press.long && meantBeside(form, press.x, press.y);
-    if (beside) {
+    const tapped = press && !press.long && tappedAt(form, press.x, press.y);
+    if (tapped) {
       e.preventDefault();
-      buttons.clickAt(beside, press.x, press.y, 0);
+      buttons.clickAt(tapped, press.x, press.y, 0);
     }
     cancel();
   });
