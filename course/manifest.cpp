@@ -98,7 +98,8 @@ std::string Manifest(const CoursePackage& package, ScormVersion version) {
     const Dialect& d = version == ScormVersion::Scorm12 ? kScorm12 : kScorm2004;
     std::string title = Escaped(package.title);
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest identifier=\"" +
-                      Escaped(package.identifier) + "\" version=\"1\" " + d.namespaces + ">\n";
+                      Escaped(package.identifier) + "\" version=\"" + KYMBRAL_VERSION + "\" " +
+                      d.namespaces + ">\n";
     xml += "  <metadata>\n    <schema>ADL SCORM</schema>\n    <schemaversion>" +
            std::string(d.schemaVersion) + "</schemaversion>\n  </metadata>\n";
     xml += "  <organizations default=\"course\">\n    <organization identifier=\"course\">\n";

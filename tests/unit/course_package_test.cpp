@@ -82,7 +82,8 @@ TEST(Manifest, ListsEveryFileAndThePassingScoreInEachVersion) {
     std::string v12 = Manifest(package, ScormVersion::Scorm12);
     std::string v2004 = Manifest(package, ScormVersion::Scorm2004);
     for (const std::string& xml : {v12, v2004}) {
-        EXPECT_NE(xml.find("identifier=\"org.kymbral.t&amp;t\""), std::string::npos);
+        EXPECT_NE(xml.find("identifier=\"org.kymbral.t&amp;t\" version=\"" KYMBRAL_VERSION "\""),
+                  std::string::npos);
         EXPECT_NE(xml.find("<title>Tessivar &lt;demo&gt;</title>"), std::string::npos);
         EXPECT_NE(xml.find("=\"sco\" href=\"tessivar.html?deck=Orvane%20ScreenShots\""),
                   std::string::npos);
