@@ -3,10 +3,12 @@
 // WebKitGTK's MiniBrowser through WebKitWebDriver and selenium-webdriver, on a
 // display of its own (Xvfb). Servers, drivers and browsers use loopback only.
 //
-// browserTest(name, [{ needs: ['touch'], site }], async ({ engine, open }) => ...)
+// browserTest(name, [{ needs: ['touch'], site, offline }], async ({ engine, open }) => ...)
 //     registers the test once per engine of KYMBRAL_ENGINES (default all three),
 //     named "name [engine]"; skipped, with the reason, where the engine LACKS a need;
-//     its pages come from the folder site (default SITE). Where the browser
+//     its pages come from the folder site (default SITE), with the site's own
+//     service worker where offline (otherwise one that keeps nothing); the
+//     body also gets the test's server (serve below). Where the browser
 //     failed by itself (WebKit: a lost session, a failed command), it runs once more.
 // open(path, { width = 1400, height = 900, scale = 1, ready = true, files })
 //     a page of the built site (KYMBRAL_SITE), or a whole address, ready when
@@ -42,7 +44,7 @@
 //     armed(); on the author page `filesOnTrial`. Tests use no other global of the page.
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
-import { extname, join, normalize } from 'node:path';
+import { basename, extname, join, normalize } from 'node:path';
 import { after, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { launchChromium, launchFirefox } from './engines/puppeteer.mjs';
@@ -87,22 +89,33 @@ export async function open(browser, url, { width = 1400, height = 900, scale = 1
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
   '.jpg': 'image/jpeg', '.png': 'image/png', '.ttf': 'font/ttf', '.csv': 'text/csv; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
 };
+// What the tests' pages get for the site's service worker, unless a test
+// keeps the site offline: a worker that keeps nothing, so that every page
+// fetches what the test serves it.
+const KEEPS_NOTHING = '// The tests keep nothing offline.\n';
 
 // The site on a free loopback port. with(files) gives a base address under which
 // those files replace the site's, so that pages never share them: a body, null
 // for not found, { status }, or a function of how often the file was asked for
 // that gives one of those. asked(base, name): how often a page asked for it.
-export async function serve(site) {
+// cut(gone): every request fails from now on, as with the network gone, or not.
+// offline: the site's own service worker, which keeps the site once visited.
+export async function serve(site, { offline = false } = {}) {
   const replaced = [];
   const asked = new Map();
+  let cut = false;
   const server = createServer(async (request, response) => {
+    if (cut) return request.socket.destroy();
     const [, set, rest] = /^(?:\/~(\d+))?\/(.*)$/.exec(new URL(request.url, 'http://host').pathname);
     const name = decodeURIComponent(rest === '' || rest.endsWith('/') ? `${rest}index.html` : rest);
     const files = replaced[set] ?? {};
     const key = `${set}/${name}`;
     asked.set(key, (asked.get(key) ?? 0) + 1);
-    let body = Object.hasOwn(files, name) ? files[name] : await readFile(join(site, normalize(`/${name}`))).catch(() => null);
+    const own = () => (offline || basename(name) !== 'service-worker.js'
+      ? readFile(join(site, normalize(`/${name}`))).catch(() => null) : KEEPS_NOTHING);
+    let body = Object.hasOwn(files, name) ? files[name] : await own();
     if (typeof body === 'function') body = body(asked.get(key));
     const status = body?.status ?? (body === null ? 404 : 200);
     response.writeHead(status, { 'Content-Type': TYPES[extname(name)] ?? 'application/octet-stream' });
@@ -114,6 +127,7 @@ export async function serve(site) {
     url,
     with: (files) => `${url}~${replaced.push(files) - 1}/`,
     asked: (base, name) => asked.get(`${/~(\d+)\/$/.exec(base)?.[1]}/${name}`) ?? 0,
+    cut: (gone) => (cut = gone),
     close() {
       server.closeAllConnections();
       server.close();
@@ -141,7 +155,9 @@ export function browserTest(name, options, body) {
     const lack = (options.needs ?? []).map((need) => LACKS[engine]?.[need]).find(Boolean);
     test(`${name} [${engine}]`, { skip: lack && `${engine}: ${lack}` }, async (t) => {
       const site = options.site ?? SITE;
-      const [server, browser] = [await once(site, () => serve(site)), await once(engine, () => launch(engine))];
+      const offline = options.offline ?? false;
+      const [server, browser] = [await once(`${site} ${offline}`, () => serve(site, { offline })),
+        await once(engine, () => launch(engine))];
       const run = async () => {
         const pages = [];
         const openPath = async (path, { files, ...options } = {}) => {
@@ -152,7 +168,7 @@ export function browserTest(name, options, body) {
           return page;
         };
         try {
-          await body({ engine, open: openPath });
+          await body({ engine, open: openPath, server });
         } finally {
           for (const page of pages) await page.close().catch(() => {});
         }

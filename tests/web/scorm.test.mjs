@@ -81,6 +81,8 @@ for (const pkg of tessivars) {
       assert.match(status(cmi).time, pkg.version === '1.2' ? /^\d{2,4}:\d\d:\d\d(\.\d+)?$/ : /^PT\d+(\.\d+)?S$/);
       assert.equal(status(cmi).exit, 'suspend');
       assert.deepEqual(await problems(page), []);
+      // The platform serves the package: it keeps nothing offline of its own.
+      assert.equal(await page.evaluate(() => navigator.serviceWorker.getRegistrations().then((all) => all.length)), 0);
     });
 
   browserTest(`Tessivar, SCORM ${pkg.version}: launched again to resume, the show goes on where it stood`,

@@ -95,7 +95,7 @@ function* windowsAround(start) {
   yield* framesUp(opener);
 }
 
-function findRuntime(start) {
+export function findRuntime(start) {
   for (const version of [SCORM_2004, SCORM_12]) {
     for (const win of windowsAround(start)) {
       const api = runtimeIn(win, version);
