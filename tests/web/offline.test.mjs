@@ -1,6 +1,7 @@
-// The site once visited, with the network gone: Kymbral, Tessivar with its
-// built-in deck, a deck played from an address and the author page open from
-// what the site's service worker kept, and work. A new version served is
+// The site installs as an app (Chromium says what it lacks). Once visited,
+// with the network gone: Kymbral, Tessivar with its built-in deck, a deck
+// played from an address and the author page open from what the site's
+// service worker kept, and work. A new version served is
 // taken at the visit after the one that finds it.
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
@@ -36,6 +37,11 @@ browserTest('after one visit the site works offline, a deck played kept too; a n
   for (const name of deck) files[`Our deck/${name}`] = readFileSync(join(SITE, BUILT_IN, name));
   const page = await open('index.html', { ready: false, files });
   await page.waitFor(() => navigator.serviceWorker.controller !== null);
+  if (page.engine === 'chromium') {
+    const session = await page.native.createCDPSession();
+    assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, [], 'installable');
+    await session.detach();
+  }
   await visit(page, 'tessivar.html?deck=Our%20deck');
   await waitText(page, 'InfoBox', 'Screen:  0\n');
   // Chromium's offline switch refuses a page with a worker (the painter's).
