@@ -1,8 +1,8 @@
 // The site installs as an app (Chromium says what it lacks). Once visited,
 // with the network gone: Kymbral, Tessivar with its built-in deck, a deck
 // played from an address and the author page open from what the site's
-// service worker kept, and work. A new version served is
-// taken at the visit after the one that finds it.
+// service worker kept, and work. A new version served is taken at the visit
+// after the one that finds it.
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';

@@ -35,7 +35,11 @@ async function answer(request) {
   }
   try {
     const response = await fetch(request);
-    if (response.ok && !url.pathname.endsWith('.zip')) await cache.put(request, response.clone());
+    // Kept whole or not at all: a full answer, and room for it (a full store
+    // keeps nothing more, and the page still gets its file).
+    if (response.status === 200 && !url.pathname.endsWith('.zip')) {
+      await cache.put(request, response.clone()).catch(() => {});
+    }
     return response;
   } catch (error) {
     const kept = await cache.match(request, { ignoreSearch: page });
